@@ -1,0 +1,69 @@
+// Speed of the rules and of the whole headless machine, in virtual time.
+#include <benchmark/benchmark.h>
+
+#include "engine/headless_machine.h"
+#include "engine/rules/paytable.h"
+#include "engine/rules/reels.h"
+#include "platform/random.h"
+
+namespace {
+
+using namespace quov;
+
+// Evaluating one outcome on 25 lines: reading the five reels and paying
+// the lines and scatters.
+void BM_EvaluateOutcome25Lines(benchmark::State& state) {
+  SeededRandom random(1);
+  std::array<std::array<int, 5>, 256> stops{};
+  for (auto& s : stops)
+    for (int& v : s) v = random.draw(22);
+  std::size_t i = 0;
+  for (auto _ : state) {
+    const auto& s = stops[i++ & 255];
+    Readout out;
+    for (int r = 1; r <= 5; ++r) readReel(out, r, s[r - 1]);
+    LineArray winline{}, winlength{};
+    std::int32_t win = scatterMultiple(out.scattercount) * 25;
+    win += evaluateLines(out.match, 25, 1, winline, winlength);
+    benchmark::DoNotOptimize(win);
+  }
+}
+BENCHMARK(BM_EvaluateOutcome25Lines);
+
+// Only the line evaluation of a drawn outcome.
+void BM_EvaluateLinesOnly(benchmark::State& state) {
+  Readout out;
+  const int s[5] = {21, 20, 16, 3, 8};
+  for (int r = 1; r <= 5; ++r) readReel(out, r, s[r - 1]);
+  for (auto _ : state) {
+    LineArray winline{}, winlength{};
+    benchmark::DoNotOptimize(evaluateLines(out.match, 25, 1, winline, winlength));
+  }
+}
+BENCHMARK(BM_EvaluateLinesOnly);
+
+// One whole spin press, animation and presentation included, in virtual
+// time.
+void BM_HeadlessSpinPress(benchmark::State& state) {
+  HeadlessMachine machine(7);
+  machine.platform.store.write("quovslot", "player1", "bank", "2000000000");
+  machine.start();
+  machine.mod.machinepay = 1;
+  machine.platform.sound.recording = false;
+  machine.platform.store.recordWrites = false;
+  Quov& q = machine.quov;
+  for (auto _ : state) {
+    // Keep every press an ordinary spin.
+    state.PauseTiming();
+    q.freespinmode = 0;
+    q.freespinsgiven = q.freespinsplayed = 0;
+    q.jackpotTime = false;
+    q.setInputAllowed(true);
+    machine.platform.random.push(2);
+    state.ResumeTiming();
+    q.btnstartall_click();
+  }
+}
+BENCHMARK(BM_HeadlessSpinPress);
+
+}  // namespace

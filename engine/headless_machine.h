@@ -1,0 +1,45 @@
+// A whole machine on the headless platform, for tests, tools and the demo:
+// start it, press its controls, let virtual time pass, read what it shows
+// and script the random draws.
+#pragma once
+
+#include <cstdint>
+#include <functional>
+
+#include "engine/modquov.h"
+#include "engine/quov.h"
+#include "platform/headless/headless_platform.h"
+
+namespace quov {
+
+class HeadlessMachine {
+ public:
+  explicit HeadlessMachine(std::uint64_t seed = 20261209);
+
+  HeadlessPlatform platform;
+  Modquov mod;
+  Quov quov;
+
+  // Runs the load handler, as the program's start does.
+  void start();
+
+  Millis now() const { return platform.loop.scheduler().now(); }
+  // Lets `ms` of idle time pass, ticking timers as they fall due.
+  void advance(Millis ms);
+  // Steps idle time in `step` slices until `done` holds; false when it did
+  // not within `limit`.
+  bool runUntil(const std::function<bool()>& done, Millis limit, Millis step = 10);
+  // Waits until the machine is idle: no spin running, input allowed, no
+  // series or roll-up pending.
+  bool settle(Millis limit = 120000);
+
+  // Forces the next draws: a jackpot draw that starts no jackpot time, then
+  // the five stops (a held reel takes no draw: leave it out).
+  void scriptSpin(std::initializer_list<int> stops, int jackpotdraw = 2);
+  void scriptDraws(std::initializer_list<int> draws) { platform.random.push(draws); }
+
+  // The spin press, as the spin button's click delivers it.
+  void pressSpin() { quov.btnstartall_click(); }
+};
+
+}  // namespace quov

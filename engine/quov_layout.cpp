@@ -1,0 +1,169 @@
+// The cabinet's elements: their names, kinds, containers and design
+// positions (twips of the 800 x 600 screen), in painting order.
+#include "engine/quov.h"
+
+namespace quov {
+
+namespace {
+
+void define(Screen& s, Element& e, const char* name, ElementKind kind, int l, int t, int w, int h,
+            bool visible = true, Element* parent = nullptr, int index = -1) {
+  e.name = name;
+  e.index = index;
+  e.kind = kind;
+  e.left = l;
+  e.top = t;
+  e.width = w;
+  e.height = h;
+  e.visible = visible;
+  e.parent = parent;
+  s.add(e);
+}
+
+constexpr int kWindowLeft[6] = {0, 1022, 3049, 5085, 7114, 9165};
+constexpr int kWindowTop = 722;
+constexpr int kWindowWidth = 1896;
+constexpr int kWindowHeight = 5644;
+
+// Line markers: Left, Top, Width, Height for markers 1..26.
+struct MarkerPlace {
+  int left, top, width, height;
+};
+constexpr MarkerPlace markerPlace(int k) {
+  constexpr int leftTops[26] = {/*1*/ 3330, /*2*/ 1515, /*3*/ 5145, /*4*/ 615, /*5*/ 6030,
+                                /*6*/ 1065, /*7*/ 5595, /*8*/ 2430, /*9*/ 4245, /*10*/ 2880,
+                                /*11*/ 3795, /*12*/ 1965, /*13*/ 4680, /*14*/ 1110, /*15*/ 2010,
+                                /*16*/ 5190, /*17*/ 4725, /*18*/ 1560, /*19*/ 5640, /*20*/ 3840,
+                                /*21*/ 2925, /*22*/ 2475, /*23*/ 4290, /*24*/ 6090, /*25*/ 660,
+                                /*26*/ 3375};
+  const bool leftColumn = k <= 13;
+  if (leftColumn) return {540, leftTops[k - 1], 390, 405};
+  return {k == 24 ? 11160 : 11145, leftTops[k - 1], 390, 420};
+}
+
+}  // namespace
+
+void Quov::buildElements() {
+  Screen& s = screen;
+  s.name = "quov";
+  s.width = kDesignWidthPx * kTwipsPerPixel;
+  s.height = kDesignHeightPx * kTwipsPerPixel;
+
+  // Line segments lie on the background, beneath the reel windows.
+  for (int e = 1; e <= 6; ++e) {
+    define(s, Lineflash[e], "Lineflash", ElementKind::Line, 0, 0, 0, 0, e == 1, nullptr, e);
+    Lineflash[e].lineWidthPx = 10;
+  }
+  Lineflash[1].x1 = 870;
+  Lineflash[1].y1 = 3500;
+  Lineflash[1].x2 = 2000;
+  Lineflash[1].y2 = 3500;
+
+  for (int r = 1; r <= 5; ++r) {
+    define(s, Picture[r], "Picture", ElementKind::Picture, kWindowLeft[r], kWindowTop,
+           kWindowWidth, kWindowHeight, true, nullptr, r);
+    define(s, reel[r], "reel", ElementKind::Image, 0, -kCellTwips, kWindowWidth,
+           kStripCells * kCellTwips, true, &Picture[r], r);
+  }
+  // Cell frames: codes run down on reels 1, 3, 5 and up on reels 2 and 4.
+  for (int r = 1; r <= 5; ++r)
+    for (int row = Top; row <= Bottom; ++row) {
+      const int code = cellCode(r, row);
+      define(s, flasher[code], "flasher", ElementKind::Image, 0, row * kCellTwips, kCellTwips,
+             kCellTwips, false, &Picture[r], code);
+      flasher[code].setPicture(ImageListId::ImageList1, 14);
+    }
+  for (int k = 1; k <= 26; ++k) {
+    const MarkerPlace mp = markerPlace(k);
+    define(s, lin[k], "lin", ElementKind::Image, mp.left, mp.top, mp.width, mp.height, true,
+           nullptr, k);
+  }
+
+  // Meters and captions.
+  define(s, lblmajor, "lblmajor", ElementKind::Label, 900, 150, 3000, 450);
+  define(s, lblgrand, "lblgrand", ElementKind::Label, 4350, 150, 3300, 450);
+  define(s, lblminor, "lblminor", ElementKind::Label, 8100, 150, 3000, 450);
+  define(s, spinsleft, "spinsleft", ElementKind::Label, 1022, 6420, 10039, 450, false);
+  define(s, panelbank, "panelbank", ElementKind::Label, 300, 6960, 2550, 300);
+  define(s, Lblcredit, "Lblcredit", ElementKind::Label, 300, 7260, 2550, 420);
+  define(s, LABWIN, "LABWIN", ElementKind::Label, 3000, 6960, 3000, 300);
+  define(s, lblwin, "lblwin", ElementKind::Label, 3000, 7260, 3000, 420);
+  define(s, lbllast, "lbllast", ElementKind::Label, 6150, 6960, 1350, 300);
+  define(s, lbltotallast, "lbltotallast", ElementKind::Label, 6150, 7260, 1350, 420);
+  define(s, lblbet, "lblbet", ElementKind::Label, 7650, 7260, 600, 420);
+  define(s, lbllines, "lbllines", ElementKind::Label, 8400, 7260, 600, 420);
+
+  // The control bar carries the player's picture buttons.
+  define(s, panfreespin, "panfreespin", ElementKind::Picture, 0, 7770, 12000, 1230);
+  define(s, coinsin, "coinsin", ElementKind::PictureButton, 240, 165, 1800, 900, true,
+         &panfreespin);
+  define(s, payline, "payline", ElementKind::PictureButton, 2160, 165, 1800, 900, true,
+         &panfreespin);
+  define(s, btnbet, "btnbet", ElementKind::PictureButton, 4080, 165, 1800, 900, true,
+         &panfreespin);
+  define(s, doublebutton, "doublebutton", ElementKind::PictureButton, 6000, 165, 1800, 900, true,
+         &panfreespin);
+  doublebutton.enabled = false;
+  define(s, autoplayon, "autoplayon", ElementKind::PictureButton, 7920, 165, 1800, 900, true,
+         &panfreespin);
+  define(s, btnspin, "btnspin", ElementKind::PictureButton, 9840, 165, 1920, 900, true,
+         &panfreespin);
+  define(s, btnstartall, "btnstartall", ElementKind::CommandButton, 0, 0, 0, 0, false);
+
+  define(s, btnoptions, "btnoptions", ElementKind::PictureButton, 9180, 6975, 1125, 735);
+  define(s, btnopenmenu, "btnopenmenu", ElementKind::PictureButton, 10395, 6975, 1125, 735);
+  define(s, takewin, "takewin", ElementKind::PictureButton, 4200, 7935, 3600, 900, false);
+  takewin.enabled = false;
+
+  define(s, zendara1, "zendara1", ElementKind::Picture, -5999, 7000, 3600, 1950, false);
+
+  define(s, pannomoney, "pannomoney", ElementKind::Panel, 2700, 2250, 6600, 2100, false);
+
+  // Jackpot board: balls and the win picture sit on the main screen.
+  define(s, jackpotframe, "jackpotframe", ElementKind::Picture, 800, -1600, 10400, 5750, false);
+  define(s, jackpotpicture, "jackpotpicture", ElementKind::Image, 2782, 2194, 6435, 2430, false);
+  define(s, lbljackpotwon, "lbljackpotwon", ElementKind::Label, 2782, 2900, 6435, 900, false);
+  define(s, jackpotball11, "jackpotball11", ElementKind::Image, 850, 600, 1650, 1350, false);
+  define(s, jackpotball21, "jackpotball21", ElementKind::Image, 850, 600, 1650, 1350, false);
+  define(s, jackpotball31, "jackpotball31", ElementKind::Image, 850, 600, 1650, 1350, false);
+
+  // Gamble panel.
+  define(s, pandouble, "pandouble", ElementKind::Panel, 1500, 600, 9000, 6150, false);
+  define(s, piccardholder, "piccardholder", ElementKind::Image, 3727, 450, 1545, 2340, true,
+         &pandouble);
+  piccardholder.setPicture(ImageListId::Imagelistcards, 5);
+  define(s, betred, "betred", ElementKind::PictureButton, 300, 450, 2700, 750, true, &pandouble);
+  define(s, betblack, "betblack", ElementKind::PictureButton, 300, 1350, 2700, 750, true,
+         &pandouble);
+  define(s, cancelbet, "cancelbet", ElementKind::PictureButton, 300, 2250, 2700, 750, true,
+         &pandouble);
+  for (int k = 1; k <= 4; ++k) {
+    define(s, suitbet[k], "suitbet", ElementKind::PictureButton, 6000 + (k - 1) % 2 * 1350,
+           450 + (k - 1) / 2 * 1200, 1050, 1050, true, &pandouble, k);
+    suitbet[k].setPicture(ImageListId::Imagelistcards, k + 5);
+  }
+  define(s, risklab, "risklab", ElementKind::Label, 300, 3150, 4200, 450, true, &pandouble);
+  define(s, lblblackred, "lblblackred", ElementKind::Label, 4650, 3150, 4050, 330, true,
+         &pandouble);
+  define(s, lblsuit, "lblsuit", ElementKind::Label, 4650, 3480, 4050, 330, true, &pandouble);
+  constexpr int kHistoryLeft[6] = {0, 500, 1100, 1700, 2300, 2900};
+  for (int h = 1; h <= 5; ++h)
+    define(s, historypic[h], "historypic", ElementKind::Image, kHistoryLeft[h], 3960, 750, 750,
+           false, &pandouble, h);
+  define(s, gamblewin, "gamblewin", ElementKind::Image, 700, 10, 7500, 1200, false, &pandouble);
+  define(s, gamblelose, "gamblelose", ElementKind::Image, 700, 10, 7500, 1200, false,
+         &pandouble);
+
+  // Menu panel and the payline view's return button are topmost.
+  define(s, menupic, "menupic", ElementKind::Panel, 10170, 4365, 1815, 2655, false);
+  define(s, about, "about", ElementKind::PictureButton, 135, 135, 1560, 510, true, &menupic);
+  define(s, mnuviewpaytable, "mnuviewpaytable", ElementKind::PictureButton, 120, 720, 1560, 510,
+         true, &menupic);
+  define(s, viewpaylines, "viewpaylines", ElementKind::PictureButton, 120, 1320, 1560, 510, true,
+         &menupic);
+  define(s, xit, "xit", ElementKind::PictureButton, 120, 1920, 1560, 510, true, &menupic);
+  define(s, Btnreturn2game, "Btnreturn2game", ElementKind::PictureButton, 360, 7850, 11220, 795,
+         false);
+}
+
+}  // namespace quov

@@ -1,0 +1,34 @@
+// Every interval and pause of the machine, in milliseconds.
+#pragma once
+
+namespace quov::timing {
+
+// Timer intervals of the main screen.
+inline constexpr int kTick = 50;              // tmrtick, the idle ticker
+inline constexpr int kRespin = 200;           // Timerrespin, starts each free spin
+inline constexpr int kScatters = 100;         // Timerscatters
+inline constexpr int kWildAnimation = 100;    // Timer4 and timerwild
+inline constexpr int kWinCounter = 50;        // Timerwincounter
+inline constexpr int kBell = 100;             // tmrbell, the jackpot board's slide-in
+inline constexpr int kDecideJackpot = 100;    // tmrdecidejackpot, base interval
+inline constexpr int kDecideSlowdown = 100;   // added per slowing step
+inline constexpr int kShowJackpot = 200;      // tmrshowjackpot
+inline constexpr int kAutospin = 800;         // tmrautospin
+inline constexpr int kShowButtons = 200;      // tmrshowbuttons
+inline constexpr int kLineFlash = 100;        // tmrlineflash
+
+// Pauses that block the thread.
+inline constexpr int kFrameExtra = 10;          // each spin-down frame sleeps pause + this
+inline constexpr int kJackpotAnnounce = 2000;   // before jackpot time starts
+inline constexpr int kJackpotBellStart = 200;
+inline constexpr int kJackpotPrizeHold = 4000;  // after the ball stops
+inline constexpr int kCardRevealFrame = 50;
+inline constexpr int kGambleLossHold = 3000;
+inline constexpr int kLineFlashPause = 150;
+
+// Ticks.
+inline constexpr int kFreeSpinHoldTicks = 30;  // a free spin's result holds 31 ticks
+inline constexpr int kRespinIdleTicks = 60;    // idle ticks before a free spin starts
+inline constexpr int kJackpotShowTicks = 29;
+
+}  // namespace quov::timing

@@ -1,0 +1,79 @@
+// Named interval timers and the one scheduler that drives them. Both the
+// headless and the desktop platform tick timers through this code, so their
+// timing rules are the same: a disabled timer never ticks, a tick comes only
+// while the thread is idle or yielding, and a timer never re-enters its own
+// running handler.
+#pragma once
+
+#include <cstdint>
+#include <functional>
+#include <limits>
+#include <string>
+#include <vector>
+
+namespace quov {
+
+using Millis = std::int64_t;
+
+class Scheduler;
+
+class Timer {
+ public:
+  Timer(Scheduler& scheduler, std::string name, int intervalMs, bool enabled);
+  Timer(const Timer&) = delete;
+  Timer& operator=(const Timer&) = delete;
+
+  const std::string& name() const { return name_; }
+  int interval() const { return interval_; }
+  bool enabled() const { return enabled_; }
+  bool running() const { return running_; }
+  Millis due() const { return due_; }
+
+  // Turning a timer on (or changing its interval) restarts its countdown;
+  // switching on a timer that already runs changes nothing.
+  void setEnabled(bool on);
+  void enable() { setEnabled(true); }
+  void disable() { setEnabled(false); }
+  void setInterval(int ms);
+
+  std::function<void()> onTick;
+  std::uint64_t ticks = 0;  // ticks delivered so far (for tests and tools)
+
+ private:
+  friend class Scheduler;
+  Scheduler& scheduler_;
+  std::string name_;
+  int interval_;
+  bool enabled_;
+  bool running_ = false;
+  Millis due_ = 0;
+  std::uint64_t round_ = 0;  // the last runDue round that ticked it
+};
+
+class Scheduler {
+ public:
+  static constexpr Millis kNever = std::numeric_limits<Millis>::max();
+
+  Millis now() const { return now_; }
+  void setNow(Millis t) { now_ = t; }
+
+  // Runs, once each and in order of due time, the timers that are due now.
+  // Returns how many ticked.
+  int runDue();
+  // Earliest due time of an enabled timer that is not running, or kNever.
+  Millis nextDue() const;
+  // Advances the clock to `until`, ticking every timer on the way at its
+  // due time (the idle event loop of a virtual clock).
+  void runUntil(Millis until);
+
+  const std::vector<Timer*>& timers() const { return timers_; }
+
+ private:
+  friend class Timer;
+  void fire(Timer& t);
+  std::vector<Timer*> timers_;
+  Millis now_ = 0;
+  std::uint64_t round_ = 0;
+};
+
+}  // namespace quov

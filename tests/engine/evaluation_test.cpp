@@ -1,0 +1,111 @@
+#include <gtest/gtest.h>
+
+#include "engine/rules/paytable.h"
+#include "outcomes.h"
+
+namespace quov {
+namespace {
+
+using testing::evaluate;
+using testing::Stops;
+using testing::stopShowing;
+
+// Stops that show the given symbols in the middle row (payline 1).
+Stops middleRow(Symbol a, Symbol b, Symbol c, Symbol d, Symbol e) {
+  const Symbol want[5] = {a, b, c, d, e};
+  Stops s{};
+  for (int r = 1; r <= 5; ++r) {
+    s[r - 1] = stopShowing(r, Middle, want[r - 1]);
+    EXPECT_NE(s[r - 1], 0) << "reel " << r << " never shows " << symbolName(want[r - 1]);
+  }
+  return s;
+}
+
+TEST(Evaluation, CobraOnReelsOneTwoThreeAndFivePaysThreeOfAKind) {
+  auto o = evaluate(middleRow(Symbol::Cobra, Symbol::Cobra, Symbol::Cobra, Symbol::J, Symbol::Cobra),
+                    1, 2);
+  EXPECT_EQ(o.readout.match.cobramatch[1], 41);
+  EXPECT_EQ(o.lineWin, 300 * 2);
+  EXPECT_EQ(o.winline[1], 1);
+  EXPECT_EQ(o.winlength[1], 3);
+}
+
+TEST(Evaluation, LotusPairsPayTwoWhateverTheReelsAfterTheGap) {
+  auto pair = evaluate(middleRow(Symbol::Lotus, Symbol::Lotus, Symbol::K, Symbol::J, Symbol::Q), 1, 1);
+  EXPECT_EQ(pair.readout.match.lotusmatch[1], 15);
+  EXPECT_EQ(pair.lineWin, 2);
+  EXPECT_EQ(pair.winlength[1], 2);
+  auto gap = evaluate(middleRow(Symbol::Lotus, Symbol::Lotus, Symbol::K, Symbol::Lotus, Symbol::Lotus),
+                      1, 1);
+  EXPECT_EQ(gap.readout.match.lotusmatch[1], 45);
+  EXPECT_EQ(gap.lineWin, 2);
+}
+
+TEST(Evaluation, JackWildQueenPaysNothing) {
+  // Reel 2 at stop 1 has its wild in the middle row.
+  Stops s = middleRow(Symbol::J, Symbol::Wild, Symbol::Q, Symbol::Q, Symbol::Q);
+  EXPECT_EQ(s[1], 1);
+  auto o = evaluate(s, 1, 5);
+  EXPECT_EQ(o.readout.match.jmatch[1], 15) << "a pair of J does not pay";
+  EXPECT_EQ(o.readout.match.qmatch[1], 43) << "Q has no run: reel 1 shows no Q";
+  EXPECT_EQ(o.lineWin, 0);
+  EXPECT_EQ(o.winline[1], 0);
+}
+
+TEST(Evaluation, WildCompletesRunsOfTheSymbolOnReelOne) {
+  auto o = evaluate(middleRow(Symbol::Eye, Symbol::Wild, Symbol::Eye, Symbol::Eye, Symbol::Eye), 1, 1);
+  EXPECT_EQ(o.readout.match.eyematch[1], 51);
+  EXPECT_EQ(o.lineWin, 800);
+  EXPECT_EQ(o.winlength[1], 5);
+}
+
+TEST(Evaluation, LotusPairStaysUnpaidWhereALongerRunOfTheSeriesHoldsTheLine) {
+  auto stops = middleRow(Symbol::Lotus, Symbol::Lotus, Symbol::K, Symbol::J, Symbol::Q);
+  testing::Outcome o;
+  for (int r = 1; r <= 5; ++r) readReel(o.readout, r, stops[r - 1]);
+  o.winlength[1] = 3;  // line 1 paid a run of three earlier in the series
+  EXPECT_EQ(evaluateLines(o.readout.match, 1, 1, o.winline, o.winlength), 0);
+  EXPECT_EQ(o.winlength[1], 3);
+}
+
+TEST(Evaluation, PayTableAndRunDecoding) {
+  EXPECT_EQ(linePay(Symbol::Cobra, 5), 1500);
+  EXPECT_EQ(linePay(Symbol::K, 5), 175);
+  EXPECT_EQ(linePay(Symbol::Ring, 4), 75);
+  EXPECT_EQ(linePay(Symbol::J, 2), 0);
+  for (int v : {15, 25, 35, 45}) {
+    EXPECT_EQ(runLength(v, Symbol::Lotus), 2);
+    EXPECT_EQ(runLength(v, Symbol::Dog), 0);
+  }
+  EXPECT_EQ(runLength(21, Symbol::J), 3);
+  EXPECT_EQ(runLength(31, Symbol::J), 4);
+  EXPECT_EQ(runLength(51, Symbol::J), 5);
+  for (int v : {0, 8, 14, 28, 38, 43, 50, 52, 63, 64, -1}) EXPECT_EQ(runLength(v, Symbol::Lotus), 0);
+}
+
+TEST(Evaluation, ScatterPaysMultiplyTheTotalBet) {
+  EXPECT_EQ(scatterMultiple(2) * 1 * 5, 5);         // 1 line at 5 cents
+  EXPECT_EQ(scatterMultiple(5) * 25 * 20, 10000);   // 25 lines at 20 cents
+  EXPECT_EQ(scatterMultiple(1), 0);
+  EXPECT_EQ(scatterMultiple(3), 5);
+  EXPECT_EQ(scatterMultiple(4), 10);
+}
+
+TEST(Evaluation, WinSizeTableBorders) {
+  struct Case {
+    int win, pause, clip;
+  } cases[] = {{0, 10, 0},       {1, 10, 105},     {10, 10, 105},    {11, 10, 112},
+               {21, 10, 112},    {22, 15, 117},    {31, 15, 114},    {50, 15, 115},
+               {51, 15, 117},    {101, 20, 118},   {150, 20, 119},   {200, 20, 120},
+               {300, 20, 117},   {301, 30, 122},   {451, 10, 123},   {600, 10, 123},
+               {601, 35, 126},   {751, 35, 124},   {2000, 35, 124},  {2001, 120, 140},
+               {1000000, 120, 140}};
+  for (const Case& c : cases) {
+    const WinSize w = winSize(c.win);
+    EXPECT_EQ(w.autopause, c.pause) << c.win;
+    EXPECT_EQ(w.clip, c.clip) << c.win;
+  }
+}
+
+}  // namespace
+}  // namespace quov

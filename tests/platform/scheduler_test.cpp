@@ -1,0 +1,76 @@
+#include <gtest/gtest.h>
+
+#include "platform/headless/headless_platform.h"
+
+namespace quov {
+namespace {
+
+TEST(Scheduler, TicksEnabledTimersAtTheirIntervalsAndNeverDisabledOnes) {
+  HeadlessLoop loop;
+  Timer fast(loop.scheduler(), "fast", 50, true);
+  Timer slow(loop.scheduler(), "slow", 200, true);
+  Timer off(loop.scheduler(), "off", 10, false);
+  loop.runUntil(1000);
+  EXPECT_EQ(fast.ticks, 20u);
+  EXPECT_EQ(slow.ticks, 5u);
+  EXPECT_EQ(off.ticks, 0u);
+}
+
+TEST(Scheduler, SleepAdvancesTimeWithoutTickingAndYieldRunsWhatIsDue) {
+  HeadlessLoop loop;
+  Timer t(loop.scheduler(), "t", 50, true);
+  loop.sleep(500);
+  EXPECT_EQ(t.ticks, 0u);
+  EXPECT_EQ(loop.scheduler().now(), 500);
+  loop.yield();
+  EXPECT_EQ(t.ticks, 1u) << "overdue ticks coalesce into one";
+  loop.yield();
+  EXPECT_EQ(t.ticks, 1u) << "the next tick is an interval away";
+}
+
+TEST(Scheduler, TimerNeverReentersItsOwnRunningHandler) {
+  HeadlessLoop loop;
+  Timer t(loop.scheduler(), "t", 50, true);
+  Timer other(loop.scheduler(), "other", 50, true);
+  int depth = 0, maxDepth = 0;
+  t.onTick = [&] {
+    ++depth;
+    maxDepth = std::max(maxDepth, depth);
+    loop.sleep(200);
+    loop.yield();  // the other timer may run here, this one may not
+    --depth;
+  };
+  loop.runUntil(1000);
+  EXPECT_EQ(maxDepth, 1);
+  EXPECT_GT(other.ticks, 0u);
+}
+
+TEST(Scheduler, EnablingRestartsTheCountdownButReenablingARunningTimerDoesNot) {
+  HeadlessLoop loop;
+  Timer t(loop.scheduler(), "t", 100, false);
+  loop.runUntil(250);
+  t.enable();
+  loop.runUntil(340);
+  EXPECT_EQ(t.ticks, 0u);
+  t.enable();  // already on: the countdown goes on
+  loop.runUntil(350);
+  EXPECT_EQ(t.ticks, 1u);
+  t.setInterval(500);
+  loop.runUntil(800);
+  EXPECT_EQ(t.ticks, 1u);
+  loop.runUntil(850);
+  EXPECT_EQ(t.ticks, 2u);
+}
+
+TEST(Scheduler, PostedInputIsDeliveredAtTheNextYield) {
+  HeadlessLoop loop;
+  int clicks = 0;
+  loop.post([&] { ++clicks; });
+  loop.sleep(100);
+  EXPECT_EQ(clicks, 0);
+  loop.yield();
+  EXPECT_EQ(clicks, 1);
+}
+
+}  // namespace
+}  // namespace quov
