@@ -1,5 +1,7 @@
 #include "engine/headless_machine.h"
 
+#include "cabinet/input.h"
+
 namespace quov {
 
 HeadlessMachine::HeadlessMachine(std::uint64_t seed) : platform(seed), quov(platform.services, mod) {}
@@ -29,6 +31,16 @@ bool HeadlessMachine::settle(Millis limit) {
       },
       limit);
 }
+
+bool HeadlessMachine::click(Element& e) {
+  if (!e.shownOnScreen() || !e.enabledOnScreen()) return false;
+  input::mouseDown(quov, e);
+  input::mouseUp(quov, e);
+  input::click(quov, e);
+  return true;
+}
+
+void HeadlessMachine::key(int keyAscii) { input::keyPress(quov, keyAscii); }
 
 void HeadlessMachine::scriptSpin(std::initializer_list<int> stops, int jackpotdraw) {
   platform.random.push(jackpotdraw);

@@ -40,6 +40,11 @@ class HeadlessMachine {
 
   // The spin press, as the spin button's click delivers it.
   void pressSpin() { quov.btnstartall_click(); }
+  // A mouse click on an element, as the window delivers it: nothing happens
+  // when the element is hidden or disabled. Returns whether it was delivered.
+  bool click(Element& e);
+  // A key press with its character code (32 = space).
+  void key(int keyAscii);
 };
 
 }  // namespace quov
