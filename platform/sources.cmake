@@ -1,0 +1,5 @@
+target_sources(quov_core PRIVATE
+  platform/timer.cpp
+  platform/random.cpp
+  platform/headless/headless_platform.cpp
+)

@@ -1,0 +1,8 @@
+target_sources(quov_tests PRIVATE
+  engine/state_test.cpp
+  engine/reels_test.cpp
+  engine/evaluation_test.cpp
+  engine/settlement_test.cpp
+  engine/spin_down_test.cpp
+  engine/win_meter_test.cpp
+)

@@ -1,0 +1,4 @@
+target_sources(quov_tests PRIVATE
+  platform/scheduler_test.cpp
+  platform/random_test.cpp
+)
