@@ -19,11 +19,6 @@ int linePay(Symbol s, int length);
 // Pay of `scattercount` scatters as a multiple of the total bet.
 int scatterMultiple(int scattercount);
 
-// The order in which the symbols of a line are tested.
-inline constexpr Symbol kEvaluationOrder[kLineSymbols] = {
-    Symbol::Ankh,  Symbol::Cobra, Symbol::Dog, Symbol::Scarab, Symbol::Eye,
-    Symbol::Lotus, Symbol::K,     Symbol::Q,   Symbol::Ring,   Symbol::J};
-
 // Line pays of lines 1..linesplayed in cents. Sets winline(line) = line and
 // winlength(line) = n for every paying line. `winlength` carries the lengths
 // of earlier spins of a free-spin series: a lotus pair pays only on a line

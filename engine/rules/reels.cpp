@@ -31,12 +31,14 @@ constexpr Row rowFromLetter(char c) { return c == 'T' ? Top : c == 'M' ? Middle 
 
 struct RowLineTable {
   RowLines lists[kReels][kRows]{};
+  int counts[kReels][kRows]{};
   constexpr RowLineTable() {
     for (int r = 0; r < kReels; ++r)
       for (int w = 0; w < kRows; ++w) {
         int n = 1;
         for (int line = 1; line <= kLines; ++line)
           if (rowFromLetter(kPaylines[line - 1][r]) == w) lists[r][w][n++] = static_cast<std::int16_t>(line);
+        counts[r][w] = n - 1;
       }
   }
 };
@@ -55,6 +57,7 @@ Row paylineRow(int line, int reel) { return rowFromLetter(kPaylines[line - 1][re
 int cellCode(int reel, int row) { return kCellCodes[reel - 1][row]; }
 int reelMark(int reel) { return kMarks[reel - 1]; }
 const RowLines& rowLines(int reel, int row) { return kRowLines.lists[reel - 1][row]; }
+int rowLineCount(int reel, int row) { return kRowLines.counts[reel - 1][row]; }
 
 LineArray& MatchValues::of(Symbol s) { return this->*kBySymbol[static_cast<int>(s)]; }
 const LineArray& MatchValues::of(Symbol s) const { return this->*kBySymbol[static_cast<int>(s)]; }
@@ -62,33 +65,45 @@ const LineArray& MatchValues::of(Symbol s) const { return this->*kBySymbol[stati
 void MatchValues::clearLines() {
   for (auto member : kBySymbol)
     for (int line = 1; line <= kLines; ++line) (this->*member)[line] = 0;
-  for (int line = 1; line <= kLines; ++line) wildonline[line] = 0;
+  for (int line = 1; line <= kLines; ++line) {
+    wildonline[line] = 0;
+    lead[line] = kNoLead;
+  }
 }
 
 bool readReel(Readout& out, int reel, int stop) {
-  const int mark = reelMark(reel);
+  // The zero entries that pad a row-line list address the scratch slot 0,
+  // which nothing reads; only the lines themselves are written. A match
+  // value on a line is at most 8 + 7 + 6 + 10 + 20, so no addition there
+  // can overflow.
+  const auto mark = static_cast<std::int16_t>(reelMark(reel));
   bool wild = false;
   for (int row = Top; row <= Bottom; ++row) {
     const Symbol s = visibleSymbol(reel, stop, row);
     const RowLines& lines = rowLines(reel, row);
+    const int count = rowLineCount(reel, row);
     if (s == Symbol::Scatter) {
       add(out.scattercount, 1);
       out.scattercell[reel] = static_cast<std::int16_t>(cellCode(reel, row));
+      if (reel == 1)
+        for (int i = 1; i <= count; ++i) out.match.lead[lines[i]] = MatchValues::kNoLead;
     } else if (s == Symbol::Wild) {
-      for (int i = 1; i <= 11; ++i) {
-        const int entry = lines[i];
-        for (auto member : kBySymbol) add((out.match.*member)[entry], mark);
-        out.match.wildonline[entry] = static_cast<std::int16_t>(mark);
+      for (int i = 1; i <= count; ++i) {
+        const int line = lines[i];
+        for (auto member : kBySymbol) (out.match.*member)[line] += mark;
+        out.match.wildonline[line] = mark;
       }
       out.wildcell[reel] = static_cast<std::int16_t>(cellCode(reel, row));
       wild = true;
     } else {
       LineArray& values = out.match.of(s);
-      for (int i = 1; i <= 11; ++i) {
-        if (reel == 1)
-          values[lines[i]] = static_cast<std::int16_t>(mark);
-        else
-          add(values[lines[i]], mark);
+      if (reel == 1) {
+        for (int i = 1; i <= count; ++i) {
+          values[lines[i]] = mark;
+          out.match.lead[lines[i]] = static_cast<std::int8_t>(s);
+        }
+      } else {
+        for (int i = 1; i <= count; ++i) values[lines[i]] += mark;
       }
     }
   }

@@ -40,6 +40,8 @@ int reelMark(int reel);
 // with 0 to 11 entries (index 0 unused, entries 1..11).
 using RowLines = std::array<std::int16_t, 12>;
 const RowLines& rowLines(int reel, int row);
+// How many of a row-line list's entries are lines (the rest are 0).
+int rowLineCount(int reel, int row);
 
 // Per-line match values of one drawing, as the evaluation reads them. Slot 0
 // of every per-line array is a scratch slot that no evaluation reads.
@@ -50,6 +52,14 @@ struct MatchValues {
   LineArray jmatch{}, kmatch{}, qmatch{}, lotusmatch{}, eyematch{}, ankhmatch{}, ringmatch{},
       scarabmatch{}, dogmatch{}, cobramatch{};
   LineArray wildonline{};  // mark of the reel whose wild lies on the line, 0 none
+  // The line symbol reel 1 shows on each line (kNoLead for its scatter):
+  // reel 1 has no wild, so it is the only symbol that can pay there.
+  static constexpr std::int8_t kNoLead = -1;
+  std::array<std::int8_t, kLines + 1> lead = [] {
+    std::array<std::int8_t, kLines + 1> a{};
+    a.fill(kNoLead);
+    return a;
+  }();
 
   LineArray& of(Symbol s);
   const LineArray& of(Symbol s) const;
