@@ -27,51 +27,70 @@ bool readNumber(SettingsStore& store, const char* app, const std::string& sectio
   return readInto(store, app, section, key, v);
 }
 
+namespace {
+
+// A stored number of the player's section and the variable it holds.
+struct NumberKey {
+  const char* key;
+  std::int16_t Modquov::*narrow;  // set for 16-bit variables
+  std::int32_t Modquov::*wide;    // set for 32-bit variables
+};
+constexpr NumberKey k16(const char* key, std::int16_t Modquov::*v) { return {key, v, nullptr}; }
+constexpr NumberKey k32(const char* key, std::int32_t Modquov::*v) { return {key, nullptr, v}; }
+
+// The keys in the order the start-up reads them: the first options, the
+// roll-up switch, the money and games, the name, the meters (in their own
+// application) and the jackpot counters.
+constexpr NumberKey kLeadingNumbers[] = {k16("howmanyspins", &Modquov::howmanyspins),
+                                         k16("soundonoff", &Modquov::soundonoff),
+                                         k16("machinepay", &Modquov::machinepay)};
+constexpr NumberKey kWinroll = k16("winroll", &Modquov::winroll);
+constexpr NumberKey kMiddleNumbers[] = {
+    k16("reelspeed", &Modquov::reelspeed), k32("amountinvested", &Modquov::amountinvested),
+    k32("wager", &Modquov::wager),         k32("total", &Modquov::total),
+    k32("bank", &Modquov::bank),           k32("games", &Modquov::games)};
+constexpr NumberKey kMeters[] = {k32("grand", &Modquov::grand), k32("major", &Modquov::major),
+                                 k32("minor", &Modquov::minor)};
+constexpr NumberKey kJackpotCounters[] = {
+    k16("grandwon", &Modquov::grandwon), k16("majorwon", &Modquov::majorwon),
+    k16("minorwon", &Modquov::minorwon), k32("jackpotbank", &Modquov::jackpotbank)};
+
+void readKey(SettingsStore& store, const char* app, const std::string& section,
+             const NumberKey& k, Modquov& m) {
+  if (k.narrow)
+    readNumber(store, app, section, k.key, m.*k.narrow);
+  else
+    readNumber(store, app, section, k.key, m.*k.wide);
+}
+
+void writeKey(SettingsStore& store, const char* app, const std::string& section,
+              const NumberKey& k, const Modquov& m) {
+  const long long v = k.narrow ? m.*k.narrow : m.*k.wide;
+  store.write(app, section, k.key, std::to_string(v));
+}
+
+}  // namespace
+
 void startupLoad(SettingsStore& store, Modquov& m) {
   const std::string s = "player1";
   (void)store.read(kPlayerApp, s, "sizescreen");
-  readNumber(store, kPlayerApp, s, "howmanyspins", m.howmanyspins);
-  readNumber(store, kPlayerApp, s, "soundonoff", m.soundonoff);
-  readNumber(store, kPlayerApp, s, "machinepay", m.machinepay);
-  readNumber(store, kPlayerApp, s, "winroll", m.winroll);
-  readNumber(store, kPlayerApp, s, "reelspeed", m.reelspeed);
-  readNumber(store, kPlayerApp, s, "amountinvested", m.amountinvested);
-  readNumber(store, kPlayerApp, s, "wager", m.wager);
-  readNumber(store, kPlayerApp, s, "total", m.total);
-  readNumber(store, kPlayerApp, s, "bank", m.bank);
-  readNumber(store, kPlayerApp, s, "games", m.games);
+  for (const NumberKey& k : kLeadingNumbers) readKey(store, kPlayerApp, s, k, m);
+  readKey(store, kPlayerApp, s, kWinroll, m);
+  for (const NumberKey& k : kMiddleNumbers) readKey(store, kPlayerApp, s, k, m);
   m.currentplayer = store.read(kPlayerApp, s, "currentplayer");
-  readNumber(store, kMetersApp, s, "grand", m.grand);
-  readNumber(store, kMetersApp, s, "major", m.major);
-  readNumber(store, kMetersApp, s, "minor", m.minor);
-  readNumber(store, kPlayerApp, s, "grandwon", m.grandwon);
-  readNumber(store, kPlayerApp, s, "majorwon", m.majorwon);
-  readNumber(store, kPlayerApp, s, "minorwon", m.minorwon);
-  readNumber(store, kPlayerApp, s, "jackpotbank", m.jackpotbank);
+  for (const NumberKey& k : kMeters) readKey(store, kMetersApp, s, k, m);
+  for (const NumberKey& k : kJackpotCounters) readKey(store, kPlayerApp, s, k, m);
 }
 
 void exitSave(SettingsStore& store, const Modquov& m) {
   const std::string s = slotSection(m.playerslot);
-  auto put = [&](const char* key, long long v) { store.write(kPlayerApp, s, key, std::to_string(v)); };
   store.write(kPlayerApp, s, "sizescreen", "");
-  put("howmanyspins", m.howmanyspins);
-  put("soundonoff", m.soundonoff);
-  put("machinepay", m.machinepay);
-  put("winroll", m.winroll);
-  put("reelspeed", m.reelspeed);
-  put("amountinvested", m.amountinvested);
-  put("wager", m.wager);
-  put("total", m.total);
-  put("bank", m.bank);
-  put("games", m.games);
+  for (const NumberKey& k : kLeadingNumbers) writeKey(store, kPlayerApp, s, k, m);
+  writeKey(store, kPlayerApp, s, kWinroll, m);
+  for (const NumberKey& k : kMiddleNumbers) writeKey(store, kPlayerApp, s, k, m);
   store.write(kPlayerApp, s, "currentplayer", m.currentplayer);
-  put("grandwon", m.grandwon);
-  put("majorwon", m.majorwon);
-  put("minorwon", m.minorwon);
-  put("jackpotbank", m.jackpotbank);
-  store.write(kMetersApp, s, "grand", std::to_string(m.grand));
-  store.write(kMetersApp, s, "major", std::to_string(m.major));
-  store.write(kMetersApp, s, "minor", std::to_string(m.minor));
+  for (const NumberKey& k : kJackpotCounters) writeKey(store, kPlayerApp, s, k, m);
+  for (const NumberKey& k : kMeters) writeKey(store, kMetersApp, s, k, m);
   store.flush();
 }
 
