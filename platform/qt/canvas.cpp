@@ -1,0 +1,110 @@
+#include "platform/qt/canvas.h"
+
+#include <QCloseEvent>
+#include <QKeyEvent>
+#include <QMouseEvent>
+#include <QPainter>
+
+#include "cabinet/input.h"
+
+namespace quov {
+
+Canvas::Canvas(Quov& quov, QtEventLoop& loop) : quov_(quov), loop_(loop), painter_(quov.screen) {
+  setAttribute(Qt::WA_OpaquePaintEvent);
+  setMouseTracking(true);
+  setFocusPolicy(Qt::StrongFocus);
+  setMinimumSize(200, 150);
+  resize(kDesignWidthPx, kDesignHeightPx);
+}
+
+void Canvas::refresh() {
+  if (quov_.screen.revision.value != paintedRevision_) update();
+}
+
+void Canvas::paintNow() {
+  if (isVisible() && quov_.screen.revision.value != paintedRevision_) repaint();
+}
+
+void Canvas::paintEvent(QPaintEvent*) {
+  const qreal dpr = devicePixelRatioF();
+  if (dpr != paintedDpr_) {
+    painter_.clearCache();
+    paintedDpr_ = dpr;
+  }
+  QPainter p(this);
+  const ViewMapping view = mapping();
+  if (view.offsetX() > 0 || view.offsetY() > 0) p.fillRect(rect(), Qt::black);
+  painter_.paint(p, view, dpr);
+  paintedRevision_ = quov_.screen.revision.value;
+  ++frames_;
+}
+
+void Canvas::resizeEvent(QResizeEvent*) {
+  painter_.clearCache();
+  paintedRevision_ = ~std::uint64_t{0};
+}
+
+Element* Canvas::elementAt(QPointF pos) const {
+  const PointF t = mapping().toTwips(pos.x(), pos.y());
+  return quov_.screen.hitTest(static_cast<int>(std::floor(t.x)), static_cast<int>(std::floor(t.y)));
+}
+
+bool Canvas::over(const Element& e, QPointF pos) const {
+  const PointF t = mapping().toTwips(pos.x(), pos.y());
+  const int l = e.screenLeft(), top = e.screenTop();
+  return t.x >= l && t.x < l + e.width && t.y >= top && t.y < top + e.height;
+}
+
+void Canvas::mousePressEvent(QMouseEvent* ev) {
+  if (ev->button() != Qt::LeftButton || loop_.ended()) return;
+  loop_.syncClock();
+  pressed_ = elementAt(ev->position());
+  if (pressed_) input::mouseDown(quov_, *pressed_);
+  loop_.afterHandler();
+}
+
+void Canvas::mouseReleaseEvent(QMouseEvent* ev) {
+  if (ev->button() != Qt::LeftButton || !pressed_ || loop_.ended()) return;
+  Element& e = *pressed_;
+  pressed_ = nullptr;
+  loop_.syncClock();
+  input::mouseUp(quov_, e);
+  // A click is a release over the element that was pressed, even when the
+  // press hid it (a pressed picture button shows the bar beneath).
+  if (!loop_.ended() && over(e, ev->position())) input::click(quov_, e);
+  loop_.afterHandler();
+}
+
+void Canvas::mouseMoveEvent(QMouseEvent* ev) {
+  if (loop_.ended()) return;
+  loop_.syncClock();
+  input::mouseMove(quov_, elementAt(ev->position()));
+  loop_.afterHandler();
+}
+
+void Canvas::keyPressEvent(QKeyEvent* ev) {
+  if (ev->key() == Qt::Key_F11) {
+    setWindowState(windowState() ^ Qt::WindowFullScreen);
+    return;
+  }
+  const QString text = ev->text();
+  if (text.isEmpty() || text[0].unicode() > 127 || loop_.ended()) {
+    QWidget::keyPressEvent(ev);
+    return;
+  }
+  loop_.syncClock();
+  input::keyPress(quov_, text[0].unicode());
+  loop_.afterHandler();
+}
+
+void Canvas::closeEvent(QCloseEvent* ev) {
+  if (!loop_.ended()) {
+    loop_.syncClock();
+    input::closeRequest(quov_);
+    loop_.afterHandler();
+  }
+  if (loop_.ended()) ev->accept();
+  else ev->ignore();
+}
+
+}  // namespace quov

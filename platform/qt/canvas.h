@@ -1,0 +1,54 @@
+// The main screen's window: one widget that paints the element model and
+// turns the pointer and keyboard into the cabinet's input, hit-tested in
+// twips of the design screen. It draws only when the model has changed.
+#pragma once
+
+#include <QWidget>
+#include <cstdint>
+
+#include "engine/quov.h"
+#include "platform/qt/element_painter.h"
+#include "platform/qt/qt_event_loop.h"
+#include "platform/qt/view_mapping.h"
+
+namespace quov {
+
+class Canvas : public QWidget {
+  Q_OBJECT
+ public:
+  Canvas(Quov& quov, QtEventLoop& loop);
+
+  ViewMapping mapping() const { return ViewMapping(width(), height()); }
+  // Schedules a redraw when the model changed since the last one.
+  void refresh();
+  // Redraws at once when the model changed (used before a blocking sleep).
+  void paintNow();
+  std::uint64_t paintedFrames() const { return frames_; }
+  ElementPainter& painter() { return painter_; }
+
+  QSize sizeHint() const override { return {kDesignWidthPx, kDesignHeightPx}; }
+  bool hasHeightForWidth() const override { return true; }
+  int heightForWidth(int w) const override { return w * kDesignHeightPx / kDesignWidthPx; }
+
+ protected:
+  void paintEvent(QPaintEvent*) override;
+  void resizeEvent(QResizeEvent*) override;
+  void mousePressEvent(QMouseEvent*) override;
+  void mouseReleaseEvent(QMouseEvent*) override;
+  void mouseMoveEvent(QMouseEvent*) override;
+  void keyPressEvent(QKeyEvent*) override;
+  void closeEvent(QCloseEvent*) override;
+
+ private:
+  Element* elementAt(QPointF windowPos) const;
+  bool over(const Element& e, QPointF windowPos) const;
+  Quov& quov_;
+  QtEventLoop& loop_;
+  ElementPainter painter_;
+  Element* pressed_ = nullptr;
+  std::uint64_t paintedRevision_ = ~std::uint64_t{0};
+  std::uint64_t frames_ = 0;
+  qreal paintedDpr_ = 0;
+};
+
+}  // namespace quov

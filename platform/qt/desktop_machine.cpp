@@ -1,0 +1,54 @@
+#include "platform/qt/desktop_machine.h"
+
+#include <QGuiApplication>
+#include <QScreen>
+#include <QStandardPaths>
+
+namespace quov {
+
+DesktopMachine::DesktopMachine(QString settingsFolder) : store(std::move(settingsFolder)) {
+  messages.setParent(&canvas);
+  offer_ = std::make_unique<OfferWindow>([this] { returnToGame(); });
+  loop.onChange = [this] { syncWindows(); };
+  loop.onRepaint = [this] { canvas.paintNow(); };
+  loop.onEnd = [this] { store.flush(); };
+}
+
+DesktopMachine::~DesktopMachine() { store.flush(); }
+
+void DesktopMachine::start() {
+  quov.musicFolder =
+      QStandardPaths::writableLocation(QStandardPaths::CacheLocation).toStdString() +
+      "/brelk-video-slots";
+  loop.syncClock();
+  quov.Form_Load();
+  if (const QScreen* s = QGuiApplication::primaryScreen()) {
+    const QSize px = s->size();
+    quov.Form_Activate(px.width() * kTwipsPerPixel, px.height() * kTwipsPerPixel);
+    canvas.move(quov.screen.left / kTwipsPerPixel, quov.screen.top / kTwipsPerPixel);
+  }
+  loop.afterHandler();
+}
+
+void DesktopMachine::syncWindows() {
+  if (loop.ended()) return;
+  if (quov.screen.caption != caption_) {
+    caption_ = quov.screen.caption;
+    canvas.setWindowTitle(QString::fromStdString(caption_));
+  }
+  if (quov.screen.visible != canvas.isVisible()) canvas.setVisible(quov.screen.visible);
+  if (quov.popupquov.visible != offer_->isVisible()) {
+    offer_->setWindowTitle(QString::fromStdString(quov.popupquov.caption));
+    offer_->setVisible(quov.popupquov.visible);
+  }
+  canvas.refresh();
+}
+
+void DesktopMachine::returnToGame() {
+  quov.popupquov.visible = false;
+  quov.screen.visible = true;
+  syncWindows();
+  canvas.activateWindow();
+}
+
+}  // namespace quov

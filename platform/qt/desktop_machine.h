@@ -1,0 +1,54 @@
+// The whole desktop game: the Qt services, the machine's state and main
+// screen, its window and the offer pop-up, kept in step after every handler
+// and tick (which window shows, the caption, what needs drawing).
+#pragma once
+
+#include <QString>
+#include <memory>
+
+#include "engine/modquov.h"
+#include "engine/quov.h"
+#include "platform/qt/canvas.h"
+#include "platform/qt/offer_window.h"
+#include "platform/qt/qt_event_loop.h"
+#include "platform/qt/qt_links.h"
+#include "platform/qt/qt_messages.h"
+#include "platform/qt/qt_resources.h"
+#include "platform/qt/qt_settings_store.h"
+#include "platform/qt/qt_sound.h"
+#include "platform/qt/std_files.h"
+#include "platform/random.h"
+
+namespace quov {
+
+class DesktopMachine {
+ public:
+  // The store's files live in `settingsFolder` (by default the user's).
+  explicit DesktopMachine(QString settingsFolder = QtSettingsStore::defaultFolder());
+  ~DesktopMachine();
+
+  // Runs the load handler and shows the window.
+  void start();
+  // Brings the windows in line with the screens' switches.
+  void syncWindows();
+
+  QtEventLoop loop;
+  QtMessages messages{loop};
+  QtSettingsStore store;
+  QtSound sound;
+  QtResources resources;
+  StdFiles files;
+  QtLinks links;
+  SeededRandom random;
+  Platform services{loop, messages, store, sound, resources, files, links, random};
+  Modquov mod;
+  Quov quov{services, mod};
+  Canvas canvas{quov, loop};
+
+ private:
+  void returnToGame();
+  std::unique_ptr<OfferWindow> offer_;
+  std::string caption_;
+};
+
+}  // namespace quov

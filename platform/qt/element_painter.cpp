@@ -1,0 +1,154 @@
+#include "platform/qt/element_painter.h"
+
+#include <cmath>
+
+#include "engine/rules/reels.h"
+#include "platform/qt/art/cabinet_art.h"
+#include "platform/qt/art/palette.h"
+
+namespace quov {
+
+namespace {
+
+// Rounded to whole device pixels, so neighbouring pictures meet without seams.
+QRectF snapped(const RectF& r, qreal dpr) {
+  const qreal l = std::round(r.x * dpr) / dpr, t = std::round(r.y * dpr) / dpr;
+  const qreal rr = std::round((r.x + r.w) * dpr) / dpr, b = std::round((r.y + r.h) * dpr) / dpr;
+  return QRectF(l, t, rr - l, b - t);
+}
+
+QRectF windowRect(const Element& e, const ViewMapping& view, qreal dpr) {
+  return snapped(view.toWindow(e.screenLeft(), e.screenTop(), e.width, e.height), dpr);
+}
+
+QSize logicalSize(const QRectF& r) {
+  return QSize(std::max(1, qRound(r.width())), std::max(1, qRound(r.height())));
+}
+
+}  // namespace
+
+ElementPainter::ElementPainter(const Screen& screen) : screen_(screen) {
+  std::vector<std::pair<QString, QRectF>> buttons;
+  const Element* bar = screen.find("panfreespin");
+  for (const Element* e : screen.elements)
+    if (bar && e->parent == bar)
+      buttons.emplace_back(QString::fromStdString(e->name),
+                           QRectF(e->left / 15.0, e->top / 15.0, e->width / 15.0, e->height / 15.0));
+  art::setControlBarButtons(std::move(buttons));
+}
+
+void ElementPainter::drawArt(QPainter& p, const art::ArtKey& key, const QRectF& r, qreal dpr) {
+  const QPixmap& pm = cache_.picture(key, logicalSize(r), dpr);
+  p.drawPixmap(r.topLeft(), pm);
+}
+
+void ElementPainter::paint(QPainter& p, const ViewMapping& view, qreal dpr) {
+  const QRectF screenRect = snapped(view.toWindow(0, 0, screen_.width, screen_.height), dpr);
+  drawArt(p, art::ArtKey::own(QStringLiteral("cabinet"), QSizeF(art::kScreenW, art::kScreenH)),
+          screenRect, dpr);
+  p.save();
+  p.setClipRect(screenRect);
+  for (const Element* e : screen_.elements)
+    if (e->shownOnScreen()) paintElement(p, *e, view, dpr);
+  p.restore();
+}
+
+void ElementPainter::paintElement(QPainter& p, const Element& e, const ViewMapping& view,
+                                  qreal dpr) {
+  p.save();
+  for (const Element* c = e.parent; c; c = c->parent)
+    p.setClipRect(windowRect(*c, view, dpr), Qt::IntersectClip);
+  const QRectF r = windowRect(e, view, dpr);
+  const QString name = QString::fromStdString(e.name);
+  const QSizeF design(e.width / 15.0, e.height / 15.0);
+
+  if (e.kind == ElementKind::Line) {
+    const PointF a = view.toWindow(e.x1, e.y1), b = view.toWindow(e.x2, e.y2);
+    p.setRenderHint(QPainter::Antialiasing);
+    const QColor c((e.colour >> 16) & 0xFF, (e.colour >> 8) & 0xFF, e.colour & 0xFF);
+    p.setPen(QPen(c, e.lineWidthPx * view.scale(), Qt::SolidLine, Qt::RoundCap));
+    p.drawLine(QPointF(a.x, a.y), QPointF(b.x, b.y));
+  } else if (e.name == "reel") {
+    paintReel(p, e, view, dpr);
+  } else if (e.kind == ElementKind::Label) {
+    paintLabel(p, e, r, view);
+  } else if (e.name == "suitbet") {
+    // A plain button face carrying its suit icon.
+    drawArt(p, art::ArtKey::own(name, design), r, dpr);
+    if (e.picture.list != ImageListId::None && e.picture.index > 0) {
+      const QRectF icon = snapped({r.x() + r.width() * 0.14, r.y() + r.height() * 0.14,
+                                   r.width() * 0.72, r.height() * 0.72}, dpr);
+      drawArt(p, art::ArtKey::listPicture(e.picture.list, e.picture.index), icon, dpr);
+    }
+  } else if (e.picture.list != ImageListId::None && e.picture.index > 0) {
+    drawArt(p, art::ArtKey::listPicture(e.picture.list, e.picture.index, e.picture.overlay), r,
+            dpr);
+  } else if (art::hasOwnArt(name)) {
+    drawArt(p, art::ArtKey::own(name, design), r, dpr);
+  }
+  if (e.kind == ElementKind::PictureButton && !e.enabledOnScreen())
+    p.fillRect(r, QColor(10, 10, 30, 130));  // a disabled button looks dimmed
+  p.restore();
+}
+
+void ElementPainter::paintReel(QPainter& p, const Element& e, const ViewMapping& view, qreal dpr) {
+  if (!e.parent || e.index < 1 || e.index > kReels) return;
+  const Element& window = *e.parent;
+  const int windowTop = window.screenTop(), windowBottom = windowTop + window.height;
+  const int top = e.screenTop();
+  const int first = std::max(0, (windowTop - top) / kCellTwips);
+  for (int cell = first; cell < kStripCells; ++cell) {
+    const int cellTop = top + cell * kCellTwips;
+    if (cellTop >= windowBottom) break;
+    QRectF r = snapped(view.toWindow(e.screenLeft(), cellTop, e.width, kCellTwips), dpr);
+    r.setHeight(r.height() + 1 / dpr);  // overlap a device pixel: no seams between cells
+    drawArt(p, art::ArtKey::symbol(stripSymbol(e.index, cell)), r, dpr);
+  }
+}
+
+void ElementPainter::paintLabel(QPainter& p, const Element& e, const QRectF& r,
+                                const ViewMapping& view) {
+  if (e.caption.empty()) return;
+  const QString text = QString::fromStdString(e.caption);
+  const qreal s = view.scale();
+  const std::string& n = e.name;
+  QColor colour(255, 250, 230);
+  qreal size = r.height() * 0.62;
+  int align = Qt::AlignCenter;
+  if (n == "lblgrand" || n == "lblmajor" || n == "lblminor") {
+    colour = art::kGoldLight;
+    size = r.height() * 0.7;
+    align = Qt::AlignRight | Qt::AlignVCenter;
+  } else if (n == "panelbank" || n == "LABWIN" || n == "lbllast") {
+    colour = QColor(200, 210, 255);
+    size = r.height() * 0.62;
+    align = Qt::AlignRight | Qt::AlignVCenter;
+  } else if (n == "Lblcredit" || n == "lblwin" || n == "lbltotallast") {
+    colour = QColor(255, 220, 60);
+    size = r.height() * 0.72;
+  } else if (n == "spinsleft") {
+    p.setPen(Qt::NoPen);
+    p.setBrush(QColor(0, 0, 0, 170));
+    p.drawRoundedRect(r, r.height() / 2, r.height() / 2);
+    colour = art::kGoldLight;
+    size = r.height() * 0.62;
+  } else if (n == "lbljackpotwon") {
+    colour = art::kGoldLight;
+    size = r.height() * 0.6;
+  } else if (n == "risklab" || n == "lblblackred" || n == "lblsuit") {
+    size = std::min(r.height() * 0.75, 16 * s);
+    align = Qt::AlignLeft | Qt::AlignVCenter;
+  }
+  const QRectF inner = r.adjusted(3 * s, 0, -3 * s, 0);
+  // Long captions shrink to the field's width.
+  const QFontMetricsF fm(art::gameFont(size));
+  const qreal w = fm.horizontalAdvance(text);
+  if (w > inner.width() && w > 0) size *= inner.width() / w;
+  p.setFont(art::gameFont(size));
+  p.setPen(QColor(0, 0, 0, 200));
+  p.drawText(inner.translated(1.2 * s, 1.2 * s), align, text);
+  p.setPen(colour);
+  p.drawText(inner, align, text);
+}
+
+}  // namespace quov

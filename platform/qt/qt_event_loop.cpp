@@ -1,0 +1,74 @@
+#include "platform/qt/qt_event_loop.h"
+
+#include <QCoreApplication>
+#include <algorithm>
+#include <chrono>
+#include <thread>
+
+namespace quov {
+
+QtEventLoop::QtEventLoop() {
+  clock_.start();
+  wake_.setSingleShot(true);
+  wake_.setTimerType(Qt::PreciseTimer);
+  connect(&wake_, &QTimer::timeout, this, [this] { runTimers(); });
+}
+
+void QtEventLoop::syncClock() { scheduler_.setNow(clock_.elapsed()); }
+
+void QtEventLoop::runTimers() {
+  if (ended_ || held_ > 0) return;
+  syncClock();
+  scheduler_.runDue();
+  afterHandler();
+}
+
+void QtEventLoop::arm() {
+  if (ended_ || held_ > 0) {
+    wake_.stop();
+    return;
+  }
+  syncClock();
+  const Millis due = scheduler_.nextDue();
+  if (due == Scheduler::kNever) {
+    wake_.stop();
+    return;
+  }
+  wake_.start(static_cast<int>(std::clamp<Millis>(due - scheduler_.now(), 0, 1 << 30)));
+}
+
+void QtEventLoop::afterHandler() {
+  if (onChange) onChange();
+  arm();
+}
+
+void QtEventLoop::yield() {
+  QCoreApplication::processEvents(QEventLoop::AllEvents);
+  if (ended_) return;
+  syncClock();
+  if (held_ == 0) scheduler_.runDue();
+  afterHandler();
+}
+
+void QtEventLoop::sleep(int ms) {
+  if (ms <= 0) return;
+  const auto until = std::chrono::steady_clock::now() + std::chrono::milliseconds(ms);
+  if (onRepaint) onRepaint();
+  std::this_thread::sleep_until(until);
+  syncClock();
+}
+
+void QtEventLoop::endProgram() {
+  if (ended_) return;
+  ended_ = true;
+  wake_.stop();
+  if (onEnd) onEnd();
+  QCoreApplication::exit(0);
+}
+
+void QtEventLoop::holdTicks(bool hold) {
+  held_ = std::max(0, held_ + (hold ? 1 : -1));
+  if (held_ == 0) arm();
+}
+
+}  // namespace quov
