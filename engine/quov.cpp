@@ -24,6 +24,9 @@ Quov::Quov(Platform& platform, Modquov& module)
       tmrlineflash(platform.loop.scheduler(), "tmrlineflash", timing::kLineFlash, false) {
   buildElements();
   wireTimers();
+  quovoptions.name = "quovoptions";
+  quovpays.name = "quovpays";
+  aboutquov.name = "aboutquov";
 }
 
 void Quov::wireTimers() {

@@ -192,6 +192,10 @@ class Quov {
   std::string musicFolder = "brelk-video-slots";
   // The offer pop-up, opened after every 25th losing spin of normal play.
   Screen popupquov;
+  // Side screens opened from the cabinet: options, pay table, about.
+  Screen quovoptions;
+  Screen quovpays;
+  Screen aboutquov;
 
   // Keeps the stored records up to date while the machine is idle.
   RecordKeeper records;

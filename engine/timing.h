@@ -30,5 +30,6 @@ inline constexpr int kLineFlashPause = 150;
 inline constexpr int kFreeSpinHoldTicks = 30;  // a free spin's result holds 31 ticks
 inline constexpr int kRespinIdleTicks = 60;    // idle ticks before a free spin starts
 inline constexpr int kJackpotShowTicks = 29;
+inline constexpr int kAutoplayFirstPause = 20;  // autoplay's pause until an evaluation sets one
 
 }  // namespace quov::timing
