@@ -52,9 +52,14 @@ void QtEventLoop::yield() {
 
 void QtEventLoop::sleep(int ms) {
   if (ms <= 0) return;
-  const auto until = std::chrono::steady_clock::now() + std::chrono::milliseconds(ms);
+  // Back-to-back sleeps (the frames of an animation) count from where the
+  // last one should have ended, so drawing and waking late do not add up.
+  const auto now = std::chrono::steady_clock::now();
+  const bool chained = now - lastWake_ < std::chrono::milliseconds(kChainSlackMs);
+  const auto until = (chained ? lastWake_ : now) + std::chrono::milliseconds(ms);
   if (onRepaint) onRepaint();
   std::this_thread::sleep_until(until);
+  lastWake_ = until;
   syncClock();
 }
 

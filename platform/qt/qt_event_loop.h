@@ -7,6 +7,7 @@
 #include <QElapsedTimer>
 #include <QObject>
 #include <QTimer>
+#include <chrono>
 #include <functional>
 
 #include "platform/services.h"
@@ -40,8 +41,10 @@ class QtEventLoop : public QObject, public EventLoop {
  private:
   void runTimers();
   void arm();
+  static constexpr int kChainSlackMs = 5;
   Scheduler scheduler_;
   QElapsedTimer clock_;
+  std::chrono::steady_clock::time_point lastWake_{};
   QTimer wake_;
   bool ended_ = false;
   int held_ = 0;
