@@ -148,7 +148,8 @@ void Quov::buildElements() {
   define(s, lblsuit, "lblsuit", ElementKind::Label, 4650, 3480, 4050, 330, true, &pandouble);
   constexpr int kHistoryLeft[6] = {0, 500, 1100, 1700, 2300, 2900};
   for (int h = 1; h <= 5; ++h)
-    define(s, historypic[h], "historypic", ElementKind::Image, kHistoryLeft[h], 3960, 750, 750,
+    // 570 twips square: the row's icons, 600 twips apart, stand clear of each other.
+    define(s, historypic[h], "historypic", ElementKind::Image, kHistoryLeft[h], 3960, 570, 570,
            false, &pandouble, h);
   define(s, gamblewin, "gamblewin", ElementKind::Image, 700, 10, 7500, 1200, false, &pandouble);
   define(s, gamblelose, "gamblelose", ElementKind::Image, 700, 10, 7500, 1200, false,

@@ -91,7 +91,7 @@ void cardBack(QPainter& p, const QRectF& r) {
   p.setPen(QPen(kGold, 2));
   p.drawRoundedRect(in, 5, 5);
   p.save();
-  p.setClipRect(in.adjusted(3, 3, -3, -3));
+  p.setClipRect(in.adjusted(3, 3, -3, -3), Qt::IntersectClip);
   p.setPen(QPen(QColor(224, 168, 46, 140), 1.2));
   for (qreal d = -160; d < 160; d += 10) {
     p.drawLine(QPointF(in.left() + d, in.top()), QPointF(in.left() + d + 160, in.bottom()));
