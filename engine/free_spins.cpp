@@ -4,6 +4,7 @@
 #include "engine/money.h"
 #include "engine/quov.h"
 #include "engine/rules/free_spins.h"
+#include "engine/timing.h"
 
 namespace quov {
 
@@ -34,10 +35,16 @@ void Quov::awardFreeSpins() {
   btnoptions.hide();
   btnopenmenu.hide();
 
-  // The queen walks across the screen below the reels.
+  // The queen walks across the screen below the reels, from off its left
+  // edge to past its right one, in frames the window can draw.
   zendara1.show();
   spinsleft.hide();
-  for (int x = -5999; x <= 15000; ++x) zendara1.move(x, 7000);
+  constexpr int kFirstLeft = -5999, kLastLeft = 15000, kQueenTop = 7000;
+  constexpr int kFrames = timing::kQueenSlideFrames;
+  for (int f = 0; f < kFrames; ++f) {
+    zendara1.move(kFirstLeft + (kLastLeft - kFirstLeft) * f / (kFrames - 1), kQueenTop);
+    sleep(timing::kQueenSlideFramePause);
+  }
   zendara1.show();
   yield();
 

@@ -11,6 +11,7 @@
 
 #include "engine/clips.h"
 #include "engine/modquov.h"
+#include "engine/rules/gamble.h"
 #include "engine/rules/reels.h"
 #include "platform/element.h"
 #include "platform/services.h"
@@ -218,6 +219,16 @@ class Quov {
   void startJackpotTime();
   void reelChain();
   bool respinDue_ = false;  // the settlement voided the outcome
+  // Gamble: the amount taken from the credit when the panel opened, and
+  // whether a bet runs (card reveal to result); other gamble presses are
+  // ignored meanwhile.
+  std::int32_t gamblestake_ = 0;
+  bool betRunning_ = false;
+  void gambleBet(const GambleGuess& guess);  // a colour or suit bet, card reveal to result
+  // Jackpot time internals.
+  void moveBall(int cell);
+  void payOutJackpot();
+  void endJackpotShow();
 };
 
 }  // namespace quov

@@ -6,6 +6,7 @@ target_sources(quov_core PRIVATE
   engine/rules/win_meter.cpp
   engine/rules/free_spins.cpp
   engine/rules/jackpot.cpp
+  engine/rules/gamble.cpp
   engine/quov.cpp
   engine/quov_layout.cpp
   engine/spin_cycle.cpp
@@ -13,6 +14,8 @@ target_sources(quov_core PRIVATE
   engine/finishspin.cpp
   engine/win_meter.cpp
   engine/free_spins.cpp
-  engine/pending_handlers.cpp
+  engine/wild_animations.cpp
+  engine/jackpot.cpp
+  engine/gamble.cpp
   engine/headless_machine.cpp
 )

@@ -20,8 +20,10 @@ void Quov::btnstartall_click() {
   yield();
   if (!inputAllowed()) return;
   // Jackpot time runs its board until the prize is credited; a spin now
-  // would move the meters under the prize and leave it unpaid.
-  if (jackpotTime) return;
+  // would move the meters under the prize and leave it unpaid. While the
+  // gamble panel is open the stake is out of the credit; a spin now would
+  // clear it and lose it.
+  if (jackpotTime || pandouble.visible) return;
 
   LABWIN.setCaption(kGoodLuck);
   lblwin.setCaption(" ");

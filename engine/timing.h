@@ -25,11 +25,22 @@ inline constexpr int kJackpotPrizeHold = 4000;  // after the ball stops
 inline constexpr int kCardRevealFrame = 50;
 inline constexpr int kGambleLossHold = 3000;
 inline constexpr int kLineFlashPause = 150;
+// Slides drawn as a few dozen frames, each followed by a short pause so the
+// window repaints: the queen walking across at a free-spin award, and the
+// gamble's WIN and LOSE banners.
+inline constexpr int kQueenSlideFrames = 40;
+inline constexpr int kQueenSlideFramePause = 20;
+inline constexpr int kBannerSlideFrames = 24;
+inline constexpr int kBannerSlideFramePause = 15;
 
 // Ticks.
 inline constexpr int kFreeSpinHoldTicks = 30;  // a free spin's result holds 31 ticks
 inline constexpr int kRespinIdleTicks = 60;    // idle ticks before a free spin starts
 inline constexpr int kJackpotShowTicks = 29;
+// tmrtick ticks into jackpot time at which the board starts sliding in and
+// comes to rest.
+inline constexpr int kBoardSlideStartTicks = 30;
+inline constexpr int kBoardSlideEndTicks = 50;
 inline constexpr int kAutoplayFirstPause = 20;  // autoplay's pause until an evaluation sets one
 
 }  // namespace quov::timing

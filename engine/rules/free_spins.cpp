@@ -18,6 +18,16 @@ Multiplier multiplierForDraw(int d) {
   return {2, 32};
 }
 
+int badgeForMultiplier(int mult) {
+  switch (mult) {
+    case 2: return 32;
+    case 3: return 36;
+    case 5: return 40;
+    case 10: return 44;
+    default: return 0;
+  }
+}
+
 bool lineTouchesWild(int line, int winlength, const ReelArray& wildcell) {
   int lastReel = 0;
   if (winlength == 2) lastReel = 2;

@@ -22,6 +22,10 @@ struct Multiplier {
 // The multiplier for a draw d of 1..25.
 Multiplier multiplierForDraw(int d);
 
+// Last badge picture of a multiplier (32, 36, 40, 44 for 2, 3, 5, 10); 0
+// for a value that has no badge.
+int badgeForMultiplier(int mult);
+
 // Whether a paying run of `winlength` on `line` passes through a wild: the
 // line's cell on reel 2 (and on 3 and 4 for longer runs) is that reel's wild.
 bool lineTouchesWild(int line, int winlength, const ReelArray& wildcell);
