@@ -5,4 +5,5 @@ target_sources(quov_tests PRIVATE
   engine/settlement_test.cpp
   engine/spin_down_test.cpp
   engine/win_meter_test.cpp
+  engine/free_spins_test.cpp
 )
