@@ -6,4 +6,6 @@ target_sources(quov_tests PRIVATE
   engine/spin_down_test.cpp
   engine/win_meter_test.cpp
   engine/free_spins_test.cpp
+  engine/jackpot_test.cpp
+  engine/gamble_test.cpp
 )

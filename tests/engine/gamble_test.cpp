@@ -1,0 +1,189 @@
+#include <gtest/gtest.h>
+
+#include "engine/rules/gamble.h"
+#include "machine_fixture.h"
+#include "outcomes.h"
+
+namespace quov {
+namespace {
+
+using testing::findStops;
+using testing::MachineTest;
+using testing::Outcome;
+
+class Gamble : public MachineTest {
+ protected:
+  // A normal-play spin that wins exactly 25 cents (two scatters, no line),
+  // after which the gamble is offered.
+  void winTwentyFive() {
+    const auto s = *findStops(25, [](const Outcome& o) {
+      return o.readout.scattercount == 2 && o.lineWin == 0 && testing::noWild(o);
+    });
+    machine.scriptSpin({s[0], s[1], s[2], s[3], s[4]});
+    machine.pressSpin();
+    ASSERT_EQ(q.spinwin, 25);
+    ASSERT_TRUE(q.doublebutton.enabled);
+    machine.advance(2000);  // the roll-up ends; the gamble stays offered
+  }
+  void open() {
+    q.doublebutton.show();
+    ASSERT_TRUE(machine.click(q.doublebutton));
+    ASSERT_TRUE(q.pandouble.visible);
+  }
+  void bet(Element& button, int suit) {
+    machine.platform.random.push(suit);
+    ASSERT_TRUE(machine.click(button));
+  }
+};
+
+TEST_F(Gamble, TwentyFiveCentsWonOnRedAndCollected) {
+  m.soundonoff = -1;
+  winTwentyFive();
+  const auto credit = m.bank, total = m.total;
+  open();
+  EXPECT_EQ(q.atrisk, 25);
+  EXPECT_EQ(m.bank, credit - 25) << "the stake leaves the credit";
+  EXPECT_EQ(q.risklab.caption, "At Risk  25");
+  EXPECT_FALSE(q.btnspin.enabled);
+  bet(q.betred, kDiamonds);
+  EXPECT_EQ(q.atrisk, 50);
+  EXPECT_EQ(q.risklab.caption, "At Risk  50");
+  EXPECT_EQ(q.lblblackred.caption, "Black/Red Win = 100");
+  EXPECT_EQ(q.lblsuit.caption, "Suit Win = 200");
+  EXPECT_EQ(machine.platform.sound.ids().back(), 114);
+  EXPECT_EQ(q.piccardholder.picture, (PictureRef{ImageListId::Imagelistcards, kDiamonds, 0}));
+  EXPECT_TRUE(q.gamblewin.visible);
+  EXPECT_EQ(q.gamblewin.top, 4800) << "the banner ends its slide";
+  ASSERT_TRUE(machine.click(q.cancelbet));
+  EXPECT_FALSE(q.pandouble.visible);
+  EXPECT_EQ(m.bank, credit - 25 + 50);
+  EXPECT_EQ(m.total, total + 25);
+  EXPECT_EQ(q.LABWIN.caption, "50");
+  EXPECT_EQ(q.lblwin.caption, "$ 0.5");
+  EXPECT_TRUE(q.btnspin.enabled);
+  EXPECT_TRUE(q.inputAllowed());
+}
+
+TEST_F(Gamble, ALossKeepsTheCreditAsEntryLeftItAndClosesThePanel) {
+  m.soundonoff = -1;
+  winTwentyFive();
+  const auto total = m.total;
+  open();
+  const auto afterEntry = m.bank;
+  bet(q.betblack, kHearts);
+  EXPECT_FALSE(q.pandouble.visible);
+  EXPECT_EQ(m.bank, afterEntry);
+  EXPECT_EQ(m.total, total);
+  EXPECT_EQ(q.LABWIN.caption, "         No Win");
+  EXPECT_EQ(q.risklab.caption, "    No Win  ");
+  EXPECT_EQ(machine.platform.sound.ids().back(), 103);
+  EXPECT_FALSE(q.doublebutton.enabled);
+  EXPECT_TRUE(q.btnspin.enabled);
+  EXPECT_TRUE(q.inputAllowed());
+  EXPECT_FALSE(machine.click(q.cancelbet)) << "nothing left to collect";
+  EXPECT_EQ(m.bank, afterEntry);
+}
+
+TEST_F(Gamble, ACollectedSeriesTotalIsTheStakeAndIsNotCountedAsWonTwice) {
+  q.freespinsgiven = q.freespinsplayed = 11;
+  q.freespinwin = 730;
+  q.takewin.show();
+  q.takewin.enable();
+  ASSERT_TRUE(machine.click(q.takewin));
+  q.spinwin = 40;  // whatever the last spin showed
+  const auto credit = m.bank, total = m.total;
+  open();
+  EXPECT_EQ(q.atrisk, 730);
+  EXPECT_EQ(q.gamblecarry, 0);
+  EXPECT_EQ(m.bank, credit - 730);
+  ASSERT_TRUE(machine.click(q.cancelbet));
+  EXPECT_EQ(m.bank, credit);
+  EXPECT_EQ(m.total, total) << "the series total was booked as won when it was won";
+}
+
+TEST_F(Gamble, FromTheSixthDrawTheHistoryRowPutsTheNewestSuitAtItsRightEnd) {
+  winTwentyFive();
+  open();
+  for (int draw = 1; draw <= 5; ++draw) bet(q.betred, draw % 2 ? kHearts : kDiamonds);
+  for (int h = 1; h <= 5; ++h) {
+    EXPECT_TRUE(q.historypic[h].visible);
+    EXPECT_EQ(q.historypic[h].picture.index, suitIcon(h % 2 ? kHearts : kDiamonds));
+  }
+  EXPECT_EQ(q.historypic[1].left, 500) << "the design positions until the row is full";
+  bet(q.betred, kDiamonds);
+  EXPECT_EQ(q.historycount, 6);
+  EXPECT_EQ(q.historypic[1].picture.index, suitIcon(kDiamonds));
+  EXPECT_EQ(q.historypic[1].left, 2760);
+  const int lefts[6] = {0, 2760, 360, 960, 1560, 2160};
+  for (int h = 1; h <= 5; ++h) EXPECT_EQ(q.historypic[h].left, lefts[h]) << h;
+  bet(q.betred, kHearts);  // the seventh: slot 2 is newest, slot 3 oldest
+  EXPECT_EQ(q.historypic[2].left, 2760);
+  EXPECT_EQ(q.historypic[3].left, 360);
+  EXPECT_EQ(q.historypic[1].left, 2160);
+  for (int draw = 8; draw <= 11; ++draw) bet(q.betred, kHearts);
+  EXPECT_EQ(q.historycount, 6) << "11 becomes 6";
+  EXPECT_EQ(q.historypic[1].left, 2760);
+  EXPECT_EQ(q.atrisk, 25 << 11);
+}
+
+TEST_F(Gamble, ARightSuitPaysFourTimesAndTheRightColourAloneLoses) {
+  m.soundonoff = -1;
+  winTwentyFive();
+  open();
+  bet(q.suitbet[kDiamonds], kDiamonds);
+  EXPECT_EQ(q.atrisk, 100);
+  EXPECT_EQ(machine.platform.sound.ids().back(), 120);
+  EXPECT_TRUE(q.pandouble.visible);
+  bet(q.suitbet[kSpades], kSpades);
+  EXPECT_EQ(q.atrisk, 400);
+  EXPECT_EQ(machine.platform.sound.ids().back(), 115);
+  const auto credit = m.bank;
+  bet(q.suitbet[kDiamonds], kHearts);  // red, but not diamonds
+  EXPECT_FALSE(q.pandouble.visible);
+  EXPECT_EQ(m.bank, credit);
+  EXPECT_EQ(machine.platform.sound.ids().back(), 103);
+}
+
+TEST_F(Gamble, PressesDuringTheRevealAreIgnored) {
+  winTwentyFive();
+  open();
+  const auto afterEntry = m.bank;
+  auto pressAll = [&] {
+    machine.platform.loop.post([&] { machine.click(q.cancelbet); });
+    machine.platform.loop.post([&] { machine.click(q.betblack); });
+    machine.platform.loop.post([&] { machine.click(q.suitbet[kClubs]); });
+  };
+  // A winning reveal: one card, one doubling.
+  pressAll();
+  bet(q.betred, kHearts);
+  EXPECT_FALSE(machine.platform.loop.hasPosted());
+  EXPECT_EQ(machine.platform.random.pending(), 0u);
+  EXPECT_EQ(q.atrisk, 50);
+  EXPECT_EQ(q.historycount, 1) << "no second bet nested in the first";
+  EXPECT_TRUE(q.pandouble.visible);
+  // A losing reveal: the collect pressed meanwhile pays nothing.
+  pressAll();
+  bet(q.betred, kClubs);
+  EXPECT_FALSE(q.pandouble.visible);
+  EXPECT_EQ(m.bank, afterEntry);
+  EXPECT_EQ(q.historycount, 2);
+}
+
+TEST_F(Gamble, NoSpinStartsWhileThePanelHoldsTheStake) {
+  winTwentyFive();
+  open();
+  const auto bank = m.bank;
+  const auto draws = machine.platform.random.draws();
+  machine.advance(200);  // the idle ticker allows input again
+  ASSERT_TRUE(q.inputAllowed());
+  machine.pressSpin();
+  machine.key(32);
+  EXPECT_EQ(machine.platform.random.draws(), draws);
+  EXPECT_EQ(q.atrisk, 25);
+  EXPECT_EQ(m.bank, bank);
+  ASSERT_TRUE(machine.click(q.cancelbet));
+  EXPECT_EQ(m.bank, bank + 25);
+}
+
+}  // namespace
+}  // namespace quov
