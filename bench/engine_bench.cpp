@@ -66,4 +66,41 @@ void BM_HeadlessSpinPress(benchmark::State& state) {
 }
 BENCHMARK(BM_HeadlessSpinPress);
 
+// Autoplay on the whole machine with every feature live: random draws, the
+// payout throttle at 4, free-spin series, jackpot times, line flashing and
+// the roll-up, virtual time jumping from timer to timer. One item is one
+// autoplay press together with everything it sets going; the items per
+// second are presses per second of real time.
+void BM_AutoplayPressesAllFeatures(benchmark::State& state) {
+  HeadlessMachine machine(11);
+  machine.platform.store.write("quovslot", "player1", "bank", "2000000000");
+  machine.platform.store.write("quovslot", "player1", "machinepay", "4");
+  machine.platform.sound.recording = false;
+  machine.platform.store.recordWrites = false;
+  machine.start();
+  Quov& q = machine.quov;
+  std::int64_t presses = 0;
+  q.tmrautospin.onTick = [&q, &presses, press = q.tmrautospin.onTick] {
+    if (q.autoplaymode >= 1 && q.idleticks >= q.autopause && !q.jackpotTime) ++presses;
+    press();
+  };
+  machine.advance(100);
+  q.autoplayon_mousedown();
+  for (auto _ : state) {
+    const std::int64_t before = presses;
+    while (presses == before) {
+      machine.advance(1000);
+      if (q.autoplaymode == 0) {  // the offer pop-up switched autoplay off
+        q.popupquov.visible = false;
+        q.screen.visible = true;
+        while (q.autoplaymode == 0) q.autoplayon_mousedown();
+      }
+    }
+  }
+  state.SetItemsProcessed(presses);
+  state.counters["virtual_s_per_press"] = benchmark::Counter(
+      static_cast<double>(machine.now()) / 1000.0 / static_cast<double>(presses ? presses : 1));
+}
+BENCHMARK(BM_AutoplayPressesAllFeatures);
+
 }  // namespace
