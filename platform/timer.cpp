@@ -30,16 +30,17 @@ int Scheduler::runDue() {
   int fired = 0;
   // Each due timer ticks at most once per call, earliest first; a handler
   // may enable, disable or re-time any timer, so the choice is remade.
-  const std::uint64_t round = ++round_;
+  // Only what is due at the moment of the call ticks: a tick re-arms its
+  // timer an interval after the current time, so even handlers that sleep
+  // and yield (nesting this call) cannot make the loop run on.
+  const Millis dueBy = now_;
   for (;;) {
     Timer* best = nullptr;
     for (Timer* t : timers_) {
-      if (!t->enabled_ || t->running_ || t->interval_ <= 0 || t->due_ > now_) continue;
-      if (t->round_ == round) continue;
+      if (!t->enabled_ || t->running_ || t->interval_ <= 0 || t->due_ > dueBy) continue;
       if (!best || t->due_ < best->due_) best = t;
     }
     if (!best) return fired;
-    best->round_ = round;
     fire(*best);
     ++fired;
   }

@@ -47,7 +47,6 @@ class Timer {
   bool enabled_;
   bool running_ = false;
   Millis due_ = 0;
-  std::uint64_t round_ = 0;  // the last runDue round that ticked it
 };
 
 class Scheduler {
@@ -73,7 +72,6 @@ class Scheduler {
   void fire(Timer& t);
   std::vector<Timer*> timers_;
   Millis now_ = 0;
-  std::uint64_t round_ = 0;
 };
 
 }  // namespace quov
