@@ -1,2 +1,3 @@
 target_sources(quov_tests PRIVATE
+  cabinet/controls_test.cpp
 )

@@ -1,0 +1,2 @@
+target_sources(quov_tests PRIVATE
+)
