@@ -29,8 +29,7 @@ void Quov::awardFreeSpins() {
   freespinmode = -1;
   if (freespinsplayed == 0) add(freespinwin, spinwin);  // a retrigger's win is already booked
   tmrautospin.disable();
-  LABWIN.setCaption(plainCents(freespinwin));
-  lblwin.setCaption(moneyText(spinwin));
+  showWinMeter(freespinwin, spinwin);
   setInputAllowed(false);
   btnoptions.hide();
   btnopenmenu.hide();
@@ -39,13 +38,8 @@ void Quov::awardFreeSpins() {
   // edge to past its right one, in frames the window can draw.
   zendara1.show();
   spinsleft.hide();
-  constexpr int kFirstLeft = -5999, kLastLeft = 15000, kQueenTop = 7000;
-  constexpr int kFrames = timing::kQueenSlideFrames;
-  for (int f = 0; f < kFrames; ++f) {
-    zendara1.move(kFirstLeft + (kLastLeft - kFirstLeft) * f / (kFrames - 1), kQueenTop);
-    sleep(timing::kQueenSlideFramePause);
-  }
-  zendara1.show();
+  slide(zendara1, -5999, 7000, 15000, 7000, timing::kQueenSlideFrames,
+        timing::kQueenSlideFramePause);
   yield();
 
   spinsleft.show();
@@ -71,8 +65,7 @@ void Quov::seriesStep() {
       Timerwincounter.enable();
       return;
     }
-    LABWIN.setCaption(plainCents(freespinwin));
-    lblwin.setCaption(moneyText(spinwin));
+    showWinMeter(freespinwin, spinwin);
     takewin.enable();
     takewin.show();
     return;

@@ -26,12 +26,8 @@ void writeStakeTexts(Quov& q) {
 
 // A banner slides down the panel, shown all the way.
 void slideBanner(Quov& q, Element& banner) {
-  constexpr int kFrames = timing::kBannerSlideFrames;
-  for (int f = 0; f < kFrames; ++f) {
-    banner.show();
-    banner.move(kBannerLeft, kBannerFirstTop + (kBannerLastTop - kBannerFirstTop) * f / (kFrames - 1));
-    q.sleep(timing::kBannerSlideFramePause);
-  }
+  q.slide(banner, kBannerLeft, kBannerFirstTop, kBannerLeft, kBannerLastTop,
+          timing::kBannerSlideFrames, timing::kBannerSlideFramePause);
 }
 
 // The row of the last suits drawn gets the newest one.
@@ -126,8 +122,7 @@ void Quov::doublebutton_mousedown() {
   if (gamblecarry > 0) atrisk = gamblecarry;
   gamblecarry = 0;
   gamblestake_ = atrisk;
-  LABWIN.setCaption(plainCents(atrisk));
-  lblwin.setCaption(moneyText(atrisk));
+  showWinMeter(atrisk, atrisk);
   lblblackred.show();
   lblsuit.show();
   writeStakeTexts(*this);
@@ -175,8 +170,7 @@ void Quov::cancelbet_click() {
   add(m.total, static_cast<long long>(atrisk) - gamblestake_);
   playClip(kCollectClip);
   showCredit();
-  LABWIN.setCaption(plainCents(atrisk));
-  lblwin.setCaption(moneyText(atrisk));
+  showWinMeter(atrisk, atrisk);
   closeGamble(*this);
 }
 

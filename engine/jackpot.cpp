@@ -177,8 +177,7 @@ void Quov::tmrshowjackpot_tick() {
     lbljackpotwon.setCaption(caption + plainCents(m.jackpotprize));
     lbljackpotwon.show();
   }
-  LABWIN.setCaption(plainCents(m.jackpotprize));
-  lblwin.setCaption(moneyText(m.jackpotprize));
+  showWinMeter(m.jackpotprize, m.jackpotprize);
   if (jpticks > timing::kJackpotShowTicks) endJackpotShow();
 }
 

@@ -71,4 +71,19 @@ void Quov::showCredit() {
   Lblcredit.setCaption(moneyText(m.bank));
 }
 
+void Quov::showWinMeter(long long labwinCents, long long lblwinCents) {
+  LABWIN.setCaption(plainCents(labwinCents));
+  lblwin.setCaption(moneyText(lblwinCents));
+}
+
+void Quov::slide(Element& e, int fromLeft, int fromTop, int toLeft, int toTop, int frames,
+                 int pauseMs) {
+  for (int f = 0; f < frames; ++f) {
+    const int last = frames > 1 ? frames - 1 : 1;
+    e.show();
+    e.move(fromLeft + (toLeft - fromLeft) * f / last, fromTop + (toTop - fromTop) * f / last);
+    sleep(pauseMs);
+  }
+}
+
 }  // namespace quov

@@ -187,6 +187,11 @@ class Quov {
   void playClipAlways(int id, ClipMode mode = ClipMode::Play);
   void stopSounds();
   void showCredit();  // panelbank and Lblcredit from bank
+  // The win meter: LABWIN in plain cents, lblwin as money.
+  void showWinMeter(long long labwinCents, long long lblwinCents);
+  // Moves `e` in `frames` even steps from one place to another, shown, with
+  // a pause after each frame so the window draws it.
+  void slide(Element& e, int fromLeft, int fromTop, int toLeft, int toTop, int frames, int pauseMs);
 
   // Folder of the free-spin tune file; the media commands address
   // musicFolder + "/quovspin.midi". The desktop sets a per-user place.

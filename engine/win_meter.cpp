@@ -15,8 +15,7 @@ void Quov::Timerwincounter_tick() {
     // next free spin starts.
     rolled = spinwin;
     add(seriesticks, 1);
-    LABWIN.setCaption(plainCents(freespinwin));
-    lblwin.setCaption(moneyText(spinwin));
+    showWinMeter(freespinwin, spinwin);
     if (seriesticks > timing::kFreeSpinHoldTicks) {
       seriesticks = 0;
       Timerwincounter.disable();
@@ -33,14 +32,12 @@ void Quov::Timerwincounter_tick() {
   add(rolled, rollstep);
   rollstep = nextRollStep(rolled);
   if (rolled >= spinwin) {
-    LABWIN.setCaption(plainCents(spinwin));
-    lblwin.setCaption(moneyText(spinwin));
+    showWinMeter(spinwin, spinwin);
     showCredit();
     Timerwincounter.disable();
     rolled = 0;
   } else {
-    LABWIN.setCaption(plainCents(rolled));
-    lblwin.setCaption(moneyText(rolled));
+    showWinMeter(rolled, rolled);
   }
 }
 
@@ -56,8 +53,7 @@ void Quov::takewin_click() {
   rollstep = 0;
   idleticks = 0;
   Timerrespin.disable();
-  LABWIN.setCaption(plainCents(freespinwin));
-  lblwin.setCaption(moneyText(spinwin));
+  showWinMeter(freespinwin, spinwin);
   add(m.bank, freespinwin);
   showCredit();
   gamblecarry = freespinwin;
