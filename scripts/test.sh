@@ -4,6 +4,6 @@
 set -euo pipefail
 cd "$(dirname "$0")/.."
 scripts/install-deps.sh
-cmake -S . -B build/test -DCMAKE_BUILD_TYPE=RelWithDebInfo -DQUOV_WERROR=ON >/dev/null
+cmake -S . -B build/test -DCMAKE_BUILD_TYPE=RelWithDebInfo -DQUOV_WERROR=ON -DQUOV_TEST_HOOKS=ON >/dev/null
 cmake --build build/test -j"$(nproc)"
 ctest --test-dir build/test --output-on-failure -j"$(nproc)" --timeout 600

@@ -39,7 +39,10 @@ class DesktopMachine {
   QtResources resources;
   StdFiles files;
   QtLinks links;
-  SeededRandom random;
+  // One generator seeded from a true random source; tests put forced draws
+  // in front of it.
+  SeededRandom generator;
+  ScriptedRandom random{generator};
   Platform services{loop, messages, store, sound, resources, files, links, random};
   Modquov mod;
   Quov quov{services, mod};

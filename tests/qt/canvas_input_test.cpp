@@ -20,10 +20,15 @@ class CanvasInput : public DesktopTest {
 };
 
 TEST_F(CanvasInput, ClickOnSpinPlaysOneSpin) {
+  // No jackpot time, then stops that lose on every line and show no scatter
+  // pair: the spin takes its bet and nothing else.
+  machine->random.push({2, 22, 8, 17, 1, 1});
   click(q().btnspin);
+  EXPECT_EQ(machine->random.pending(), 0u);
   EXPECT_EQ(machine->mod.games, 1);
   EXPECT_EQ(machine->mod.wager, 25);
-  EXPECT_EQ(machine->mod.bank, 5000 - 25 + machine->mod.total);
+  EXPECT_EQ(machine->mod.total, 0);
+  EXPECT_EQ(machine->mod.bank, 5000 - 25);
 }
 
 TEST_F(CanvasInput, HiddenDisabledOrBlockedSpinDoesNothing) {

@@ -1,7 +1,10 @@
 #!/bin/bash
 # Drives the real program under a virtual X server: a spin started with the
 # space bar, then a close request; a second run is killed after its spin. The
-# store must hold each spin: games=1, wager=25, bank = 5000 - 25 + win.
+# spin's draws are forced (a test build reads them from QUOV_TEST_DRAWS): no
+# jackpot time, then stops that lose on all 25 lines. The store must hold
+# each spin: games=1, wager=25, total=0, bank=4975. The game's own output is
+# shown, and any sanitizer report in it fails the test.
 #   e2e_spin_test.sh <quov> <close_window>
 set -u
 QUOV=$1
@@ -26,7 +29,8 @@ run() {
   rm -rf "$work/cfg" "$work/cache"
   mkdir -p "$work/cfg/quov"
   printf '[player1]\nbank=5000\n' > "$work/cfg/quov/quovslot.ini"
-  XDG_CONFIG_HOME="$work/cfg" XDG_CACHE_HOME="$work/cache" "$QUOV" > "$work/log" 2>&1 &
+  XDG_CONFIG_HOME="$work/cfg" XDG_CACHE_HOME="$work/cache" QUOV_TEST_DRAWS=2,22,8,17,1,1 \
+    "$QUOV" > "$work/log" 2>&1 &
   pid=$!
   win=""
   for _ in $(seq 50); do
@@ -52,8 +56,17 @@ run() {
   wait $pid 2>/dev/null
   check "$1: games" 1 "$(value games)"
   check "$1: wager" 25 "$(value wager)"
-  total=$(value total)
-  check "$1: bank" $((5000 - 25 + ${total:-0})) "$(value bank)"
+  check "$1: total" 0 "$(value total)"
+  check "$1: bank" 4975 "$(value bank)"
+  if [ -s "$work/log" ]; then
+    echo "--- the game's output ($1)"
+    cat "$work/log"
+    echo "---"
+  fi
+  if grep -qE 'ERROR: (Address|Leak|Thread|Memory)Sanitizer|runtime error:' "$work/log"; then
+    echo "FAIL $1: a sanitizer reported a fault"
+    failures=$((failures + 1))
+  fi
 }
 
 run close
