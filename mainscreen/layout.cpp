@@ -1,6 +1,6 @@
 // The cabinet's elements: their names, kinds, containers and design
 // positions (twips of the 800 x 600 screen), in painting order.
-#include "engine/quov.h"
+#include "mainscreen/quov.h"
 
 namespace quov {
 
