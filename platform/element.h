@@ -60,7 +60,9 @@ struct Element {
   int left = 0, top = 0, width = 0, height = 0;
   bool visible = true;
   bool enabled = true;
-  std::string caption;
+  std::string caption;  // a label's or button's words; a text box's text
+  std::string toolTip;
+  bool value = false;   // an option button: whether it is the selected one
   PictureRef picture;
   // Line segments only.
   float x1 = 0, y1 = 0, x2 = 0, y2 = 0;
@@ -103,6 +105,7 @@ struct Element {
     touch();
   }
   void setColour(std::uint32_t rgb) { set(colour, rgb); }
+  void setValue(bool v) { set(value, v); }
 
   // Left and Top on the screen, following the containers.
   int screenLeft() const { return left + (parent ? parent->screenLeft() : 0); }

@@ -16,9 +16,12 @@ namespace quov {
 
 enum class WindowState : std::uint8_t { Normal, Minimised, Maximised };
 
-// What the pointer can do to one element; an empty entry does nothing.
+// What the pointer and keyboard can do to one element; an empty entry does
+// nothing. A key press carries its character code; the handler may swallow
+// it by setting it to 0.
 struct ElementHandlers {
   std::function<void()> mouseDown, mouseUp, click, mouseMove;
+  std::function<void(int&)> keyPress = {};
 };
 
 // One row per element that answers input; a new screen or button adds rows.
@@ -32,6 +35,7 @@ class InputRoutes {
   std::function<void()> backgroundMove;  // the pointer over the bare screen
   std::function<void(int&)> keyPress;    // a key's character code; the handler may swallow it
   std::function<void()> closeRequest;    // the window's close control
+  std::function<void()> activate;        // the window is shown and becomes the active one
 
  private:
   std::unordered_map<const Element*, ElementHandlers> rows_;
@@ -48,10 +52,31 @@ struct Screen {
   Revision revision;
   std::vector<Element*> elements;
   InputRoutes routes;
+  // Where the game last put the keyboard focus, and how many times it has
+  // put it anywhere: a platform moves the focus when the count changes.
+  const Element* focus = nullptr;
+  std::uint64_t focusMoves = 0;
+  // How many times the game has brought the screen to the front.
+  std::uint64_t raises = 0;
 
   void add(Element& e) {
     e.revision = &revision;
     elements.push_back(&e);
+  }
+  // Names `e`, places it (twips, inside `parent` or on the screen itself)
+  // and adds it on top of the elements so far.
+  Element& add(Element& e, std::string elementName, ElementKind kind, int l, int t, int w, int h,
+               Element* parent = nullptr, int index = -1) {
+    e.name = std::move(elementName);
+    e.kind = kind;
+    e.left = l;
+    e.top = t;
+    e.width = w;
+    e.height = h;
+    e.parent = parent;
+    e.index = index;
+    add(e);
+    return e;
   }
   Element* find(const std::string& elementName, int index = -1) const {
     for (Element* e : elements)
@@ -70,11 +95,43 @@ struct Screen {
     return nullptr;
   }
 
+  void setFocus(const Element& e) {
+    focus = &e;
+    ++focusMoves;
+    revision.bump();
+  }
+  // Shows the screen in front of the others.
+  void bringToFront() {
+    visible = true;
+    ++raises;
+    revision.bump();
+  }
+
+  // Selecting an option button in code: it becomes the selected one among
+  // the option buttons of its container, and its click handler runs at once,
+  // inside the caller, as when the player clicks it.
+  void select(const Element& option) {
+    markSelected(option);
+    if (const ElementHandlers* h = routes.find(option))
+      if (h->click) h->click();
+  }
+
   // Input from the platform. A disabled screen takes none; keys reach the
-  // key handler only while KeyPreview is on.
+  // key handler only while KeyPreview is on. A click on an option button
+  // selects it before its handler runs.
   void mouseDown(const Element& e) { deliver(e, &ElementHandlers::mouseDown); }
   void mouseUp(const Element& e) { deliver(e, &ElementHandlers::mouseUp); }
-  void click(const Element& e) { deliver(e, &ElementHandlers::click); }
+  void click(const Element& e) {
+    if (!enabled) return;
+    if (e.kind == ElementKind::OptionButton) markSelected(e);
+    deliver(e, &ElementHandlers::click);
+  }
+  // A key pressed while `e` has the focus.
+  void keyPress(const Element& e, int& keyAscii) {
+    if (!enabled) return;
+    if (const ElementHandlers* h = routes.find(e))
+      if (h->keyPress) h->keyPress(keyAscii);
+  }
   // Pointer movement over `e`, or over the bare background when null.
   void mouseMove(const Element* e) {
     if (!enabled) return;
@@ -92,6 +149,11 @@ struct Screen {
   }
 
  private:
+  void markSelected(const Element& option) {
+    for (Element* e : elements)
+      if (e->kind == ElementKind::OptionButton && e->parent == option.parent)
+        e->setValue(e == &option);
+  }
   void deliver(const Element& e, std::function<void()> ElementHandlers::*which) {
     if (!enabled) return;
     if (const ElementHandlers* h = routes.find(e))

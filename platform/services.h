@@ -90,6 +90,26 @@ class Links {
   virtual int lastError() = 0;
 };
 
+// The display the windows stand on, and the pointer over them.
+enum class PointerShape : std::uint8_t { Default, Busy };
+
+class Display {
+ public:
+  virtual ~Display() = default;
+  virtual int widthTwips() = 0;
+  virtual int heightTwips() = 0;
+  virtual void setPointer(PointerShape shape) = 0;
+};
+
+// Text as the player reads it (UTF-8): its capitals, and its length in the
+// characters the player sees, however many bytes or code points make each.
+class TextRules {
+ public:
+  virtual ~TextRules() = default;
+  virtual std::string upper(const std::string& text) = 0;
+  virtual int length(const std::string& text) = 0;
+};
+
 // Uniform draws over 1..n, unbiased.
 class Random {
  public:
@@ -107,6 +127,8 @@ struct Platform {
   Files& files;
   Links& links;
   Random& random;
+  Display& display;
+  TextRules& text;
 };
 
 }  // namespace quov

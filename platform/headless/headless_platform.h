@@ -123,6 +123,25 @@ class RecordedLinks : public Links {
   std::vector<std::pair<std::string, std::string>> opened;
 };
 
+// A display of a fixed size that records every change of the pointer.
+class FixedDisplay : public Display {
+ public:
+  int widthTwips() override { return width; }
+  int heightTwips() override { return height; }
+  void setPointer(PointerShape shape) override { pointers.push_back(shape); }
+  int width = 1280 * 15, height = 1024 * 15;
+  std::vector<PointerShape> pointers;
+};
+
+// Text rules without a locale library: a character is a code point with
+// its combining marks, and capitals are those of the Latin, Greek and
+// Cyrillic alphabets.
+class PlainTextRules : public TextRules {
+ public:
+  std::string upper(const std::string& text) override;
+  int length(const std::string& text) override;
+};
+
 // All of them together, with a scriptable random source over a seeded one.
 struct HeadlessPlatform {
   explicit HeadlessPlatform(std::uint64_t seed) : generator(seed), random(generator) {}
@@ -135,7 +154,10 @@ struct HeadlessPlatform {
   RecordedLinks links;
   SeededRandom generator;
   ScriptedRandom random;
-  Platform services{loop, messages, store, sound, resources, files, links, random};
+  FixedDisplay display;
+  PlainTextRules text;
+  Platform services{loop,  messages, store,  sound,   resources,
+                    files, links,    random, display, text};
 };
 
 }  // namespace quov
