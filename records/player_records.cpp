@@ -4,10 +4,15 @@
 
 namespace quov {
 
+int slotNumber(const std::string& playerslot) {
+  for (int k = 1; k <= 6; ++k)
+    if (playerslot == std::to_string(k)) return k;
+  return 0;
+}
+
 std::string slotSection(const std::string& playerslot) {
-  for (const char* s : {"1", "2", "3", "4", "5", "6"})
-    if (playerslot == s) return std::string("player") + s;
-  return "player";
+  const int k = slotNumber(playerslot);
+  return k ? "player" + playerslot : "player";
 }
 
 namespace {
@@ -55,12 +60,10 @@ constexpr NumberKey kJackpotCounters[] = {
     k16("grandwon", &Modquov::grandwon), k16("majorwon", &Modquov::majorwon),
     k16("minorwon", &Modquov::minorwon), k32("jackpotbank", &Modquov::jackpotbank)};
 
-void readKey(SettingsStore& store, const char* app, const std::string& section,
+bool readKey(SettingsStore& store, const char* app, const std::string& section,
              const NumberKey& k, Modquov& m) {
-  if (k.narrow)
-    readNumber(store, app, section, k.key, m.*k.narrow);
-  else
-    readNumber(store, app, section, k.key, m.*k.wide);
+  if (k.narrow) return readNumber(store, app, section, k.key, m.*k.narrow);
+  return readNumber(store, app, section, k.key, m.*k.wide);
 }
 
 void writeKey(SettingsStore& store, const char* app, const std::string& section,
@@ -80,6 +83,50 @@ void startupLoad(SettingsStore& store, Modquov& m) {
   m.currentplayer = store.read(kPlayerApp, s, "currentplayer");
   for (const NumberKey& k : kMeters) readKey(store, kMetersApp, s, k, m);
   for (const NumberKey& k : kJackpotCounters) readKey(store, kPlayerApp, s, k, m);
+}
+
+std::string slotName(SettingsStore& store, int slot) {
+  return store.read(kPlayerApp, "player" + std::to_string(slot), "currentplayer");
+}
+
+void slotLoad(SettingsStore& store, Modquov& m, int slot) {
+  m.machinepay = 4;
+  m.reelspeed = 0;
+  m.amountinvested = m.wager = m.total = m.bank = m.games = 0;
+  m.currentplayer.clear();
+  m.howmanyspins = 0;
+  m.grandwon = m.majorwon = m.minorwon = 0;
+  m.jackpotbank = 0;
+  const std::string s = "player" + std::to_string(slot);
+  const auto read = [&](const char* app, const NumberKey& k) {
+    if (!readKey(store, app, s, k, m)) m.reelspeed = 1;
+  };
+  for (const NumberKey& k : kLeadingNumbers) read(kPlayerApp, k);
+  for (const NumberKey& k : kMiddleNumbers) read(kPlayerApp, k);
+  m.currentplayer = store.read(kPlayerApp, s, "currentplayer");
+  for (const NumberKey& k : kMeters) read(kMetersApp, k);
+  for (const NumberKey& k : kJackpotCounters) read(kPlayerApp, k);
+}
+
+namespace {
+void writeNumbersAndMeters(SettingsStore& store, const Modquov& m, const std::string& s) {
+  for (const NumberKey& k : kLeadingNumbers) writeKey(store, kPlayerApp, s, k, m);
+  for (const NumberKey& k : kMiddleNumbers) writeKey(store, kPlayerApp, s, k, m);
+  for (const NumberKey& k : kJackpotCounters) writeKey(store, kPlayerApp, s, k, m);
+  for (const NumberKey& k : kMeters) writeKey(store, kMetersApp, s, k, m);
+}
+}  // namespace
+
+void slotSave(SettingsStore& store, const Modquov& m) {
+  const std::string s = slotSection(m.playerslot);
+  writeNumbersAndMeters(store, m, s);
+  store.write(kPlayerApp, s, "currentplayer", m.currentplayer);
+  store.flush();
+}
+
+void closeSave(SettingsStore& store, const Modquov& m) {
+  writeNumbersAndMeters(store, m, slotSection(m.playerslot));
+  store.flush();
 }
 
 void exitSave(SettingsStore& store, const Modquov& m) {

@@ -24,6 +24,23 @@ void startupLoad(SettingsStore& store, Modquov& m);
 // and the empty "sizescreen".
 void exitSave(SettingsStore& store, const Modquov& m);
 
+// The slot number of `playerslot` ("1" .. "6"), 0 for any other text.
+int slotNumber(const std::string& playerslot);
+
+// The options screen's operations on one slot:
+// the name stored in slot 1..6 (the empty text for a vacant slot);
+std::string slotName(SettingsStore& store, int slot);
+// the slot load of slot 1..6: the options and money start from their
+// defaults and, unlike before, so do the free-spin count and the jackpot
+// counters, so a vacant slot never inherits the previous player's; the
+// sound switch and the meters carry over where the slot lacks them. Every
+// value that cannot be read puts the reel speed at 1.
+void slotLoad(SettingsStore& store, Modquov& m, int slot);
+// the slot save to the current slot: player numbers, meters and name;
+void slotSave(SettingsStore& store, const Modquov& m);
+// the save when the screen closes: player numbers and meters, not the name.
+void closeSave(SettingsStore& store, const Modquov& m);
+
 // One read: false when the value is missing or no number of T's width.
 bool readNumber(SettingsStore& store, const char* app, const std::string& section,
                 const char* key, std::int16_t& v);

@@ -1,4 +1,5 @@
 target_sources(quov_game PRIVATE
   records/player_records.cpp
   records/autosave.cpp
+  records/options_screen.cpp
 )
