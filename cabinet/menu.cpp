@@ -25,13 +25,13 @@ void Menu::btnoptions_click() {
   q.doublebutton.disable();
   // The options screen gives the main screen back when it closes.
   q.screen.enabled = false;
-  options.screen.visible = true;
+  options.Form_Load();
 }
 
 void Menu::about_click() {
   if (q.freespinmode == -1) return;
   sounds.play(Clip::MenuClick);
-  aboutScreen.screen.visible = true;
+  aboutScreen.Form_Load();
   q.menupic.hide();
 }
 
@@ -41,7 +41,8 @@ void Menu::mnuviewpaytable_click() {
   q.pannomoney.hide();
   // The pay table gives the main screen back when it closes.
   q.screen.enabled = false;
-  pays.screen.visible = true;
+  pays.Form_Load();
+  pays.CenterForm(pays.screen);
   q.menupic.hide();
 }
 

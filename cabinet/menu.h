@@ -7,9 +7,9 @@ namespace quov {
 class Quov;
 class Sounds;
 class Paylines;
-struct QuovOptions;
-struct QuovPays;
-struct AboutQuov;
+class QuovOptions;
+class QuovPays;
+class AboutQuov;
 
 class Menu {
  public:

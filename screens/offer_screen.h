@@ -1,6 +1,10 @@
 // The offer pop-up `popupquov`: it opens by itself after every 25th losing
 // spin of normal play, in place of the main screen, and leads back to it.
+// Its picture leads to the project's page on why this game is played for
+// pretend money.
 #pragma once
+
+#include <string>
 
 #include "platform/element.h"
 #include "platform/screen.h"
@@ -19,7 +23,12 @@ class PopupQuov {
   Element Picture1;    // the offer picture
   Element SSCommand2;  // RETURN TO GAME
 
+  // The message shown before the offer's page opens.
+  static std::string offerMessage();
+
   void Form_Load();  // shown in place of the main screen; the losing-spin count starts again
+  bool IsWebConnected();
+  void Picture1_click();
   void SSCommand2_click();
   // The window's close control. Closing would leave the player without any
   // window, so it returns to the game as RETURN TO GAME does.
