@@ -3,21 +3,22 @@
 #include <QGuiApplication>
 #include <QScreen>
 #include <QStandardPaths>
+#include <stdexcept>
 
 #include "cabinet/startup.h"
 
 namespace quov {
 
-DesktopMachine::DesktopMachine(QString settingsFolder)
-    : store(std::move(settingsFolder)),
-      offer_([this] {
-        loop.syncClock();
-        cabinet.popupquov.screen.click(cabinet.popupquov.SSCommand2);
-        loop.afterHandler();
-      }) {
+DesktopMachine::DesktopMachine(QString settingsFolder) : store(std::move(settingsFolder)) {
   messages.setParent(&canvas);
-  windows_.push_back(std::make_unique<ScreenWindow>(quov.screen, canvas, loop));
-  windows_.push_back(std::make_unique<ScreenWindow>(cabinet.popupquov.screen, offer_, loop));
+  display.setAnchor(&canvas);
+  cabinetWindow_ = std::make_unique<ScreenWindow>(quov.screen, canvas, loop);
+  // The options, the pay table and the about screen stay above the cabinet.
+  for (Screen* s : {&cabinet.quovoptions.screen, &cabinet.quovpays.screen,
+                    &cabinet.aboutquov.screen})
+    addForm(*s).setOwner(&canvas);
+  // The offer shows in the cabinet's place.
+  addForm(cabinet.popupquov.screen).centreOver(&canvas);
   loop.onChange = [this] { syncWindows(); };
   loop.onRepaint = [this] { canvas.paintNow(); };
   loop.onEnd = [this] { store.flush(); };
@@ -39,9 +40,21 @@ void DesktopMachine::start() {
   loop.afterHandler();
 }
 
+ScreenForm& DesktopMachine::addForm(Screen& screen) {
+  forms_.push_back(std::make_unique<ScreenForm>(screen, loop, display));
+  return *forms_.back();
+}
+
+ScreenForm& DesktopMachine::form(const Screen& screen) {
+  for (auto& f : forms_)
+    if (&f->screen() == &screen) return *f;
+  throw std::logic_error("no window for the screen " + screen.name);
+}
+
 void DesktopMachine::syncWindows() {
   if (loop.ended()) return;
-  for (auto& w : windows_) w->sync();
+  cabinetWindow_->sync();
+  for (auto& f : forms_) f->sync();
   canvas.refresh();
 }
 

@@ -1,7 +1,8 @@
 // The whole desktop game: the Qt services, the machine put together on them,
 // and one window per screen, kept in step after every handler and tick
 // (which window shows, its caption, whether it takes input, what needs
-// drawing).
+// drawing). The cabinet is painted; each side screen is a window of real
+// widgets.
 #pragma once
 
 #include <QString>
@@ -11,13 +12,15 @@
 #include "cabinet/cabinet.h"
 #include "mainscreen/modquov.h"
 #include "platform/qt/canvas.h"
-#include "platform/qt/offer_window.h"
+#include "platform/qt/qt_display.h"
 #include "platform/qt/qt_event_loop.h"
 #include "platform/qt/qt_links.h"
 #include "platform/qt/qt_messages.h"
 #include "platform/qt/qt_resources.h"
 #include "platform/qt/qt_settings_store.h"
 #include "platform/qt/qt_sound.h"
+#include "platform/qt/qt_text_rules.h"
+#include "platform/qt/screen_form.h"
 #include "platform/qt/screen_window.h"
 #include "platform/qt/std_files.h"
 #include "platform/random.h"
@@ -46,15 +49,22 @@ class DesktopMachine {
   // in front of it.
   SeededRandom generator;
   ScriptedRandom random{generator};
-  Platform services{loop, messages, store, sound, resources, files, links, random};
+  QtDisplay display;
+  QtTextRules text;
+  Platform services{loop,  messages, store,  sound,   resources,
+                    files, links,    random, display, text};
   Modquov mod;
   Cabinet cabinet{services, mod};
   Quov& quov = cabinet.quov;
   Canvas canvas{quov.screen, loop};
 
+  // The window of a side screen.
+  ScreenForm& form(const Screen& screen);
+
  private:
-  OfferWindow offer_;
-  std::vector<std::unique_ptr<ScreenWindow>> windows_;
+  ScreenForm& addForm(Screen& screen);
+  std::unique_ptr<ScreenWindow> cabinetWindow_;
+  std::vector<std::unique_ptr<ScreenForm>> forms_;
 };
 
 }  // namespace quov

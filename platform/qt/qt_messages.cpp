@@ -1,13 +1,38 @@
 #include "platform/qt/qt_messages.h"
 
+#include <QApplication>
 #include <QMessageBox>
 
 namespace quov {
 
+namespace {
+
+bool usable(const QWidget* w) { return w && w->isVisible() && w->isEnabled(); }
+
+// The box stands over the window the player is using: the active one, else
+// the cabinet, else any window of the game that is shown and takes input.
+QWidget* ownerFor(QWidget* cabinet) {
+  if (QWidget* active = QApplication::activeWindow(); usable(active)) return active;
+  if (usable(cabinet)) return cabinet;
+  for (QWidget* w : QApplication::topLevelWidgets())
+    if (usable(w)) return w;
+  return cabinet;
+}
+
+// A lone carriage return breaks the line, as it does in the game's texts.
+QString lines(const std::string& text) {
+  QString s = QString::fromStdString(text);
+  s.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
+  s.replace(QLatin1Char('\r'), QLatin1Char('\n'));
+  return s;
+}
+
+}  // namespace
+
 MsgAnswer QtMessages::show(const std::string& text, const std::string& title, MsgIcon icon,
                            MsgButtons buttons, bool defaultNo) {
-  QMessageBox box(parent_);
-  box.setText(QString::fromStdString(text));
+  QMessageBox box(ownerFor(parent_));
+  box.setText(lines(text));
   box.setWindowTitle(QString::fromStdString(title));
   switch (icon) {
     case MsgIcon::Information: box.setIcon(QMessageBox::Information); break;

@@ -16,12 +16,15 @@ void ScreenWindow::sync() {
     window_.setWindowTitle(QString::fromStdString(caption_));
   }
   if (window_.isEnabled() != screen_.enabled) window_.setEnabled(screen_.enabled);
+  bool raise = screen_.raises != raises_;
+  raises_ = screen_.raises;
   if (window_.isVisible() != screen_.visible) {
     window_.setVisible(screen_.visible);
-    if (screen_.visible) {
-      window_.raise();
-      window_.activateWindow();
-    }
+    raise = raise || screen_.visible;
+  }
+  if (raise && window_.isVisible()) {
+    window_.raise();
+    window_.activateWindow();
   }
 }
 

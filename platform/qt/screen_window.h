@@ -1,12 +1,14 @@
 // One top-level window kept in step with a screen record, the same way for
 // the cabinet and for every side screen: shown while the screen is visible,
-// titled by its caption, taking input only while the screen is enabled. Its
+// titled by its caption, taking input only while the screen is enabled,
+// raised when the game brings the screen to the front. Its
 // close control is the screen's close request, which the game answers; the
 // window closes only when the game has ended or hidden the screen.
 #pragma once
 
 #include <QObject>
 #include <QWidget>
+#include <cstdint>
 #include <string>
 
 #include "platform/qt/qt_event_loop.h"
@@ -33,6 +35,7 @@ class ScreenWindow : public QObject {
   QtEventLoop& loop_;
   std::string caption_;
   bool titled_ = false;
+  std::uint64_t raises_ = 0;
 };
 
 }  // namespace quov

@@ -1,6 +1,6 @@
 // The windows follow the screens' switches, and the canvas draws only when
 // the model changed.
-#include <QPushButton>
+#include <QAbstractButton>
 
 #include "tests/qt/desktop_fixture.h"
 
@@ -14,11 +14,7 @@ class Windows : public DesktopTest {
     start();
     ASSERT_TRUE(QTest::qWaitForWindowExposed(&machine->canvas));
   }
-  QWidget* offer() const {
-    for (QWidget* w : QApplication::topLevelWidgets())
-      if (w != &machine->canvas && w->findChild<QPushButton*>()) return w;
-    return nullptr;
-  }
+  ScreenForm& offer() const { return machine->form(machine->cabinet.popupquov.screen); }
 };
 
 TEST_F(Windows, CaptionFollowsTheScreen) {
@@ -32,17 +28,17 @@ TEST_F(Windows, TheOfferPopUpAlwaysLeadsBackToTheGame) {
   machine->cabinet.popupquov.screen.visible = true;
   machine->cabinet.popupquov.screen.caption = "Play for Real Money ";
   machine->loop.afterHandler();
-  QWidget* pop = offer();
-  ASSERT_NE(pop, nullptr);
-  EXPECT_TRUE(pop->isVisible());
+  ScreenForm& pop = offer();
+  EXPECT_TRUE(pop.isVisible());
   EXPECT_FALSE(machine->canvas.isVisible());
-  EXPECT_EQ(pop->windowTitle(), "Play for Real Money ");
-  QPushButton* back = pop->findChild<QPushButton*>();
-  EXPECT_EQ(back->text(), "RETURN TO GAME");
+  EXPECT_EQ(pop.windowTitle(), "Play for Real Money ");
+  auto* back = qobject_cast<QAbstractButton*>(pop.widgetFor(machine->cabinet.popupquov.SSCommand2));
+  ASSERT_NE(back, nullptr);
+  EXPECT_EQ(back->accessibleName(), "RETURN TO GAME");
   back->click();
   EXPECT_FALSE(machine->cabinet.popupquov.screen.visible);
   EXPECT_TRUE(q.screen.visible);
-  EXPECT_FALSE(pop->isVisible());
+  EXPECT_FALSE(pop.isVisible());
   EXPECT_TRUE(machine->canvas.isVisible());
 }
 
@@ -51,7 +47,7 @@ TEST_F(Windows, ClosingThePopUpReturnsToo) {
   q.screen.visible = false;
   machine->cabinet.popupquov.screen.visible = true;
   machine->loop.afterHandler();
-  offer()->close();
+  offer().close();
   EXPECT_TRUE(q.screen.visible);
   EXPECT_TRUE(machine->canvas.isVisible());
 }

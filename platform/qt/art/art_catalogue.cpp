@@ -8,6 +8,7 @@
 #include "platform/qt/art/cabinet_art.h"
 #include "platform/qt/art/figure_art.h"
 #include "platform/qt/art/list_art.h"
+#include "platform/qt/art/paytable_art.h"
 #include "platform/qt/art/symbol_art.h"
 
 namespace quov::art {
@@ -72,7 +73,12 @@ const std::unordered_map<QString, OwnArtPainter>& ownArt() {
         {"zendara1", [](QPainter& p, const QString&, const QRectF& r) { paintQueenFigure(p, r); }},
         {"gamblewin", banner},
         {"gamblelose", banner},
-        {"offer", [](QPainter& p, const QString&, const QRectF& r) { paintOfferPicture(p, r); }},
+        {"popupquov.Picture1",
+         [](QPainter& p, const QString&, const QRectF& r) { paintOfferPicture(p, r); }},
+        {"aboutquov.Picture6",
+         [](QPainter& p, const QString&, const QRectF& r) { paintAboutPicture(p, r); }},
+        {"quovpays", [](QPainter& p, const QString&, const QRectF& r) { paintPayTable(p, r); }},
+        {"form", [](QPainter& p, const QString&, const QRectF& r) { paintFormBackground(p, r); }},
     };
     for (const QString& name : buttonArtNames())
       t.emplace(name, [](QPainter& p, const QString& n, const QRectF& r) {

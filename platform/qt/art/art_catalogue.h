@@ -1,6 +1,8 @@
-// Every picture the cabinet shows, by key: a reel symbol, a picture of an
-// image list (with an optional overlay), or an element's own art chosen by
-// the element's name. Each is painted in its own design pixels.
+// Every picture the game shows, by key: a reel symbol, a picture of an image
+// list (with an optional overlay), or an element's own art chosen by the
+// element's name. A side screen's pictures are named by screen and element
+// ("popupquov.Picture1"), and its ground by the screen ("quovpays"; "form"
+// for the plain one). Each is painted in its own design pixels.
 #pragma once
 
 #include <QPainter>

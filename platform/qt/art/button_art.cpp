@@ -38,6 +38,9 @@ const std::map<QString, ButtonLook>& looks() {
       {"betblack", {"BLACK", QColor(40, 40, 40), 0.45}},
       {"cancelbet", {"COLLECT", QColor(220, 130, 10), 0.42}},
       {"suitbet", {"", QColor(235, 225, 200)}},
+      {"btnunloadpays", {"EXIT", QColor(150, 30, 30), 0.5}},
+      {"Btnxit", {"RETURN TO GAME", QColor(40, 50, 130), 0.34}},
+      {"SSCommand2", {"RETURN TO GAME", QColor(40, 50, 130), 0.34}},
   };
   return table;
 }
@@ -48,6 +51,11 @@ QStringList buttonArtNames() {
   QStringList names;
   for (const auto& [name, look] : looks()) names << name;
   return names;
+}
+
+QString buttonWords(const QString& name) {
+  const auto it = looks().find(name);
+  return it == looks().end() ? QString() : QString(it->second.words).replace('\n', ' ');
 }
 
 void paintSuit(QPainter& p, int suit, const QRectF& r) {
