@@ -94,7 +94,8 @@ void QuovOptions::buildElements() {
   for (int k = 1; k <= 6; ++k)
     s.add(machine[k], "machine", K::OptionButton, px(16 + (k - 1) / 3 * 146),
           px(30 + (k - 1) % 3 * 28), px(140), px(24), f, k);
-  s.add(lblplayername, "lblplayername", K::Label, px(16), px(118), px(290), px(38), f).caption =
+  // Narrower than the caption on one line: its run of blanks breaks it in two.
+  s.add(lblplayername, "lblplayername", K::Label, px(16), px(118), px(210), px(38), f).caption =
       "Input Players Name                                    Then Enter";
   s.add(player1, "player1", K::TextBox, px(16), px(158), px(288), px(28), f).toolTip =
       "Enter your name then press ENTER on your keyboard";
@@ -117,7 +118,7 @@ void QuovOptions::buildElements() {
       "    Total won does not include any funds from jackpots.";
 
   // The options along the bottom.
-  s.add(soundonof, "soundonof", K::Frame, px(16), px(302), px(120), px(112), f).caption =
+  s.add(soundonof, "soundonof", K::Frame, px(16), px(302), px(122), px(112), f).caption =
       "toggle sound";
   const char* soundCaptions[3] = {"", " ON", " OFF"};
   for (int i = 1; i <= 2; ++i)

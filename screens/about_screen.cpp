@@ -18,11 +18,11 @@ AboutQuov::AboutQuov(Quov& main) : main_(main) {
   s.height = px(352);
   using K = ElementKind;
   s.add(lblTitle, "lblTitle", K::Label, px(20), px(14), px(400), px(40)).caption =
-      "QUOV  Video Slots";
+      "QUOV Video Slots";
   s.add(Picture6, "Picture6", K::Picture, px(24), px(70), px(120), px(150));
   s.add(lblversion, "lblversion", K::Label, px(164), px(66), px(256), px(48)).caption =
-      std::string("Version ") + project::kVersion + "\nFree software under the " +
-      project::kLicence + " licence";
+      std::string("Version ") + project::kVersion + ", for pretend money only\nFree software: " +
+      project::kLicence;
   s.add(Label2, "Label2", K::Label, px(164), px(124), px(256), px(22)).caption =
       "See More Slots At :-";
   s.add(cmdbrelk, "cmdbrelk", K::CommandButton, px(164), px(148), px(150), px(30));
