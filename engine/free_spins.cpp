@@ -82,7 +82,7 @@ void FreeSpins::seriesStep() {
 }
 
 void FreeSpins::freespinbusiness() {
-  const Multiplier mult = multiplierForDraw(q.p.random.draw(25));
+  const Multiplier mult = multiplierForDraw(q.p.random.draw(kMultiplierDraws));
   q.freespinmult = mult.mult;
   q.wildpic = mult.badge;
   bool wildinwin = false;

@@ -1,5 +1,6 @@
 target_sources(quov_game PRIVATE
   screens/url.cpp
+  screens/pay_sheet.cpp
   screens/pays_screen.cpp
   screens/about_screen.cpp
   screens/offer_screen.cpp

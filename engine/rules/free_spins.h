@@ -21,6 +21,8 @@ struct Multiplier {
 };
 // The multiplier for a draw d of 1..25.
 Multiplier multiplierForDraw(int d);
+// The odds of the draw: d is uniform over 1..kMultiplierDraws.
+inline constexpr int kMultiplierDraws = 25;
 
 // Last badge picture of a multiplier (32, 36, 40, 44 for 2, 3, 5, 10); 0
 // for a value that has no badge.

@@ -2,15 +2,10 @@
 
 #include <QPainterPath>
 #include <QStringList>
-#include <algorithm>
-#include <set>
-#include <vector>
 
-#include "engine/rules/free_spins.h"
-#include "engine/rules/paytable.h"
-#include "engine/rules/reels.h"
 #include "platform/qt/art/palette.h"
 #include "platform/qt/art/symbol_art.h"
+#include "screens/pay_sheet.h"
 
 namespace quov::art {
 
@@ -27,36 +22,15 @@ QString spokenList(const QStringList& items, const QString& last) {
          items.back();
 }
 
-// The line symbols, the best paying first.
-std::vector<Symbol> symbolsByValue() {
-  std::vector<Symbol> symbols;
-  for (int s = 0; s < kLineSymbols; ++s) symbols.push_back(static_cast<Symbol>(s));
-  std::stable_sort(symbols.begin(), symbols.end(), [](Symbol a, Symbol b) {
-    for (int n = 5; n >= 2; --n)
-      if (linePay(a, n) != linePay(b, n)) return linePay(a, n) > linePay(b, n);
-    return false;
-  });
-  return symbols;
-}
-
-// The reels whose strip carries the wild.
-QString wildReels() {
+QString wildReels(const PaySheet& sheet) {
   QStringList reels;
-  for (int r = 1; r <= kReels; ++r)
-    for (int cell = 0; cell < kStripCells; ++cell)
-      if (stripSymbol(r, cell) == Symbol::Wild) {
-        reels << QString::number(r);
-        break;
-      }
+  for (int r : sheet.wildReels) reels << QString::number(r);
   return spokenList(reels, QStringLiteral("and"));
 }
 
-// The free-spin multipliers a wild can bring, smallest first.
-QString multipliers() {
-  std::set<int> values;
-  for (int d = 1; d <= 25; ++d) values.insert(multiplierForDraw(d).mult);
+QString multipliers(const PaySheet& sheet) {
   QStringList items;
-  for (int v : values) items << kTimes + QString::number(v);
+  for (int v : sheet.multipliers) items << kTimes + QString::number(v);
   return spokenList(items, QStringLiteral("or"));
 }
 
@@ -76,23 +50,19 @@ void symbolPicture(QPainter& p, Symbol s, const QRectF& r) {
   p.restore();
 }
 
-// One symbol's card: its picture and its pays for runs of 5 down to 2.
-void payCard(QPainter& p, Symbol s, const QRectF& r) {
+// One symbol's card: its picture and its pays, the longest run first.
+void payCard(QPainter& p, const PaySheet::SymbolPays& row, const QRectF& r) {
   goldPlate(p, r, 8, kDeepBlue, 2);
   const qreal art = 40;
-  symbolPicture(p, s, QRectF(r.left() + 6, r.center().y() - art / 2, art, art));
-  QStringList counts, pays;
-  for (int n = 5; n >= 2; --n)
-    if (linePay(s, n) > 0) {
-      counts << QString::number(n);
-      pays << QString::number(linePay(s, n));
-    }
+  symbolPicture(p, row.symbol, QRectF(r.left() + 6, r.center().y() - art / 2, art, art));
   const qreal lineH = 17, x = r.left() + art + 12, w = r.right() - 7 - x;
-  const qreal top = r.center().y() - lineH * counts.size() / 2;
-  for (int i = 0; i < counts.size(); ++i) {
-    const QRectF row(x, top + i * lineH, w, lineH);
-    plainText(p, row, counts[i], 11, kGold, Qt::AlignLeft | Qt::AlignVCenter);
-    plainText(p, row, pays[i], 12.5, kText, Qt::AlignRight | Qt::AlignVCenter);
+  const qreal top = r.center().y() - lineH * static_cast<qreal>(row.pays.size()) / 2;
+  for (std::size_t i = 0; i < row.pays.size(); ++i) {
+    const QRectF line(x, top + static_cast<qreal>(i) * lineH, w, lineH);
+    plainText(p, line, QString::number(row.pays[i].count), 11, kGold,
+              Qt::AlignLeft | Qt::AlignVCenter);
+    plainText(p, line, QString::number(row.pays[i].multiple), 12.5, kText,
+              Qt::AlignRight | Qt::AlignVCenter);
   }
 }
 
@@ -104,7 +74,7 @@ void body(QPainter& p, const QRectF& r, const QString& text, qreal size = 11) {
   plainText(p, r, text, size, kSoft, Qt::AlignLeft | Qt::AlignTop | Qt::TextWordWrap, false);
 }
 
-void wildPanel(QPainter& p, const QRectF& r) {
+void wildPanel(QPainter& p, const PaySheet& sheet, const QRectF& r) {
   goldPlate(p, r, 10, kPurple, 2);
   p.save();
   QPainterPath frame;
@@ -118,14 +88,14 @@ void wildPanel(QPainter& p, const QRectF& r) {
   const qreal x = r.left() + 76;
   heading(p, QRectF(x, r.top() + 6, r.right() - x - 6, 20), QStringLiteral("WILD"));
   body(p, QRectF(x, r.top() + 28, r.right() - x - 6, 44),
-       QStringLiteral("On reels %1. Stands for every line symbol.").arg(wildReels()));
+       QStringLiteral("On reels %1. Stands for every line symbol.").arg(wildReels(sheet)));
   body(p, QRectF(r.left() + 10, r.top() + 74, r.width() - 18, r.height() - 78),
        QStringLiteral("In free spins it holds its reel for one more spin, and a win through it "
                       "pays %1.")
-           .arg(multipliers()));
+           .arg(multipliers(sheet)));
 }
 
-void scatterPanel(QPainter& p, const QRectF& r) {
+void scatterPanel(QPainter& p, const PaySheet& sheet, const QRectF& r) {
   goldPlate(p, r, 10, kPurple, 2);
   const QRectF art(r.left() + 8, r.top() + 8, 60, 60);
   p.save();
@@ -141,30 +111,26 @@ void scatterPanel(QPainter& p, const QRectF& r) {
   body(p, QRectF(x, r.top() + 28, r.right() - x - 6, 44),
        QStringLiteral("Pays anywhere, %1 total bet.").arg(kTimes));
   // The scatter pays, most scatters first, in two columns.
-  std::vector<int> counts;
-  for (int n = kReels; n >= 2; --n)
-    if (scatterMultiple(n) > 0) counts.push_back(n);
   const qreal gap = 22, colW = (r.width() - 20 - gap) / 2, rowH = 17;
-  for (std::size_t i = 0; i < counts.size(); ++i) {
-    const QRectF cell(r.left() + 10 + (i % 2) * (colW + gap), r.top() + 74 + (i / 2) * rowH,
-                      colW, rowH);
-    plainText(p, cell, QString::number(counts[i]), 12, kGold, Qt::AlignLeft | Qt::AlignVCenter);
-    plainText(p, cell, kTimes + QString::number(scatterMultiple(counts[i])), 13, kText,
+  for (std::size_t i = 0; i < sheet.scatterPays.size(); ++i) {
+    const QRectF cell(r.left() + 10 + static_cast<qreal>(i % 2) * (colW + gap),
+                      r.top() + 74 + static_cast<qreal>(i / 2) * rowH, colW, rowH);
+    plainText(p, cell, QString::number(sheet.scatterPays[i].count), 12, kGold,
+              Qt::AlignLeft | Qt::AlignVCenter);
+    plainText(p, cell, kTimes + QString::number(sheet.scatterPays[i].multiple), 13, kText,
               Qt::AlignRight | Qt::AlignVCenter);
   }
 }
 
-void freeSpinPanel(QPainter& p, const QRectF& r) {
+void freeSpinPanel(QPainter& p, const PaySheet& sheet, const QRectF& r) {
   goldPlate(p, r, 10, kPurple, 2);
   heading(p, QRectF(r.left() + 10, r.top() + 6, r.width() - 20, 20), QStringLiteral("FREE SPINS"));
   qreal y = r.top() + 30;
-  for (int n = 2; n <= kReels; ++n) {
-    const FreeSpinAward award = freeSpinAward(n);
-    if (award.given == 0) continue;
+  for (const PaySheet::Award& award : sheet.awards) {
     const QRectF row(r.left() + 10, y, r.width() - 20, 17);
-    plainText(p, row, QStringLiteral("%1 scatters").arg(n), 12, kGold,
+    plainText(p, row, QStringLiteral("%1 scatters").arg(award.scatters), 12, kGold,
               Qt::AlignLeft | Qt::AlignVCenter);
-    plainText(p, row, QString::number(award.bonuslevel), 13, kText,
+    plainText(p, row, QString::number(award.freeSpins), 13, kText,
               Qt::AlignRight | Qt::AlignVCenter);
     y += 17;
   }
@@ -191,18 +157,19 @@ void paintPayTable(QPainter& p, const QRectF& r) {
   body(p, QRectF(22, 76, 360, 18), QStringLiteral("One win per played line; scatter wins add."),
        12);
 
-  const std::vector<Symbol> symbols = symbolsByValue();
+  const PaySheet sheet = paySheet();
   const qreal left = 12, top = 102, gap = 6, cardH = 102;
   const qreal cardW = (kPayTableW - 2 * left - 4 * gap) / 5;
-  for (std::size_t i = 0; i < symbols.size(); ++i) {
-    const qreal x = left + (i % 5) * (cardW + gap), y = top + (i / 5) * (cardH + gap);
-    payCard(p, symbols[i], QRectF(x, y, cardW, cardH));
+  for (std::size_t i = 0; i < sheet.symbols.size(); ++i) {
+    const qreal x = left + static_cast<qreal>(i % 5) * (cardW + gap);
+    const qreal y = top + static_cast<qreal>(i / 5) * (cardH + gap);
+    payCard(p, sheet.symbols[i], QRectF(x, y, cardW, cardH));
   }
 
   const qreal bandTop = top + 2 * cardH + gap + 8, bandH = kPayTableH - 12 - bandTop;
-  wildPanel(p, QRectF(left, bandTop, 216, bandH));
-  scatterPanel(p, QRectF(left + 222, bandTop, 170, bandH));
-  freeSpinPanel(p, QRectF(left + 398, bandTop, kPayTableW - 2 * left - 398, bandH));
+  wildPanel(p, sheet, QRectF(left, bandTop, 216, bandH));
+  scatterPanel(p, sheet, QRectF(left + 222, bandTop, 170, bandH));
+  freeSpinPanel(p, sheet, QRectF(left + 398, bandTop, kPayTableW - 2 * left - 398, bandH));
   p.restore();
 }
 

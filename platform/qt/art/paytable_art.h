@@ -1,6 +1,6 @@
 // The pay table's picture: every line symbol with its pays, the wild's and
-// the scatter's rules and the free-spin awards, each number read from the
-// game's own rules, painted in 596 x 453 design pixels.
+// the scatter's rules and the free-spin awards, as the pay sheet reads them
+// from the game's own rules, painted in 596 x 453 design pixels.
 #pragma once
 
 #include <QPainter>
