@@ -1,0 +1,263 @@
+// The side screens in real windows: OPTIONS, PAYTABLE and ABOUT open over
+// the cabinet and lead back to a cabinet that spins; the options are worked
+// with their real widgets, and a name typed with the keyboard reaches the
+// settings file whatever it holds.
+#include <QAbstractButton>
+#include <QApplication>
+#include <QElapsedTimer>
+#include <QGroupBox>
+#include <QInputMethodEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMessageBox>
+#include <QMouseEvent>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QTimer>
+
+#include "platform/qt/qt_text_rules.h"
+#include "tests/qt/desktop_fixture.h"
+
+namespace quov::test {
+namespace {
+
+class SideScreens : public DesktopTest {
+ protected:
+  void SetUp() override {
+    DesktopTest::SetUp();
+    // Payout 1: a losing spin takes no throttle draw.
+    writeIni("quovslot", "[player1]\nbank=5000\nreelspeed=10\nmachinepay=1\n");
+    start();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&machine->canvas));
+  }
+  Quov& q() { return machine->quov; }
+  Cabinet& cabinet() { return machine->cabinet; }
+  ScreenForm& form(const Screen& s) { return machine->form(s); }
+  template <class W>
+  W* widget(const Screen& s, const Element& e) {
+    return qobject_cast<W*>(form(s).widgetFor(e));
+  }
+  // The pointer moving over MENU opens the panel.
+  void openMenu() {
+    const QPoint at = centre(q().btnopenmenu);
+    QMouseEvent move(QEvent::MouseMove, at, machine->canvas.mapToGlobal(at), Qt::NoButton,
+                     Qt::NoButton, Qt::NoModifier);
+    QApplication::sendEvent(&machine->canvas, &move);
+    ASSERT_TRUE(q().menupic.visible);
+  }
+  // Runs the event loop until the cabinet takes the next spin; false when it
+  // did not within a deadline generous enough for a loaded machine.
+  bool idle() {
+    QElapsedTimer t;
+    t.start();
+    while (!q().inputAllowed()) {
+      if (t.elapsed() > 10000) return false;
+      QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents, 5);
+    }
+    return true;
+  }
+  // A losing spin clicked on the cabinet: it plays only if the cabinet takes input.
+  void spinLosing() {
+    ASSERT_TRUE(idle());
+    const int games = machine->mod.games;
+    machine->random.push({2, 22, 8, 17, 1, 1});
+    click(q().btnspin);
+    EXPECT_EQ(machine->mod.games, games + 1) << "the cabinet spins";
+  }
+  // Answers the next message box with `button`, noting what it showed.
+  void answerNextBox(QMessageBox::StandardButton button) {
+    QTimer::singleShot(0, [this, button] {
+      auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+      ASSERT_NE(box, nullptr);
+      boxText = box->text();
+      boxDefaultNo = box->defaultButton() == box->button(QMessageBox::No);
+      boxEnabled = box->isEnabled();
+      box->button(button)->click();
+    });
+  }
+  // Types `text` as the player does: letters of the keyboard as key
+  // presses, the others as an input method commits them.
+  static void type(QLineEdit* edit, const QString& text) {
+    for (const QChar c : text) {
+      if (c.unicode() < 128) {
+        QTest::keyClick(edit, c.toLatin1());
+      } else {
+        QInputMethodEvent commit;
+        commit.setCommitString(QString(c));
+        QApplication::sendEvent(edit, &commit);
+      }
+    }
+  }
+  QString boxText;
+  bool boxDefaultNo = false, boxEnabled = false;
+};
+
+TEST_F(SideScreens, OptionsOpensOverTheCabinetAndOkGivesItBack) {
+  click(q().btnoptions);
+  const Screen& s = cabinet().quovoptions.screen;
+  QuovOptions& o = cabinet().quovoptions;
+  EXPECT_TRUE(form(s).isVisible());
+  EXPECT_FALSE(machine->canvas.isEnabled());
+  EXPECT_EQ(widget<QGroupBox>(s, o.Framemain)->title(), "Quov Options");
+  EXPECT_TRUE(widget<QRadioButton>(s, o.machine[1])->isChecked());
+  EXPECT_EQ(widget<QRadioButton>(s, o.machine[2])->text(), "Vacant");
+  EXPECT_EQ(widget<QLabel>(s, o.lblcurrentplayer)->text(), "Current Player    ");
+  EXPECT_EQ(widget<QLineEdit>(s, o.player1)->toolTip(),
+            "Enter your name then press ENTER on your keyboard");
+  EXPECT_TRUE(widget<QLineEdit>(s, o.player1)->hasFocus() ||
+              QApplication::focusWidget() == widget<QLineEdit>(s, o.player1) ||
+              form(s).focusWidget() == widget<QLineEdit>(s, o.player1));
+  click(q().btnspin);
+  EXPECT_EQ(machine->mod.games, 0) << "no spin while the options are open";
+
+  QTest::mouseClick(widget<QPushButton>(s, o.btnokplayer), Qt::LeftButton);
+  EXPECT_FALSE(form(s).isVisible());
+  EXPECT_TRUE(machine->canvas.isEnabled());
+  spinLosing();
+}
+
+TEST_F(SideScreens, RadioButtonsSetTheOptionsAndFollowTheGame) {
+  click(q().btnoptions);
+  const Screen& s = cabinet().quovoptions.screen;
+  QuovOptions& o = cabinet().quovoptions;
+  QTest::mouseClick(widget<QRadioButton>(s, o.Amtpayout[0]), Qt::LeftButton);
+  EXPECT_EQ(machine->mod.machinepay, 4);
+  EXPECT_TRUE(widget<QRadioButton>(s, o.Amtpayout[0])->isChecked());
+  EXPECT_FALSE(widget<QRadioButton>(s, o.Amtpayout[2])->isChecked());
+  QTest::mouseClick(widget<QRadioButton>(s, o.setspeed[2]), Qt::LeftButton);
+  EXPECT_EQ(machine->mod.reelspeed, 4);
+  EXPECT_EQ(widget<QLabel>(s, o.speedlab)->text(), "Current Speed =   3");
+  // Choosing slot 3 (vacant) selects its payout, which the game chose.
+  QTest::mouseClick(widget<QRadioButton>(s, o.machine[3]), Qt::LeftButton);
+  EXPECT_EQ(machine->mod.playerslot, "3");
+  EXPECT_TRUE(widget<QRadioButton>(s, o.machine[3])->isChecked());
+  EXPECT_FALSE(widget<QRadioButton>(s, o.machine[1])->isChecked());
+  EXPECT_EQ(machine->canvas.windowTitle(), "Current Player       ");
+  form(s).close();
+  EXPECT_FALSE(form(s).isVisible());
+  EXPECT_TRUE(machine->canvas.isEnabled());
+  EXPECT_FALSE(q().doublebutton.enabled);
+}
+
+TEST_F(SideScreens, ANameTypedWithEnterReachesTheSettingsFileAsTyped) {
+  click(q().btnoptions);
+  const Screen& s = cabinet().quovoptions.screen;
+  QuovOptions& o = cabinet().quovoptions;
+  QLineEdit* edit = widget<QLineEdit>(s, o.player1);
+  const QString typed = QString::fromUtf8("a=[;]\"\\Zoë ");
+  type(edit, typed);
+  QTest::keyClick(edit, Qt::Key_Return);
+  EXPECT_EQ(QString::fromStdString(machine->mod.currentplayer), typed);
+  EXPECT_TRUE(edit->text().isEmpty());
+  EXPECT_EQ(widget<QRadioButton>(s, o.machine[1])->text(), QString::fromUtf8("A=[;]\"\\ZOË "));
+  EXPECT_EQ(machine->canvas.windowTitle(), QString::fromUtf8("Current Player       A=[;]\"\\ZOË "));
+  QtSettingsStore file(configFolder());
+  EXPECT_EQ(QString::fromStdString(file.read("quovslot", "player1", "currentplayer")), typed);
+}
+
+TEST_F(SideScreens, TwelveLettersWithAccentsAreTwelveCharacters) {
+  click(q().btnoptions);
+  const Screen& s = cabinet().quovoptions.screen;
+  QuovOptions& o = cabinet().quovoptions;
+  QLineEdit* edit = widget<QLineEdit>(s, o.player1);
+  // Each letter carries a combining accent: 24 code points, 12 characters.
+  QString twelve;
+  for (int i = 0; i < 12; ++i) twelve += QString::fromUtf8("e\u0301");
+  type(edit, twelve);
+  QTest::keyClick(edit, Qt::Key_Return);
+  EXPECT_EQ(QString::fromStdString(machine->mod.currentplayer), twelve);
+
+  answerNextBox(QMessageBox::Ok);
+  type(edit, twelve + QString::fromUtf8("a"));
+  QTest::keyClick(edit, Qt::Key_Return);
+  EXPECT_EQ(boxText, "Name Too Long");
+  EXPECT_TRUE(boxEnabled);
+  EXPECT_EQ(QString::fromStdString(machine->mod.currentplayer), twelve);
+}
+
+TEST_F(SideScreens, DeleteAsksWithNoAsTheDefaultAndBlanksTheCredit) {
+  click(q().btnoptions);
+  const Screen& s = cabinet().quovoptions.screen;
+  QuovOptions& o = cabinet().quovoptions;
+  answerNextBox(QMessageBox::Yes);
+  QTest::mouseClick(widget<QPushButton>(s, o.Btndeletedetails), Qt::LeftButton);
+  EXPECT_EQ(boxText, "Are you sure you want to Delete Current Player's Details ?");
+  EXPECT_TRUE(boxDefaultNo);
+  EXPECT_TRUE(boxEnabled) << "the question takes input over the disabled cabinet";
+  EXPECT_EQ(machine->mod.bank, 0);
+  EXPECT_EQ(q().Lblcredit.caption, "");
+  EXPECT_FALSE(form(s).isVisible());
+  EXPECT_TRUE(machine->canvas.isEnabled());
+}
+
+TEST_F(SideScreens, PayTableExitAndCloseBothGiveTheCabinetBack) {
+  const Screen& s = cabinet().quovpays.screen;
+  openMenu();
+  click(q().mnuviewpaytable);
+  EXPECT_TRUE(form(s).isVisible());
+  EXPECT_EQ(form(s).windowTitle(), "QUOV PAYTABLE");
+  EXPECT_EQ(form(s).size(), QSize(596, 453));
+  EXPECT_FALSE(machine->canvas.isEnabled());
+  // Centred on the display.
+  const QRect display = QGuiApplication::primaryScreen()->geometry();
+  EXPECT_NEAR(form(s).x() + 298, display.center().x(), 1);
+  EXPECT_NEAR(form(s).y() + 226, display.center().y(), 1);
+  auto* exit = widget<QAbstractButton>(s, cabinet().quovpays.btnunloadpays);
+  EXPECT_EQ(exit->accessibleName(), "EXIT");
+  QTest::mouseClick(exit, Qt::LeftButton);
+  EXPECT_FALSE(form(s).isVisible());
+  EXPECT_TRUE(machine->canvas.isEnabled());
+  spinLosing();
+
+  openMenu();
+  click(q().mnuviewpaytable);
+  ASSERT_TRUE(form(s).isVisible());
+  form(s).close();
+  EXPECT_FALSE(form(s).isVisible());
+  EXPECT_TRUE(machine->canvas.isEnabled());
+  spinLosing();
+}
+
+TEST_F(SideScreens, AboutStandsBesideAPlayingCabinetAndReturnsToIt) {
+  const Screen& s = cabinet().aboutquov.screen;
+  AboutQuov& a = cabinet().aboutquov;
+  openMenu();
+  click(q().about);
+  EXPECT_TRUE(form(s).isVisible());
+  EXPECT_EQ(form(s).windowTitle(), "about quov");
+  EXPECT_TRUE(machine->canvas.isEnabled());
+  EXPECT_EQ(widget<QPushButton>(s, a.cmdbrelk)->toolTip(),
+            "To my web site and more slots to choose from.");
+  spinLosing();
+  QTest::mouseClick(widget<QAbstractButton>(s, a.Btnxit), Qt::LeftButton);
+  EXPECT_FALSE(form(s).isVisible());
+  spinLosing();
+}
+
+TEST_F(SideScreens, TheOfferStandsOverTheCabinetItReplaces) {
+  machine->canvas.move(40, 30);
+  q().screen.visible = false;
+  cabinet().popupquov.Form_Load();
+  machine->loop.afterHandler();
+  ScreenForm& f = form(cabinet().popupquov.screen);
+  ASSERT_TRUE(f.isVisible());
+  EXPECT_LE((f.frameGeometry().center() - machine->canvas.frameGeometry().center()).manhattanLength(),
+            2);
+  QTest::mouseClick(widget<QAbstractButton>(cabinet().popupquov.screen, cabinet().popupquov.SSCommand2),
+                    Qt::LeftButton);
+  EXPECT_FALSE(f.isVisible());
+  EXPECT_TRUE(machine->canvas.isVisible());
+}
+
+TEST(TextRules, CountCharactersAsTheyAreSeen) {
+  QtTextRules rules;
+  EXPECT_EQ(rules.length("Zoë Ångström"), 12);
+  EXPECT_EQ(rules.length("e\xCC\x81"), 1);                                // e and a combining accent
+  EXPECT_EQ(rules.length("\xF0\x9F\x91\xA9\xE2\x80\x8D\xF0\x9F\x92\xBB"), 1);  // woman, joiner, computer
+  EXPECT_EQ(rules.length(""), 0);
+  EXPECT_EQ(rules.upper("zoë ångström"), "ZOË ÅNGSTRÖM");
+  EXPECT_EQ(rules.upper("a=[;]\"\\b"), "A=[;]\"\\B");
+}
+
+}  // namespace
+}  // namespace quov::test
