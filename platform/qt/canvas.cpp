@@ -82,8 +82,16 @@ void Canvas::mouseMoveEvent(QMouseEvent* ev) {
 }
 
 void Canvas::keyPressEvent(QKeyEvent* ev) {
+  if (ev->keyCombination() == QKeyCombination(Qt::ControlModifier, Qt::Key_Q)) {
+    close();  // the close request, answered by the game's shut-down
+    return;
+  }
   if (ev->key() == Qt::Key_F11) {
     setWindowState(windowState() ^ Qt::WindowFullScreen);
+    return;
+  }
+  if (ev->key() == Qt::Key_Escape && isFullScreen()) {
+    setWindowState(windowState() & ~Qt::WindowFullScreen);
     return;
   }
   const QString text = ev->text();
