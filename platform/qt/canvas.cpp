@@ -20,6 +20,12 @@ void Canvas::refresh() {
   if (screen_.revision.value != paintedRevision_) update();
 }
 
+void Canvas::setLinesRaised(bool raised) {
+  if (painter_.linesRaised() == raised) return;
+  painter_.setLinesRaised(raised);
+  paintedRevision_ = ~std::uint64_t{0};
+}
+
 void Canvas::paintNow() {
   if (isVisible() && screen_.revision.value != paintedRevision_) repaint();
 }

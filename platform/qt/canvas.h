@@ -27,6 +27,9 @@ class Canvas : public QWidget {
   // Redraws at once when the model changed (used before a blocking sleep).
   void paintNow();
   std::uint64_t paintedFrames() const { return frames_; }
+  // Line segments over the reel symbols (see ElementPainter); a change
+  // redraws.
+  void setLinesRaised(bool raised);
   ElementPainter& painter() { return painter_; }
 
   QSize sizeHint() const override { return {kDesignWidthPx, kDesignHeightPx}; }

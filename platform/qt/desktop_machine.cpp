@@ -20,7 +20,10 @@ DesktopMachine::DesktopMachine(QString settingsFolder)
   windows_.push_back(std::make_unique<ScreenWindow>(quov.screen, canvas, loop));
   windows_.push_back(std::make_unique<ScreenWindow>(cabinet.popupquov.screen, offer_, loop));
   loop.onChange = [this] { syncWindows(); };
-  loop.onRepaint = [this] { canvas.paintNow(); };
+  loop.onRepaint = [this] {
+    followLineFlashing();
+    canvas.paintNow();
+  };
   loop.onEnd = [this] {
     windowKeeper.save();
     store.flush();
@@ -48,7 +51,10 @@ void DesktopMachine::start() {
 void DesktopMachine::syncWindows() {
   if (loop.ended()) return;
   for (auto& w : windows_) w->sync();
+  followLineFlashing();
   canvas.refresh();
 }
+
+void DesktopMachine::followLineFlashing() { canvas.setLinesRaised(quov.tmrlineflash.enabled()); }
 
 }  // namespace quov

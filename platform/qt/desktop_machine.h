@@ -56,6 +56,8 @@ class DesktopMachine {
   WindowKeeper windowKeeper;
 
  private:
+  // Winning lines lie over the symbols while they flash.
+  void followLineFlashing();
   OfferWindow offer_;
   std::vector<std::unique_ptr<ScreenWindow>> windows_;
 };
