@@ -111,6 +111,18 @@ double MonitorRecorder::soundingShare(Clock::time_point from, Clock::time_point 
   return slices ? static_cast<double>(sounding) / slices : 0.0;
 }
 
+int MonitorRecorder::bursts(Clock::time_point from, Clock::time_point to,
+                            std::chrono::milliseconds gap) const {
+  int count = 0;
+  Clock::time_point lastSound{};
+  each(from, to, [&](Clock::time_point t, std::int16_t s) {
+    if (std::abs(s) <= kSilence) return;
+    if (count == 0 || t - lastSound >= gap) ++count;
+    lastSound = t;
+  });
+  return count;
+}
+
 bool MonitorRecorder::waitFor(Clock::time_point t, std::chrono::seconds limit) const {
   const auto deadline = Clock::now() + limit;
   while (Clock::now() < deadline) {

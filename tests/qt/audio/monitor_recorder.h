@@ -38,6 +38,9 @@ class MonitorRecorder {
   // The share of `window`-long slices between `from` and `to` that hold sound.
   double soundingShare(Clock::time_point from, Clock::time_point to,
                        std::chrono::milliseconds window) const;
+  // Separate sounds between `from` and `to`: stretches of sound parted by
+  // at least `gap` of silence.
+  int bursts(Clock::time_point from, Clock::time_point to, std::chrono::milliseconds gap) const;
   // Waits (up to `limit`) until samples later than `t` have arrived.
   bool waitFor(Clock::time_point t, std::chrono::seconds limit = std::chrono::seconds(30)) const;
   // Waits (up to `limit`) until `quiet` has passed without sound.
