@@ -10,8 +10,8 @@
 namespace quov {
 
 namespace {
-constexpr int kBufferMs = 30;       // queued ahead in the audio server
-constexpr int kPumpMs = 5;          // how often the queue is topped up
+constexpr int kBufferMs = 40;       // queued ahead in the audio server
+constexpr int kPumpMs = 10;          // how often the queue is topped up
 constexpr int kCloseAfterMs = 3000; // of silence, before the stream closes
 constexpr int kRetryAfterMs = 5000; // after the device could not be opened
 constexpr int kTailMs = 80;         // played on after the end, so the last block is heard
@@ -110,6 +110,7 @@ class AudioPump : public QObject {
 };
 
 AudioOutput::AudioOutput(SoundMixer& mixer) : pump_(new AudioPump(mixer)) {
+  thread_.setObjectName(QStringLiteral("quov-audio"));  // the thread's name in the system
   pump_->moveToThread(&thread_);
   QObject::connect(&thread_, &QThread::finished, pump_, &QObject::deleteLater);
   thread_.start();

@@ -30,10 +30,10 @@ void TuneVoice::load() {
   for (int level = FLUID_PANIC; level <= FLUID_DBG; ++level)
     fluid_set_log_function(level, nullptr, nullptr);
   fluid_settings_t* settings = new_fluid_settings();
-  fluid_settings_setnum(settings, "synth.sample-rate", outputRate_);
+  fluid_settings_setnum(settings, "synth.sample-rate", outputRate_ / 2);
   fluid_settings_setnum(settings, "synth.gain", kGain);
   fluid_settings_setint(settings, "synth.chorus.active", 0);
-  fluid_settings_setint(settings, "synth.polyphony", 64);
+  fluid_settings_setint(settings, "synth.polyphony", 16);  // the oldest ringing notes give way
   fluid_settings_setint(settings, "synth.dynamic-sample-loading", 1);
   fluid_synth_t* synth = new_fluid_synth(settings);
   if (synth && fluid_synth_sfload(synth, soundFont_.c_str(), 1) != FLUID_FAILED) {
@@ -92,6 +92,8 @@ void TuneVoice::startPlayer() {
 
 void TuneVoice::endPlayer() {
   fadeLeft_ = 0;
+  held_ = false;
+  last_ = {0, 0};
   if (!player_) return;
   fluid_player_stop(player_);
   delete_fluid_player(player_);
@@ -107,20 +109,47 @@ void TuneVoice::close() {
 void TuneVoice::addTo(float* stereo, int frames) {
   if (wantPlay_) startWhenReady();
   if (!player_) return;
-  left_.resize(static_cast<std::size_t>(frames));
-  right_.resize(static_cast<std::size_t>(frames));
-  fluid_synth_write_float(synth_, frames, left_.data(), 0, 1, right_.data(), 0, 1);
+  synthesise(frames);
   const int fadeFrames = outputRate_ / 100;
   for (int i = 0; i < frames; ++i) {
     float gain = 1.0F;
     if (fadeLeft_ > 0) gain = static_cast<float>(fadeLeft_ - i) / static_cast<float>(fadeFrames);
     if (gain <= 0) break;
-    stereo[2 * i] += gain * left_[static_cast<std::size_t>(i)];
-    stereo[2 * i + 1] += gain * right_[static_cast<std::size_t>(i)];
+    stereo[2 * i] += gain * out_[static_cast<std::size_t>(2 * i)];
+    stereo[2 * i + 1] += gain * out_[static_cast<std::size_t>(2 * i + 1)];
   }
   if (fadeLeft_ > 0) {
     fadeLeft_ -= frames;
     if (fadeLeft_ <= 0) endPlayer();
+  }
+}
+
+// The synthesiser runs at half the output rate (half the work; the tune
+// needs no more than 11 kHz): each of its frames gives two output frames,
+// the midpoint from the one before and itself.
+void TuneVoice::synthesise(int frames) {
+  out_.resize(static_cast<std::size_t>(2 * frames));
+  int i = 0;
+  auto emit = [this, &i](float l, float r) {
+    out_[static_cast<std::size_t>(2 * i)] = l;
+    out_[static_cast<std::size_t>(2 * i + 1)] = r;
+    ++i;
+  };
+  if (held_ && frames > 0) {
+    emit(last_[0], last_[1]);
+    held_ = false;
+  }
+  const int need = (frames - i + 1) / 2;
+  left_.resize(static_cast<std::size_t>(need));
+  right_.resize(static_cast<std::size_t>(need));
+  fluid_synth_write_float(synth_, need, left_.data(), 0, 1, right_.data(), 0, 1);
+  for (std::size_t k = 0; k < static_cast<std::size_t>(need); ++k) {
+    emit(0.5F * (last_[0] + left_[k]), 0.5F * (last_[1] + right_[k]));
+    last_ = {left_[k], right_[k]};
+    if (i < frames)
+      emit(last_[0], last_[1]);
+    else
+      held_ = true;  // its second frame opens the next block
   }
 }
 

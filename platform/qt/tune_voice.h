@@ -5,6 +5,7 @@
 // it is ready. Everything but the loading runs on the audio thread.
 #pragma once
 
+#include <array>
 #include <atomic>
 #include <string>
 #include <thread>
@@ -40,6 +41,7 @@ class TuneVoice {
   void startWhenReady();
   void startPlayer();
   void endPlayer();
+  void synthesise(int frames);  // into out_
   std::string soundFont_;
   int outputRate_;
   std::string file_;
@@ -50,7 +52,9 @@ class TuneVoice {
   _fluid_player_t* player_ = nullptr;
   bool wantPlay_ = false;
   int fadeLeft_ = 0;  // frames of fade-out to go after a close
-  std::vector<float> left_, right_;
+  std::vector<float> left_, right_, out_;
+  std::array<float, 2> last_{};  // the synthesiser's last frame
+  bool held_ = false;            // its second output frame is still to come
 };
 
 }  // namespace quov

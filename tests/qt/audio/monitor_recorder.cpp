@@ -4,6 +4,7 @@
 #include <sys/wait.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <cmath>
 #include <cstdlib>
 
@@ -89,6 +90,15 @@ MonitorRecorder::Span MonitorRecorder::heard(Clock::time_point from, Clock::time
     span.last = t;
   });
   return span;
+}
+
+std::optional<Clock::time_point> MonitorRecorder::firstArrival(Clock::time_point t) const {
+  std::lock_guard lock(mutex_);
+  for (const Chunk& c : chunks_)
+    if (c.arrived > t &&
+        std::any_of(c.samples.begin(), c.samples.end(), [](std::int16_t s) { return std::abs(s) > kSilence; }))
+      return c.arrived;
+  return std::nullopt;
 }
 
 double MonitorRecorder::level(Clock::time_point from, Clock::time_point to) const {

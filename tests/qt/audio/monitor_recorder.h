@@ -8,6 +8,7 @@
 #include <atomic>
 #include <chrono>
 #include <mutex>
+#include <optional>
 #include <thread>
 #include <vector>
 
@@ -33,6 +34,9 @@ class MonitorRecorder {
   };
   // Sound between `from` and `to` (only samples that have arrived count).
   Span heard(Clock::time_point from, Clock::time_point to) const;
+  // When the first sound after `t` reached this process: the arrival of
+  // the first block holding one (no earlier than the sound itself).
+  std::optional<Clock::time_point> firstArrival(Clock::time_point t) const;
   // Root mean square level, of full scale, between `from` and `to`.
   double level(Clock::time_point from, Clock::time_point to) const;
   // The share of `window`-long slices between `from` and `to` that hold sound.
