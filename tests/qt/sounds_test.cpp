@@ -8,8 +8,8 @@
 #include <set>
 #include <vector>
 
-#include "engine/clips.h"
 #include "platform/qt/pcm_clip.h"
+#include "sound/clips.h"
 #include "platform/qt/qt_resources.h"
 #include "platform/qt/qt_sound.h"
 #include "platform/qt/wave_data.h"
@@ -28,7 +28,7 @@ TEST(ProgramResources, EveryClipHasItsFormatAndLength) {
                             {146, 11025, 16, 0.79}};
   QtResources resources;
   for (const Expected& e : table) {
-    const auto wave = readWave(resources.load("WAVE", clipResourceName(e.id)));
+    const auto wave = readWave(resources.load("WAVE", clipResourceName(static_cast<Clip>(e.id))));
     ASSERT_TRUE(wave) << e.id;
     EXPECT_EQ(wave->rate, e.rate) << e.id;
     EXPECT_EQ(wave->bits, e.bits) << e.id;
@@ -36,22 +36,23 @@ TEST(ProgramResources, EveryClipHasItsFormatAndLength) {
     const double seconds = static_cast<double>(wave->size) / (e.rate * e.bits / 8);
     EXPECT_NEAR(seconds, e.seconds, 0.001) << e.id;
   }
-  for (int id : kClipIds) EXPECT_TRUE(readWave(resources.load("WAVE", clipResourceName(id)))) << id;
+  for (Clip c : kLoadedClips)
+    EXPECT_TRUE(readWave(resources.load("WAVE", clipResourceName(c)))) << resourceNumber(c);
 }
 
 // No clip starts or ends with a jump (a click): its first and last samples
 // are silence, and it sounds in between.
 TEST(ProgramResources, ClipsSoundBetweenSilentEdges) {
   QtResources resources;
-  for (int id : kClipIds) {
-    const auto clip = decodeClip(resources.load("WAVE", clipResourceName(id)));
-    ASSERT_TRUE(clip) << id;
+  for (Clip c : kLoadedClips) {
+    const auto clip = decodeClip(resources.load("WAVE", clipResourceName(c)));
+    ASSERT_TRUE(clip) << resourceNumber(c);
     const auto& s = clip->samples;
-    EXPECT_LE(std::abs(s.front()), 1.0F / 128) << id;
-    EXPECT_LE(std::abs(s.back()), 1.0F / 128) << id;
+    EXPECT_LE(std::abs(s.front()), 1.0F / 128) << resourceNumber(c);
+    EXPECT_LE(std::abs(s.back()), 1.0F / 128) << resourceNumber(c);
     double sum = 0;
     for (float v : s) sum += static_cast<double>(v) * v;
-    EXPECT_GT(std::sqrt(sum / static_cast<double>(s.size())), 0.02) << id;
+    EXPECT_GT(std::sqrt(sum / static_cast<double>(s.size())), 0.02) << resourceNumber(c);
   }
 }
 
@@ -76,24 +77,24 @@ std::size_t period(const PcmClip& clip) {
 TEST(ProgramResources, ScatterChimesRiseReelByReel) {
   QtResources resources;
   std::size_t previous = 1000000;
-  for (int id = 142; id <= 146; ++id) {
-    const auto clip = decodeClip(resources.load("WAVE", clipResourceName(id)));
+  for (int reel = 1; reel <= 5; ++reel) {
+    const auto clip = decodeClip(resources.load("WAVE", clipResourceName(scatterLanding(reel))));
     ASSERT_TRUE(clip);
     const std::size_t p = period(*clip);
-    EXPECT_LT(p, previous) << id << " sounds higher than the reel before";
+    EXPECT_LT(p, previous) << "reel " << reel << " sounds higher than the reel before";
     previous = p;
   }
 }
 
 TEST(ProgramResources, TheMenuClickIsSofterThanTheButtonClick) {
   QtResources resources;
-  auto peak = [&resources](int id) {
-    const auto clip = decodeClip(resources.load("WAVE", clipResourceName(id)));
+  auto peak = [&resources](Clip c) {
+    const auto clip = decodeClip(resources.load("WAVE", clipResourceName(c)));
     float loudest = 0;
     for (float v : clip->samples) loudest = std::max(loudest, std::abs(v));
     return loudest;
   };
-  EXPECT_LT(peak(128), 0.75F * peak(130));
+  EXPECT_LT(peak(Clip::MenuClick), 0.75F * peak(Clip::Click));
 }
 
 // The tune's tracks, read event by event: where each ends, in ticks, and

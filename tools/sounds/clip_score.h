@@ -6,6 +6,8 @@
 #include <string_view>
 #include <vector>
 
+#include "sound/clips.h"
+
 namespace quov::sounds {
 
 struct Note {
@@ -25,7 +27,7 @@ struct Voice {
 };
 
 struct ClipScore {
-  int id;            // the resource number the game plays it by
+  Clip clip;
   const char* role;  // what the player hears it for
   int rate;          // samples per second
   int bits;          // 8 or 16

@@ -53,7 +53,7 @@ int main(int argc, char** argv) {
     std::filesystem::create_directories(root / "MIDI");
     quov::sounds::OfflineSynth synth(argv[1]);
     for (const auto& score : quov::sounds::clipScores())
-      if (!save(root / "WAVE" / ("RESOURCE_ID_" + std::to_string(score.id)), renderClip(synth, score)))
+      if (!save(root / "WAVE" / quov::clipResourceName(score.clip), renderClip(synth, score)))
         return 1;
     return save(root / "MIDI" / "1", quov::sounds::freeSpinTune()) ? 0 : 1;
   } catch (const std::exception& e) {

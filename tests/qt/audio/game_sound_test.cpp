@@ -3,6 +3,8 @@
 // series, and with sound switched off.
 #include <gtest/gtest.h>
 
+#include "cabinet/startup.h"
+#include "engine/spin_cycle.h"
 #include "tests/engine/outcomes.h"
 #include "tests/qt/audio/monitor_recorder.h"
 #include "tests/qt/desktop_fixture.h"
@@ -39,7 +41,7 @@ class GameSound : public DesktopTest {
     machine->random.push(2);
     pushStops(s);
     const auto at = Clock::now();
-    q().btnstartall_click();
+    machine->cabinet.engine.spinCycle().btnstartall_click();
     return at;
   }
   void quiet() { ASSERT_TRUE(recorder.waitForSilence(milliseconds(400))); }
@@ -131,7 +133,7 @@ TEST_F(GameSound, WithSoundOffOnlyTheExitClicks) {
   click(q().btnspin);
   QTest::qWait(500);
   const auto exit = Clock::now();
-  q().xit_click();
+  machine->cabinet.startup().xit_click();
   machine.reset();  // the program ends: the exit click is let finish
   recordUntil(exit + seconds(1));
   EXPECT_EQ(machine, nullptr);

@@ -20,7 +20,9 @@
 #include <fstream>
 #include <functional>
 
-#include "engine/clips.h"
+#include "engine/jackpot.h"
+#include "engine/spin_cycle.h"
+#include "engine/win_meter.h"
 #include "platform/qt/desktop_machine.h"
 #include "platform/qt/qt_resources.h"
 #include "platform/qt/qt_sound.h"
@@ -152,14 +154,15 @@ double session(bool soundOn) {
   auto push = [&m](const quov::testing::Stops& s) {
     for (int v : s) m.random.push(v);
   };
-  auto settled = [&q] {
+  auto& engine = m.cabinet.engine;
+  auto settled = [&q, &engine] {
     return q.inputAllowed() && q.tmrtick.enabled() && q.freespinmode == 0 && !q.Timerrespin.enabled() &&
-           !q.Timerwincounter.enabled() && !q.jackpotTime;
+           !q.Timerwincounter.enabled() && !engine.jackpot().state.running;
   };
   auto spin = [&](const quov::testing::Stops& s) {
     m.random.push(2);
     push(s);
-    q.btnstartall_click();
+    engine.spinCycle().btnstartall_click();
     waitFor(settled, 120000);
   };
   const auto lose = *findStops(25, quov::testing::losing);
@@ -176,12 +179,12 @@ double session(bool soundOn) {
     push(lose);
     m.random.push({25, 1});
   }
-  q.btnstartall_click();
+  engine.spinCycle().btnstartall_click();
   waitFor([&q] { return q.takewin.visible && q.takewin.enabled; }, 600000);
-  q.takewin_click();
+  engine.winMeter().takewin_click();
   waitFor(settled, 120000);
   m.random.push({1, 3, 9});  // jackpot time, the ball from cell 3 to cell 9
-  q.btnstartall_click();
+  engine.spinCycle().btnstartall_click();
   waitFor(settled, 120000);
   spin(lose);
   const double length = std::chrono::duration<double>(Clock::now() - start).count();

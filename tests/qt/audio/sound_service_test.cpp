@@ -5,11 +5,12 @@
 
 #include <QCoreApplication>
 #include <cmath>
+#include <map>
 
-#include "engine/clips.h"
 #include "platform/qt/pcm_clip.h"
 #include "platform/qt/qt_resources.h"
 #include "platform/qt/qt_sound.h"
+#include "sound/clips.h"
 #include "tests/qt/audio/monitor_recorder.h"
 
 namespace quov::test {
@@ -52,10 +53,10 @@ class SoundService : public ::testing::Test {
     ASSERT_TRUE(recorder.running());
     ASSERT_TRUE(recorder.waitForSilence(milliseconds(300)));
   }
-  const Bytes& clip(int id) { return *clips.slot(id); }
-  Clock::time_point play(int id, ClipMode mode = ClipMode::Play) {
+  const Bytes& clip(Clip c) { return clips.at(c); }
+  Clock::time_point play(Clip c, ClipMode mode = ClipMode::Play) {
     const auto at = Clock::now();
-    sound.playClip(id, &clip(id), mode);
+    sound.playClip(resourceNumber(c), &clip(c), mode);
     return at;
   }
   // Lets the recording run until `t`.
@@ -66,26 +67,25 @@ class SoundService : public ::testing::Test {
 
   MonitorRecorder recorder;
   QtSound sound;
-  Clips clips = [] {
-    Clips c;
+  std::map<Clip, Bytes> clips = [] {
+    std::map<Clip, Bytes> loaded;
     QtResources resources;
-    for (std::size_t i = 0; i < kClipIds.size(); ++i)
-      c.slots[i] = resources.load("WAVE", clipResourceName(kClipIds[i]));
-    return c;
+    for (Clip c : kLoadedClips) loaded[c] = resources.load("WAVE", clipResourceName(c));
+    return loaded;
   }();
 };
 
 // Each clip is heard whole: sound from its first audible sample to its
 // last, at its own loudness, and nothing after it.
 TEST_F(SoundService, EveryClipIsHeardWholeAtItsLoudness) {
-  for (int id : kClipIds) {
-    SCOPED_TRACE(id);
-    const auto pcm = decodeClip(clip(id));
+  for (Clip c : kLoadedClips) {
+    SCOPED_TRACE(resourceNumber(c));
+    const auto pcm = decodeClip(clip(c));
     ASSERT_TRUE(pcm);
     const Audible expected = audible(*pcm);
     const double length = static_cast<double>(pcm->samples.size()) / pcm->rate;
     ASSERT_TRUE(recorder.waitForSilence(milliseconds(200)));
-    const auto asked = play(id);
+    const auto asked = play(c);
     until(asked + secondsOf(length + 0.6));
     const auto span = recorder.heard(asked, asked + secondsOf(length + 0.6));
     ASSERT_TRUE(span.heard);
@@ -99,9 +99,9 @@ TEST_F(SoundService, EveryClipIsHeardWholeAtItsLoudness) {
 }
 
 TEST_F(SoundService, ANewRequestCutsTheClipThatPlays) {
-  const auto celebration = play(140);
+  const auto celebration = play(Clip::Celebration);
   until(celebration + seconds(1));
-  const auto thud = play(104);
+  const auto thud = play(Clip::ReelStop);
   until(thud + seconds(3));
   EXPECT_TRUE(recorder.heard(celebration, thud).heard);
   const auto span = recorder.heard(thud, thud + seconds(3));
@@ -110,18 +110,18 @@ TEST_F(SoundService, ANewRequestCutsTheClipThatPlays) {
 }
 
 TEST_F(SoundService, ALoopingClipRepeatsUntilTheNextRequest) {
-  const auto start = play(123, ClipMode::Loop);  // 2.56 s of ticks, looping
+  const auto start = play(Clip::BallStep, ClipMode::Loop);  // 2.56 s of ticks, looping
   until(start + seconds(7));
   EXPECT_GT(recorder.soundingShare(start + milliseconds(300), start + seconds(7), milliseconds(250)),
             0.95)
       << "still ticking after two and a half rounds";
-  const auto click = play(130);
+  const auto click = play(Clip::Click);
   until(click + seconds(2));
   const auto span = recorder.heard(click + milliseconds(50), click + seconds(2));
   ASSERT_TRUE(span.heard);
   EXPECT_LT(span.last - click, milliseconds(400)) << "the click ended the loop";
 
-  const auto again = play(123, ClipMode::Loop);
+  const auto again = play(Clip::BallStep, ClipMode::Loop);
   until(again + seconds(1));
   const auto stop = Clock::now();
   sound.playClip(0, nullptr, ClipMode::Stop);
