@@ -90,8 +90,11 @@ TEST_F(SoundService, EveryClipIsHeardWholeAtItsLoudness) {
     const auto span = recorder.heard(asked, asked + secondsOf(length + 0.6));
     ASSERT_TRUE(span.heard);
     EXPECT_LT(span.first - asked, milliseconds(300)) << "starts soon after the request";
-    EXPECT_NEAR(span.seconds(), expected.to - expected.from, 0.05 + 0.02 * length)
-        << "heard from its first to its last audible sample";
+    // Heard from its first to its last audible sample: never cut short. A
+    // starved machine may stretch it with gaps, never by much.
+    const double whole = expected.to - expected.from;
+    EXPECT_GT(span.seconds(), whole - 0.05 - 0.02 * length) << "cut short";
+    EXPECT_LT(span.seconds(), whole + 0.5 + 0.1 * length) << "went on after its end";
     const double level = recorder.level(span.first, span.last);
     EXPECT_GT(level, 0.6 * expected.level);
     EXPECT_LT(level, 1.6 * expected.level);
