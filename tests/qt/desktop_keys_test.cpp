@@ -1,6 +1,7 @@
-// The window's own keys and memory: Ctrl+Q ends the game as the close
-// control does, Escape leaves full screen without reaching the game, and the
-// window opens where it was left.
+// The window's own keys: Ctrl+Q ends the game as the close control does,
+// Escape leaves full screen without reaching the game; and the icon every
+// window carries. (Where the window opens: window_place_test.cpp and, under
+// a real window manager, desktop_session_test.sh.)
 #include <QSettings>
 
 #include "platform/qt/app_identity.h"
@@ -54,25 +55,6 @@ TEST_F(DesktopKeys, EscapeLeavesFullScreenAndOnlyThen) {
   // In a window, Escape is a key like any other, for the game to judge.
   QTest::keyClick(&machine->canvas, Qt::Key_Escape);
   EXPECT_TRUE(machine->quov.pannomoney.visible);
-}
-
-TEST_F(DesktopKeys, TheWindowOpensWhereItWasLeft) {
-  writeIni("window",
-           "[window]\nx=24\ny=36\nwidth=600\nheight=420\nfullScreen=false\n"
-           "[frame]\nleft=0\ntop=0\nright=0\nbottom=0\n");
-  startShown();
-  EXPECT_EQ(machine->canvas.geometry(), QRect(24, 36, 600, 420));
-  machine->canvas.setGeometry(40, 50, 560, 420);
-  QTest::keyClick(&machine->canvas, Qt::Key_F11);
-  QTest::keyClick(&machine->canvas, Qt::Key_Q, Qt::ControlModifier);
-  ASSERT_TRUE(machine->loop.ended());
-  machine.reset();
-
-  startShown();
-  EXPECT_TRUE(machine->canvas.isFullScreen());
-  // Where leaving full screen returns to (the window manager does the
-  // returning; the session test under X checks it).
-  EXPECT_EQ(machine->canvas.normalGeometry(), QRect(40, 50, 560, 420));
 }
 
 TEST(AppIcon, IsDrawnAtEverySizeFromTheProgramsOwnPicture) {
