@@ -9,7 +9,9 @@
 
 namespace quov {
 
-DesktopMachine::DesktopMachine(QString settingsFolder) : store(std::move(settingsFolder)) {
+DesktopMachine::DesktopMachine(QString settingsFolder)
+    : store(settingsFolder),
+      windowKeeper(canvas, settingsFolder + QStringLiteral("/window.ini")) {
   messages.setParent(&canvas);
   display.setAnchor(&canvas);
   cabinetWindow_ = std::make_unique<ScreenWindow>(quov.screen, canvas, loop);
@@ -20,8 +22,14 @@ DesktopMachine::DesktopMachine(QString settingsFolder) : store(std::move(setting
   // The offer shows in the cabinet's place.
   addForm(cabinet.popupquov.screen).centreOver(&canvas);
   loop.onChange = [this] { syncWindows(); };
-  loop.onRepaint = [this] { canvas.paintNow(); };
-  loop.onEnd = [this] { store.flush(); };
+  loop.onRepaint = [this] {
+    followLineFlashing();
+    canvas.paintNow();
+  };
+  loop.onEnd = [this] {
+    windowKeeper.save();
+    store.flush();
+  };
 }
 
 DesktopMachine::~DesktopMachine() { store.flush(); }
@@ -30,12 +38,14 @@ void DesktopMachine::start() {
   cabinet.sounds.musicFolder =
       QStandardPaths::writableLocation(QStandardPaths::CacheLocation).toStdString() +
       "/brelk-video-slots";
+  windowKeeper.restore(canvas.sizeHint());
   loop.syncClock();
   cabinet.startup().Form_Load();
+  // The game centres its design screen on the display; the window itself
+  // opens where the keeper put it, which fits any screen and scale.
   if (const QScreen* s = QGuiApplication::primaryScreen()) {
-    const QSize px = s->size();
+    const QSize px = s->availableGeometry().size();
     cabinet.startup().Form_Activate(px.width() * kTwipsPerPixel, px.height() * kTwipsPerPixel);
-    canvas.move(quov.screen.left / kTwipsPerPixel, quov.screen.top / kTwipsPerPixel);
   }
   loop.afterHandler();
 }
@@ -55,7 +65,10 @@ void DesktopMachine::syncWindows() {
   if (loop.ended()) return;
   cabinetWindow_->sync();
   for (auto& f : forms_) f->sync();
+  followLineFlashing();
   canvas.refresh();
 }
+
+void DesktopMachine::followLineFlashing() { canvas.setLinesRaised(quov.tmrlineflash.enabled()); }
 
 }  // namespace quov

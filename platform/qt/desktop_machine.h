@@ -1,8 +1,8 @@
 // The whole desktop game: the Qt services, the machine put together on them,
 // and one window per screen, kept in step after every handler and tick
 // (which window shows, its caption, whether it takes input, what needs
-// drawing). The cabinet is painted; each side screen is a window of real
-// widgets.
+// drawing). The cabinet is painted and opens where the player left it; each
+// side screen is a window of real widgets.
 #pragma once
 
 #include <QString>
@@ -23,6 +23,7 @@
 #include "platform/qt/screen_form.h"
 #include "platform/qt/screen_window.h"
 #include "platform/qt/std_files.h"
+#include "platform/qt/window_keeper.h"
 #include "platform/random.h"
 
 namespace quov {
@@ -57,12 +58,16 @@ class DesktopMachine {
   Cabinet cabinet{services, mod};
   Quov& quov = cabinet.quov;
   Canvas canvas{quov.screen, loop};
+  // The window's place, size and full-screen state, beside the records.
+  WindowKeeper windowKeeper;
 
   // The window of a side screen.
   ScreenForm& form(const Screen& screen);
 
  private:
   ScreenForm& addForm(Screen& screen);
+  // Winning lines lie over the symbols while they flash.
+  void followLineFlashing();
   std::unique_ptr<ScreenWindow> cabinetWindow_;
   std::vector<std::unique_ptr<ScreenForm>> forms_;
 };

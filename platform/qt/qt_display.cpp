@@ -16,12 +16,12 @@ const QScreen* displayOf(const QWidget* anchor) {
 
 QSize QtDisplay::size() const {
   const QScreen* s = displayOf(anchor_);
-  return s ? s->geometry().size() : QSize(kDesignWidthPx, kDesignHeightPx);
+  return s ? s->availableGeometry().size() : QSize(kDesignWidthPx, kDesignHeightPx);
 }
 
 QPoint QtDisplay::origin() const {
   const QScreen* s = displayOf(anchor_);
-  return s ? s->geometry().topLeft() : QPoint();
+  return s ? s->availableGeometry().topLeft() : QPoint();
 }
 
 int QtDisplay::widthTwips() { return size().width() * kTwipsPerPixel; }

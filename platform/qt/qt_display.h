@@ -1,5 +1,6 @@
-// The display the cabinet stands on: its size for centring a screen, where
-// it begins among several displays, and the pointer's shape.
+// The display the cabinet stands on: the size of its area left free by the
+// desktop's panels, for centring a screen, where that area begins among
+// several displays, and the pointer's shape.
 #pragma once
 
 #include <QPoint>

@@ -26,9 +26,6 @@ QString widgetName(const Element& e) {
   return text(e.name) + (e.index >= 0 ? QString::number(e.index) : QString());
 }
 
-// A side screen's own picture: named by screen and element.
-QString artName(const Screen& s, const Element& e) { return text(s.name + "." + e.name); }
-
 // The key's character code as the game reads it; 0 for a key that has none.
 int keyAscii(const QKeyEvent& ev) {
   if (ev.key() == Qt::Key_Return || ev.key() == Qt::Key_Enter) return 13;
@@ -37,6 +34,15 @@ int keyAscii(const QKeyEvent& ev) {
 }
 
 }  // namespace
+
+QString formArtName(const Screen& s, const Element& e) {
+  switch (e.kind) {
+    case ElementKind::PictureButton: return text(e.name);
+    case ElementKind::Picture:
+    case ElementKind::Image: return text(s.name + "." + e.name);
+    default: return QString();
+  }
+}
 
 ScreenForm::ScreenForm(Screen& screen, QtEventLoop& loop, QtDisplay& display)
     : screen_(screen), loop_(loop), display_(display), window_(screen, *this, loop) {
@@ -92,7 +98,7 @@ QWidget* ScreenForm::make(Element& e, QWidget* parent) {
       return label;
     }
     case ElementKind::PictureButton: {
-      auto* button = new ArtButton(text(e.name), cache_, parent);
+      auto* button = new ArtButton(formArtName(screen_, e), cache_, parent);
       connect(button, &ArtButton::pressed, this, [this, &e] { deliver([&] { screen_.mouseDown(e); }); });
       connect(button, &ArtButton::released, this, [this, &e] { deliver([&] { screen_.mouseUp(e); }); });
       connect(button, &ArtButton::clicked, this, [this, &e] { deliver([&] { screen_.click(e); }); });
@@ -104,11 +110,11 @@ QWidget* ScreenForm::make(Element& e, QWidget* parent) {
   // A picture the game answers clicks on is a button; any other is a picture.
   const ElementHandlers* h = screen_.routes.find(e);
   if (h && h->click) {
-    auto* button = new ArtButton(artName(screen_, e), cache_, parent);
+    auto* button = new ArtButton(formArtName(screen_, e), cache_, parent);
     connect(button, &ArtButton::clicked, this, [this, &e] { deliver([&] { screen_.click(e); }); });
     return button;
   }
-  return new ArtPicture(artName(screen_, e), cache_, parent);
+  return new ArtPicture(formArtName(screen_, e), cache_, parent);
 }
 
 QWidget* ScreenForm::widgetFor(const Element& e) const {

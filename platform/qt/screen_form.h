@@ -24,6 +24,11 @@
 
 namespace quov {
 
+// The art a side screen's element is drawn with: a picture button's own
+// (by its name), a picture's (by screen and element, "popupquov.Picture1");
+// empty for an element drawn by a widget of Qt's own.
+QString formArtName(const Screen& s, const Element& e);
+
 class ScreenForm : public QWidget {
   Q_OBJECT
  public:

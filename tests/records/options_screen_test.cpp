@@ -304,16 +304,5 @@ TEST_F(Options, TheChosenSlotIsTheOneTheExitWrites) {
   EXPECT_EQ(stored(1, "bank"), "5000");
 }
 
-TEST_F(Options, OptionsWaitsForAutoplayAndTheGamble) {
-  q.autoplaymode = 10;
-  machine.click(q.btnoptions);
-  EXPECT_FALSE(o.screen.visible);
-  q.autoplaymode = 0;
-  q.pandouble.show();
-  machine.click(q.btnoptions);
-  EXPECT_FALSE(o.screen.visible);
-  EXPECT_TRUE(q.screen.enabled);
-}
-
 }  // namespace
 }  // namespace quov

@@ -39,8 +39,8 @@ const std::map<QString, ButtonLook>& looks() {
       {"cancelbet", {"COLLECT", QColor(220, 130, 10), 0.42}},
       {"suitbet", {"", QColor(235, 225, 200)}},
       {"btnunloadpays", {"EXIT", QColor(150, 30, 30), 0.5}},
-      {"Btnxit", {"RETURN TO GAME", QColor(40, 50, 130), 0.34}},
-      {"SSCommand2", {"RETURN TO GAME", QColor(40, 50, 130), 0.34}},
+      {"Btnxit", {"RETURN TO GAME", QColor(40, 50, 130), 0.4}},
+      {"SSCommand2", {"RETURN TO GAME", QColor(40, 50, 130), 0.4}},
   };
   return table;
 }
