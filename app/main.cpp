@@ -1,6 +1,7 @@
 // The desktop slot machine: one window showing the cabinet.
 #include <QApplication>
 
+#include "app/history_command.h"
 #include "platform/qt/desktop_machine.h"
 
 #ifdef QUOV_TEST_HOOKS
@@ -22,6 +23,7 @@ void pushTestDraws(quov::ScriptedRandom& random) {
 #endif
 
 int main(int argc, char** argv) {
+  if (const std::optional<int> done = quov::runHistoryCommand(argc, argv)) return *done;
   QApplication app(argc, argv);
   QApplication::setApplicationName(QStringLiteral("quov"));
   QApplication::setOrganizationName(QStringLiteral("quov"));

@@ -8,8 +8,9 @@
 
 namespace quov {
 
-DesktopMachine::DesktopMachine(QString settingsFolder)
+DesktopMachine::DesktopMachine(QString settingsFolder, QString historyPath)
     : store(std::move(settingsFolder)),
+      history(std::move(historyPath)),
       offer_([this] {
         loop.syncClock();
         cabinet.popupquov.screen.click(cabinet.popupquov.SSCommand2);
@@ -18,6 +19,8 @@ DesktopMachine::DesktopMachine(QString settingsFolder)
   messages.setParent(&canvas);
   windows_.push_back(std::make_unique<ScreenWindow>(quov.screen, canvas, loop));
   windows_.push_back(std::make_unique<ScreenWindow>(cabinet.popupquov.screen, offer_, loop));
+  windows_.push_back(
+      std::make_unique<ScreenWindow>(cabinet.quovrecall.screen, recallCanvas, loop));
   loop.onChange = [this] { syncWindows(); };
   loop.onRepaint = [this] { canvas.paintNow(); };
   loop.onEnd = [this] { store.flush(); };
@@ -43,6 +46,7 @@ void DesktopMachine::syncWindows() {
   if (loop.ended()) return;
   for (auto& w : windows_) w->sync();
   canvas.refresh();
+  recallCanvas.refresh();
 }
 
 }  // namespace quov
