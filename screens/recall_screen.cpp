@@ -18,7 +18,7 @@ constexpr const char* kRecallMark = "GAME RECALL  -  NOT LIVE PLAY";
 constexpr int kInfoLeft = 600, kInfoWidth = 10800, kInfoTop = 6450, kInfoRow = 420;
 constexpr int kButtonTop = 8280, kButtonHeight = 600;
 constexpr int kCardTop = 1400, kCardWidth = 1200, kCardHeight = 1800, kCardGap = 150;
-constexpr int kMaxLineWinsShown = 5;
+constexpr int kMaxLineWinsShown = 4;
 
 void define(Screen& s, Element& e, const char* name, ElementKind kind, int l, int t, int w, int h,
             Element* parent = nullptr, int index = -1) {
@@ -236,7 +236,7 @@ void QuovRecall::showPage() {
                      "   -   " + when.substr(0, 10) + " " + when.substr(11, 8) + " UTC");
 
   const std::string bet = std::to_string(r.lines) + " LINES AT " + std::to_string(r.betPerLine) +
-                          " CENTS";
+                          (r.betPerLine == 1 ? " CENT" : " CENTS");
   switch (r.kind) {
     case RecordKind::Spin:
     case RecordKind::FreeSpin:
