@@ -20,6 +20,8 @@ constexpr const char* kColumns =
     "ball_start, ball_cell, prize, gambled, stake, gamble_steps, money_in, paid, "
     "credit_before, credit_after";
 constexpr int kColumnCount = 32;
+// Appends between two checkpoints: a few hundred pages of log at most.
+constexpr int kCheckpointEvery = 256;
 
 constexpr const char* kSchema =
     "CREATE TABLE IF NOT EXISTS records ("
@@ -72,7 +74,7 @@ SqliteHistory::SqliteHistory(QString path) : path_(std::move(path)) {
   // NORMAL syncs at checkpoints only; that survives any crash of the
   // program, which is what the history must survive.
   if (!exec("PRAGMA journal_mode=WAL") || !exec("PRAGMA synchronous=NORMAL") ||
-      !exec(kSchema)) {
+      !exec("PRAGMA wal_autocheckpoint=0") || !exec(kSchema)) {
     fail("set up");
     return;
   }
@@ -81,12 +83,46 @@ SqliteHistory::SqliteHistory(QString path) : path_(std::move(path)) {
   sql += ") VALUES (NULL";
   for (int i = 1; i < kColumnCount; ++i) sql += ", ?";
   sql += ")";
-  if (sqlite3_prepare_v2(db_, sql.c_str(), -1, &insert_, nullptr) != SQLITE_OK) fail("prepare");
+  if (sqlite3_prepare_v2(db_, sql.c_str(), -1, &insert_, nullptr) != SQLITE_OK) {
+    fail("prepare");
+    return;
+  }
+  checkpointer_ = std::thread([this] { checkpointLoop(); });
 }
 
 SqliteHistory::~SqliteHistory() {
+  if (checkpointer_.joinable()) {
+    {
+      std::lock_guard<std::mutex> lock(mutex_);
+      stopping_ = true;
+    }
+    wake_.notify_one();
+    checkpointer_.join();
+  }
   sqlite3_finalize(insert_);
-  sqlite3_close_v2(db_);
+  sqlite3_close_v2(db_);  // the last connection to close checkpoints the rest
+}
+
+// On its own connection: a passive checkpoint takes no lock an append
+// needs, so the game's thread never waits for it.
+void SqliteHistory::checkpointLoop() {
+  sqlite3* db = nullptr;
+  if (sqlite3_open_v2(path_.toUtf8().constData(), &db, SQLITE_OPEN_READWRITE, nullptr) !=
+      SQLITE_OK) {
+    sqlite3_close_v2(db);
+    return;
+  }
+  sqlite3_busy_timeout(db, 2000);
+  std::unique_lock<std::mutex> lock(mutex_);
+  while (true) {
+    wake_.wait(lock, [this] { return stopping_ || appendsSinceCheckpoint_ >= kCheckpointEvery; });
+    if (stopping_) break;
+    appendsSinceCheckpoint_ = 0;
+    lock.unlock();
+    sqlite3_wal_checkpoint_v2(db, nullptr, SQLITE_CHECKPOINT_PASSIVE, nullptr, nullptr);
+    lock.lock();
+  }
+  sqlite3_close_v2(db);
 }
 
 void SqliteHistory::fail(const char* what) {
@@ -146,6 +182,12 @@ std::int64_t SqliteHistory::append(GameRecord& r) {
     return 0;
   }
   r.id = sqlite3_last_insert_rowid(db_);
+  bool due = false;
+  {
+    std::lock_guard<std::mutex> lock(mutex_);
+    due = ++appendsSinceCheckpoint_ >= kCheckpointEvery;
+  }
+  if (due) wake_.notify_one();
   return r.id;
 }
 

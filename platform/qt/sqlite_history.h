@@ -1,11 +1,16 @@
 // The game history on the desktop: an SQLite database in the user's data
 // folder, in WAL mode, one transaction per record, so a killed process
-// keeps every record appended before it died. A database that cannot be
-// opened keeps nothing and says so; the game goes on.
+// keeps every record appended before it died. An append only writes to the
+// log; copying the log into the file, which waits for the disk, is done by
+// a thread of its own, so it never holds up a spin. A database that cannot
+// be opened keeps nothing and says so; the game goes on.
 #pragma once
 
 #include <QString>
+#include <condition_variable>
+#include <mutex>
 #include <string>
+#include <thread>
 
 #include "platform/game_history.h"
 
@@ -39,12 +44,19 @@ class SqliteHistory : public GameHistory {
  private:
   bool exec(const char* sql);
   void fail(const char* what);
+  void checkpointLoop();
   void readRows(sqlite3_stmt* st, const std::function<void(const GameRecord&)>& visit);
   QString path_;
   sqlite3* db_ = nullptr;
   sqlite3_stmt* insert_ = nullptr;
   std::string error_;
   std::int64_t damaged_ = 0;
+  // The checkpointing thread and what it waits for.
+  std::mutex mutex_;
+  std::condition_variable wake_;
+  int appendsSinceCheckpoint_ = 0;
+  bool stopping_ = false;
+  std::thread checkpointer_;
 };
 
 }  // namespace quov
