@@ -33,12 +33,19 @@ for k in $(seq $kills); do
   env "${folders[@]}" "$QUOV" > "$work/log" 2>&1 &   # $! is the game itself
   pid=$!
   win=""
-  for _ in $(seq 50); do
+  for _ in $(seq 200); do
     win=$(xdotool search --onlyvisible --name "Current Player" 2>/dev/null | head -1)
     [ -n "$win" ] && break
+    kill -0 $pid 2>/dev/null || break
     sleep 0.1
   done
-  [ -n "$win" ] || { fail "run $k: no window"; kill -9 $pid; continue; }
+  if [ -z "$win" ]; then
+    fail "run $k: no window; the game's output:"
+    cat "$work/log"
+    kill -9 $pid 2>/dev/null
+    wait $pid 2>/dev/null
+    continue
+  fi
   sleep 0.3
   xdotool mousemove --window "$win" 588 559 click 1   # AUTO on
   # 1.5 to 6 seconds of autoplay (a spin takes about two), in tenths.
