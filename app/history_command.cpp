@@ -6,6 +6,7 @@
 #include <iostream>
 #include <string_view>
 
+#include "platform/qt/app_identity.h"
 #include "platform/qt/sqlite_history.h"
 #include "records/history_export.h"
 #include "records/history_ledger.h"
@@ -94,8 +95,8 @@ std::optional<int> runHistoryCommand(int argc, char** argv) {
   const std::string_view command = argv[1];
   if (command != "--export" && command != "--check-history") return std::nullopt;
   QCoreApplication app(argc, argv);
-  QCoreApplication::setApplicationName(QStringLiteral("quov"));
-  QCoreApplication::setOrganizationName(QStringLiteral("quov"));
+  // The game's own name, so the history is the one the game keeps.
+  QCoreApplication::setApplicationName(QString::fromLatin1(kAppId));
   if (command == "--check-history") return argc == 2 ? checkHistory() : usage();
   if (argc != 4) return usage();
   const auto format = exportFormat(argv[2]);

@@ -2,6 +2,7 @@
 #include <QApplication>
 
 #include "app/history_command.h"
+#include "platform/qt/app_identity.h"
 #include "platform/qt/desktop_machine.h"
 
 #ifdef QUOV_TEST_HOOKS
@@ -51,9 +52,7 @@ void pushTestDraws(quov::ScriptedRandom& random) {
 int main(int argc, char** argv) {
   if (const std::optional<int> done = quov::runHistoryCommand(argc, argv)) return *done;
   QApplication app(argc, argv);
-  QApplication::setApplicationName(QStringLiteral("quov"));
-  QApplication::setOrganizationName(QStringLiteral("quov"));
-  QApplication::setDesktopFileName(QStringLiteral("io.quov.Quov"));
+  quov::presentToDesktop();
   // The game ends only through its own shut-down, never because a window hid.
   QApplication::setQuitOnLastWindowClosed(false);
   quov::DesktopMachine machine;

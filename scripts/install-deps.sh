@@ -9,7 +9,8 @@ packages=(
   libfluidsynth-dev fluidr3mono-gm-soundfont libsqlite3-dev
   pulseaudio pulseaudio-utils sox
   libgtest-dev libgmock-dev libbenchmark-dev
-  xvfb xauth xdotool x11-utils libx11-dev
+  xvfb xauth xdotool x11-utils libx11-dev openbox
+  desktop-file-utils appstream
 )
 
 missing=()

@@ -9,8 +9,9 @@
 namespace quov {
 
 DesktopMachine::DesktopMachine(QString settingsFolder, QString historyPath)
-    : store(std::move(settingsFolder)),
+    : store(settingsFolder),
       history(std::move(historyPath)),
+      windowKeeper(canvas, settingsFolder + QStringLiteral("/window.ini")),
       offer_([this] {
         loop.syncClock();
         cabinet.popupquov.screen.click(cabinet.popupquov.SSCommand2);
@@ -22,8 +23,14 @@ DesktopMachine::DesktopMachine(QString settingsFolder, QString historyPath)
   windows_.push_back(
       std::make_unique<ScreenWindow>(cabinet.quovrecall.screen, recallCanvas, loop));
   loop.onChange = [this] { syncWindows(); };
-  loop.onRepaint = [this] { canvas.paintNow(); };
-  loop.onEnd = [this] { store.flush(); };
+  loop.onRepaint = [this] {
+    followLineFlashing();
+    canvas.paintNow();
+  };
+  loop.onEnd = [this] {
+    windowKeeper.save();
+    store.flush();
+  };
 }
 
 DesktopMachine::~DesktopMachine() { store.flush(); }
@@ -32,12 +39,14 @@ void DesktopMachine::start() {
   cabinet.sounds.musicFolder =
       QStandardPaths::writableLocation(QStandardPaths::CacheLocation).toStdString() +
       "/brelk-video-slots";
+  windowKeeper.restore(canvas.sizeHint());
   loop.syncClock();
   cabinet.startup().Form_Load();
+  // The game centres its design screen on the display; the window itself
+  // opens where the keeper put it, which fits any screen and scale.
   if (const QScreen* s = QGuiApplication::primaryScreen()) {
-    const QSize px = s->size();
+    const QSize px = s->availableGeometry().size();
     cabinet.startup().Form_Activate(px.width() * kTwipsPerPixel, px.height() * kTwipsPerPixel);
-    canvas.move(quov.screen.left / kTwipsPerPixel, quov.screen.top / kTwipsPerPixel);
   }
   loop.afterHandler();
 }
@@ -45,8 +54,11 @@ void DesktopMachine::start() {
 void DesktopMachine::syncWindows() {
   if (loop.ended()) return;
   for (auto& w : windows_) w->sync();
+  followLineFlashing();
   canvas.refresh();
   recallCanvas.refresh();
 }
+
+void DesktopMachine::followLineFlashing() { canvas.setLinesRaised(quov.tmrlineflash.enabled()); }
 
 }  // namespace quov

@@ -1,7 +1,7 @@
 // The whole desktop game: the Qt services, the machine put together on them,
 // and one window per screen, kept in step after every handler and tick
 // (which window shows, its caption, whether it takes input, what needs
-// drawing).
+// drawing). The cabinet's window opens where the player left it.
 #pragma once
 
 #include <QString>
@@ -21,6 +21,7 @@
 #include "platform/qt/screen_window.h"
 #include "platform/qt/sqlite_history.h"
 #include "platform/qt/std_files.h"
+#include "platform/qt/window_keeper.h"
 #include "platform/random.h"
 
 namespace quov {
@@ -56,8 +57,12 @@ class DesktopMachine {
   Quov& quov = cabinet.quov;
   Canvas canvas{quov.screen, loop};
   Canvas recallCanvas{cabinet.quovrecall.screen, loop};  // the last games' recall
+  // The window's place, size and full-screen state, beside the records.
+  WindowKeeper windowKeeper;
 
  private:
+  // Winning lines lie over the symbols while they flash.
+  void followLineFlashing();
   OfferWindow offer_;
   std::vector<std::unique_ptr<ScreenWindow>> windows_;
 };

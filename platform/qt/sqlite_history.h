@@ -31,7 +31,7 @@ class SqliteHistory : public GameHistory {
   void forEach(const std::function<void(const GameRecord&)>& visit) override;
   std::int64_t count() override;
 
-  // $XDG_DATA_HOME/quov/quov/history.sqlite (the application's data folder).
+  // $XDG_DATA_HOME/io.quov.Quov/history.sqlite (the application's data folder).
   static QString defaultPath();
   bool isOpen() const { return db_ != nullptr; }
   const std::string& error() const { return error_; }
