@@ -4,4 +4,5 @@ target_sources(quov_game PRIVATE
   screens/pays_screen.cpp
   screens/about_screen.cpp
   screens/offer_screen.cpp
+  screens/recall_screen.cpp
 )

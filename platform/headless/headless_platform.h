@@ -12,6 +12,7 @@
 #include <tuple>
 #include <vector>
 
+#include "platform/headless/memory_history.h"
 #include "platform/random.h"
 #include "platform/services.h"
 
@@ -154,10 +155,11 @@ struct HeadlessPlatform {
   RecordedLinks links;
   SeededRandom generator;
   ScriptedRandom random;
+  MemoryHistory history{loop.scheduler()};
   FixedDisplay display;
   PlainTextRules text;
-  Platform services{loop,  messages, store,  sound,   resources,
-                    files, links,    random, display, text};
+  Platform services{loop,  messages, store,  sound,   resources, files,
+                    links, random,   history, display, text};
 };
 
 }  // namespace quov

@@ -9,12 +9,15 @@
 
 namespace quov {
 
-DesktopMachine::DesktopMachine(QString settingsFolder)
+DesktopMachine::DesktopMachine(QString settingsFolder, QString historyPath)
     : store(settingsFolder),
+      history(std::move(historyPath)),
       windowKeeper(canvas, settingsFolder + QStringLiteral("/window.ini")) {
   messages.setParent(&canvas);
   display.setAnchor(&canvas);
-  cabinetWindow_ = std::make_unique<ScreenWindow>(quov.screen, canvas, loop);
+  windows_.push_back(std::make_unique<ScreenWindow>(quov.screen, canvas, loop));
+  windows_.push_back(
+      std::make_unique<ScreenWindow>(cabinet.quovrecall.screen, recallCanvas, loop));
   // The options, the pay table and the about screen stay above the cabinet.
   for (Screen* s : {&cabinet.quovoptions.screen, &cabinet.quovpays.screen,
                     &cabinet.aboutquov.screen})
@@ -63,10 +66,11 @@ ScreenForm& DesktopMachine::form(const Screen& screen) {
 
 void DesktopMachine::syncWindows() {
   if (loop.ended()) return;
-  cabinetWindow_->sync();
+  for (auto& w : windows_) w->sync();
   for (auto& f : forms_) f->sync();
   followLineFlashing();
   canvas.refresh();
+  recallCanvas.refresh();
 }
 
 void DesktopMachine::followLineFlashing() { canvas.setLinesRaised(quov.tmrlineflash.enabled()); }

@@ -22,6 +22,7 @@
 #include "platform/qt/qt_text_rules.h"
 #include "platform/qt/screen_form.h"
 #include "platform/qt/screen_window.h"
+#include "platform/qt/sqlite_history.h"
 #include "platform/qt/std_files.h"
 #include "platform/qt/window_keeper.h"
 #include "platform/random.h"
@@ -30,8 +31,10 @@ namespace quov {
 
 class DesktopMachine {
  public:
-  // The store's files live in `settingsFolder` (by default the user's).
-  explicit DesktopMachine(QString settingsFolder = QtSettingsStore::defaultFolder());
+  // The store's files live in `settingsFolder` and the game history in
+  // `historyPath` (by default the user's).
+  explicit DesktopMachine(QString settingsFolder = QtSettingsStore::defaultFolder(),
+                          QString historyPath = SqliteHistory::defaultPath());
   ~DesktopMachine();
 
   // Runs the load handler and shows the window.
@@ -50,14 +53,16 @@ class DesktopMachine {
   // in front of it.
   SeededRandom generator;
   ScriptedRandom random{generator};
+  SqliteHistory history;
   QtDisplay display;
   QtTextRules text;
-  Platform services{loop,  messages, store,  sound,   resources,
-                    files, links,    random, display, text};
+  Platform services{loop,  messages, store,  sound,   resources, files,
+                    links, random,   history, display, text};
   Modquov mod;
   Cabinet cabinet{services, mod};
   Quov& quov = cabinet.quov;
   Canvas canvas{quov.screen, loop};
+  Canvas recallCanvas{cabinet.quovrecall.screen, loop};  // the last games' recall
   // The window's place, size and full-screen state, beside the records.
   WindowKeeper windowKeeper;
 
@@ -68,7 +73,7 @@ class DesktopMachine {
   ScreenForm& addForm(Screen& screen);
   // Winning lines lie over the symbols while they flash.
   void followLineFlashing();
-  std::unique_ptr<ScreenWindow> cabinetWindow_;
+  std::vector<std::unique_ptr<ScreenWindow>> windows_;  // the painted ones: cabinet, recall
   std::vector<std::unique_ptr<ScreenForm>> forms_;
 };
 

@@ -66,6 +66,13 @@ TEST_F(ElementArt, EveryElementOfTheMainScreenHasArt) {
   EXPECT_TRUE(missing.empty()) << missing.size() << " without art:" << listed(missing);
 }
 
+TEST_F(ElementArt, EveryElementOfThePaintedRecallHasArt) {
+  Cabinet& cabinet = start().cabinet;
+  const std::vector<std::string> missing = withoutArt({&cabinet.quovrecall.screen});
+  EXPECT_GT(checked, 0);
+  EXPECT_TRUE(missing.empty()) << missing.size() << " without art:" << listed(missing);
+}
+
 TEST_F(ElementArt, EveryElementOfTheSideScreensHasArt) {
   Cabinet& cabinet = start().cabinet;
   const std::vector<std::string> missing =

@@ -9,6 +9,7 @@
 #include "platform/qt/art/figure_art.h"
 #include "platform/qt/art/list_art.h"
 #include "platform/qt/art/paytable_art.h"
+#include "platform/qt/art/recall_art.h"
 #include "platform/qt/art/symbol_art.h"
 
 namespace quov::art {
@@ -79,6 +80,8 @@ const std::unordered_map<QString, OwnArtPainter>& ownArt() {
          [](QPainter& p, const QString&, const QRectF& r) { paintAboutPicture(p, r); }},
         {"quovpays", [](QPainter& p, const QString&, const QRectF& r) { paintPayTable(p, r); }},
         {"form", [](QPainter& p, const QString&, const QRectF& r) { paintFormBackground(p, r); }},
+        {"quovrecall",
+         [](QPainter& p, const QString&, const QRectF&) { paintRecallBackground(p); }},
     };
     for (const QString& name : buttonArtNames())
       t.emplace(name, [](QPainter& p, const QString& n, const QRectF& r) {
