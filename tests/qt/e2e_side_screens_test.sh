@@ -53,7 +53,7 @@ pid=$!
 wait_for "the cabinet" shown "Current Player" || exit 1
 cabinet=$(visible "Current Player")
 
-# OPTIONS: the button's centre in the 800 x 600 cabinet.
+# OPTIONS: the centre of btnoptions in the 800 x 600 cabinet.
 click_in "$cabinet" 650 489
 wait_for "the options" shown "Quov Options" || exit 1
 options=$(visible "Quov Options")
@@ -73,9 +73,10 @@ xdotool windowfocus --sync "$cabinet" 2>/dev/null
 xdotool key space
 wait_for "the first spin" games_are 1
 
-# PAYTABLE from the menu, which opens when the pointer is over MENU.
+# PAYTABLE from the menu, which opens when the pointer is over MENU: the
+# centres of btnopenmenu and of mnuviewpaytable inside menupic, in pixels.
 click_in "$cabinet" 731 489
-click_in "$cabinet" 738 356
+click_in "$cabinet" 738 316
 wait_for "the pay table" shown "QUOV PAYTABLE" || exit 1
 "$CLOSE" "$(visible "QUOV PAYTABLE")"
 wait_for "the pay table to close" hidden "QUOV PAYTABLE"
