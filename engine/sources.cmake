@@ -1,12 +1,5 @@
 target_sources(quov_core PRIVATE
   engine/money.cpp
-  engine/rules/reels.cpp
-  engine/rules/paytable.cpp
-  engine/rules/spin_down.cpp
-  engine/rules/win_meter.cpp
-  engine/rules/free_spins.cpp
-  engine/rules/jackpot.cpp
-  engine/rules/gamble.cpp
   engine/quov.cpp
   engine/quov_layout.cpp
   engine/spin_cycle.cpp
