@@ -9,7 +9,7 @@
 #include <array>
 #include <cstdint>
 
-#include "engine/checked.h"
+#include "engine/rules/checked.h"
 #include "engine/rules/free_spins.h"
 #include "engine/rules/holds.h"
 #include "engine/rules/jackpot.h"

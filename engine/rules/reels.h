@@ -9,7 +9,7 @@
 #include <cstddef>
 #include <cstdint>
 
-#include "engine/checked.h"
+#include "engine/rules/checked.h"
 #include "engine/rules/symbols.h"
 
 namespace quov {

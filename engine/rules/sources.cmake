@@ -1,4 +1,5 @@
 target_sources(quov_rules PRIVATE
+  engine/rules/money.cpp
   engine/rules/reels.cpp
   engine/rules/paytable.cpp
   engine/rules/spin_down.cpp

@@ -7,7 +7,9 @@
 
 #include <string>
 
-#include "engine/headless_machine.h"
+#include "engine/reels.h"
+#include "engine/win_meter.h"
+#include "platform/headless/headless_machine.h"
 #include "engine/rules/bets.h"
 #include "engine/rules/press.h"
 
@@ -60,7 +62,7 @@ class MachinePresses {
     }
     settle();
     if (q.takewin.visible) {
-      q.takewin_click();
+      machine.engine.winMeter().takewin_click();
       settle();
     }
     const std::int64_t credited = m.bank - bank;

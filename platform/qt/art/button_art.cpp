@@ -44,7 +44,11 @@ const std::map<QString, ButtonLook>& looks() {
 
 }  // namespace
 
-bool isButtonArt(const QString& name) { return looks().count(name) != 0; }
+QStringList buttonArtNames() {
+  QStringList names;
+  for (const auto& [name, look] : looks()) names << name;
+  return names;
+}
 
 void paintSuit(QPainter& p, int suit, const QRectF& r) {
   p.save();
