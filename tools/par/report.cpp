@@ -30,6 +30,26 @@ std::string padLeft(std::string s, std::size_t width) {
   return s;
 }
 
+// Words of `text` in lines of at most `width` characters, each after
+// `indent`.
+std::string wrapped(const std::string& text, const std::string& indent, std::size_t width = 78) {
+  std::string out, line = indent;
+  std::size_t from = 0;
+  while (from < text.size()) {
+    std::size_t to = text.find(' ', from);
+    if (to == std::string::npos) to = text.size();
+    const std::string word = text.substr(from, to - from);
+    if (line.size() > indent.size() && line.size() + 1 + word.size() > width) {
+      out += line + "\n";
+      line = indent;
+    }
+    if (line.size() > indent.size()) line += ' ';
+    line += word;
+    from = to + 1;
+  }
+  return out + line + "\n";
+}
+
 constexpr Part kShownParts[] = {Base,  Free,  Jackpot,        BetMultiples,    Minor,
                                 Major, Grand, JackpotAtFloor, WithoutJackpots, Total};
 
@@ -69,7 +89,7 @@ std::string exactTable(const ExactSheet& s) {
   for (const TopAward& a : s.topAwards)
     t += "    " + padLeft(fixed(a.totalBets, 2), 9) + "  " + padLeft(std::to_string(a.count), 5) +
          "  1 in " + format("%.0f", a.oneIn) + "\n";
-  if (s.payout != 1) t += std::string("\n  note: ") + kThrottleNote + ".\n";
+  t += "\n" + wrapped(std::string("Note: ") + kExactNote + ".", "  ");
   return t;
 }
 
@@ -91,7 +111,7 @@ std::string exactJson(const ExactSheet& s) {
     j.endObject();
   }
   j.endArray();
-  if (s.payout != 1) j.value("note", kThrottleNote);
+  j.value("note", kExactNote);
   j.endObject();
   return j.text();
 }
@@ -195,9 +215,9 @@ RowFigures figures(const SheetRow& row) {
 
 std::string sheetTable(const std::vector<SheetRow>& rows) {
   std::string t =
-      "Return per total bet staked, every setting. base exact: the base game over all stops\n"
-      "(payout 3 and 4: replacement spins taken as independent). base, free, jackpot: simulated\n"
-      "whole presses with growing meters; jackpot floor: exact, meters at their floors.\n\n";
+      "Return per total bet staked, every setting. base exact: the base game over all stops,\n"
+      "every spin drawn afresh (see the note). base, free, jackpot: simulated whole presses\n"
+      "with growing meters; jackpot floor: exact, meters at their floors.\n\n";
   t += "payout             lines  bet  total | base exact |   base   free | jackpot floor  jackpot |"
        "    total  std err | total floor | no jackpots\n";
   for (const SheetRow& row : rows) {
@@ -211,10 +231,11 @@ std::string sheetTable(const std::vector<SheetRow>& rows) {
          padLeft(fixed(f.totalAtFloor, 4), 12) + " |" + padLeft(fixed(f.withoutJackpots, 4), 12) + "\n";
   }
   const GambleFairness g = gambleFairness();
-  t += "\nGamble: a colour bet wins " + fixed(g.colourWins, 2) + " of the time and returns " +
-       fixed(g.colourReturn, 3) + " of its stake; a suit bet wins " + fixed(g.suitWins, 2) +
-       " and returns " + fixed(g.suitReturn, 3) + ".\n";
-  t += std::string("Note: ") + kThrottleNote + ".\n";
+  t += "\n" + wrapped("Gamble: a colour bet wins " + fixed(g.colourWins, 2) + " of the time and returns " +
+                           fixed(g.colourReturn, 3) + " of its stake; a suit bet wins " +
+                           fixed(g.suitWins, 2) + " and returns " + fixed(g.suitReturn, 3) + ".",
+                       "");
+  t += wrapped(std::string("Note: ") + kExactNote + ".", "");
   return t;
 }
 
@@ -247,7 +268,7 @@ std::string sheetJson(const std::vector<SheetRow>& rows) {
   j.value("colour_wins", g.colourWins).value("colour_return", g.colourReturn);
   j.value("suit_wins", g.suitWins).value("suit_return", g.suitReturn);
   j.endObject();
-  j.value("note", kThrottleNote);
+  j.value("note", kExactNote);
   j.endObject();
   return j.text();
 }
