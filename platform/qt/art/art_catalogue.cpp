@@ -73,6 +73,8 @@ const std::unordered_map<QString, OwnArtPainter>& ownArt() {
         {"gamblewin", banner},
         {"gamblelose", banner},
         {"offer", [](QPainter& p, const QString&, const QRectF& r) { paintOfferPicture(p, r); }},
+        // The offer pop-up's picture.
+        {"Picture1", [](QPainter& p, const QString&, const QRectF& r) { paintOfferPicture(p, r); }},
     };
     for (const QString& name : buttonArtNames())
       t.emplace(name, [](QPainter& p, const QString& n, const QRectF& r) {
