@@ -39,11 +39,13 @@ std::int32_t evaluateLines(const MatchValues& match, int linesplayed, int betper
     if (winlength[line] > 2) longer |= lineBit(line);
   });
   payPairs(w, longer);
-  for (int k = 0; k < 4; ++k)
-    forEachLine(w.runs[k], [&](int line) {
-      winline[line] = static_cast<std::int16_t>(line);
-      winlength[line] = static_cast<std::int16_t>(k + 2);
-    });
+  const LineMask three = w.runs[1] | w.runs[2] | w.runs[3], four = w.runs[2] | w.runs[3];
+  forEachLine(w.paid(), [&](int line) {
+    const LineMask bit = lineBit(line);
+    winline[line] = static_cast<std::int16_t>(line);
+    winlength[line] = static_cast<std::int16_t>(2 + ((three & bit) != 0) + ((four & bit) != 0) +
+                                                ((w.runs[3] & bit) != 0));
+  });
   // At most 25 lines of 1500 times a 16-bit bet per line: no sum of line
   // pays leaves the 32-bit range.
   std::int32_t win = 0;
