@@ -44,7 +44,6 @@ struct PressResult {
   int awards = 0;            // free-spin awards: the start of a series and its retriggers
   int freeSpins = 0;         // free spins that stood
   std::array<int, kFreeSpinMultipliers.size()> byMultiplier{};  // of those, paid x1, x2, ...
-  std::int64_t total() const { return base + free + jackpot.prize; }
 };
 
 // One drawing and its evaluation: reels 1 to 5 drawn in turn, a reel that

@@ -199,6 +199,13 @@ TEST(PressRules, AWildTakesPartThroughARunLeftOnItsLineEarlierInTheSeries) {
   lengths.runs = {0, lineBit(1), 0, 0};  // a run of three left on line 1
   EXPECT_TRUE(wildInWin(lengths, reel3Middle, 25));
   EXPECT_FALSE(wildInWin(lengths, reel3Middle, 0)) << "only the lines played count";
+  // The same from the per-line lengths and wild cells the handlers keep.
+  LineArray winlength{};
+  winlength[1] = 3;
+  EXPECT_TRUE(wildInWin(winlength, ReelArray{0, 0, 0, 8, 0, 0}, 25));
+  winlength[1] = 2;
+  EXPECT_FALSE(wildInWin(winlength, ReelArray{0, 0, 0, 8, 0, 0}, 25));
+  EXPECT_TRUE(wildInWin(winlength, ReelArray{0, 0, 5, 0, 0, 0}, 25)) << "reel 2's middle wild";
   EXPECT_EQ(freeSpinMultiplier(1, true), 10);
   EXPECT_EQ(freeSpinMultiplier(1, false), 1);
   EXPECT_EQ(freeSpinMultiplier(25, true), 2);
