@@ -64,12 +64,13 @@ struct LineWins {
 // those on which reels 1 to 3 do, and so on. Pairs are only noted.
 inline void addRuns(LineWins& w, Symbol s, LineMask reach2, LineMask reach3, LineMask reach4,
                     LineMask reach5) {
-  // Written without branches on the masks: whether a line runs on is as
-  // good as a coin toss, and a mispredicted branch costs more than the work.
+  // Branches only where they are taken rarely: whether a run reaches reel 2
+  // is nearly a coin toss, and a mispredicted branch costs more than the
+  // work it would skip.
   const auto& pays = kPayTable[static_cast<std::size_t>(s)];
-  const LineMask pairs = (reach2 & ~reach3) * LineMask{s == Symbol::Lotus};
+  w.runs[0] |= (reach2 & ~reach3) * LineMask{s == Symbol::Lotus};
+  if (reach3 == 0) return;  // nine times in ten
   const LineMask three = reach3 & ~reach4;
-  w.runs[0] |= pairs;
   w.runs[1] |= three;
   w.pays += pays[1] * lineCount(three);
   if (reach4 == 0) return;
@@ -122,7 +123,7 @@ struct WinLengths {
 // lengths updated.
 inline LineWins payLines(const Faces& f, int lines, WinLengths& lengths) {
   LineWins w = lineWins(f, firstLines(lines));
-  payPairs(w, lengths.atLeast(3));
+  if (w.runs[0] != 0) payPairs(w, lengths.atLeast(3));
   lengths.record(w);
   return w;
 }
