@@ -34,11 +34,13 @@ int runLength(int matchValue, Symbol s) {
 std::int32_t evaluateLines(const MatchValues& match, int linesplayed, int betperline,
                            LineArray& winline, LineArray& winlength) {
   LineWins w = lineWins(match.faces(), firstLines(linesplayed));
-  LineMask longer = 0;
-  forEachLine(w.runs[0], [&](int line) {
-    if (winlength[line] > 2) longer |= lineBit(line);
-  });
-  payPairs(w, longer);
+  if (w.runs[0] != 0) {
+    LineMask longer = 0;
+    forEachLine(w.runs[0], [&](int line) {
+      if (winlength[line] > 2) longer |= lineBit(line);
+    });
+    payPairs(w, longer);
+  }
   const LineMask three = w.runs[1] | w.runs[2] | w.runs[3], four = w.runs[2] | w.runs[3];
   forEachLine(w.paid(), [&](int line) {
     const LineMask bit = lineBit(line);
