@@ -1,7 +1,7 @@
 // The whole desktop game: the Qt services, the machine put together on them,
 // and one window per screen, kept in step after every handler and tick
 // (which window shows, its caption, whether it takes input, what needs
-// drawing).
+// drawing). The cabinet's window opens where the player left it.
 #pragma once
 
 #include <QString>
@@ -20,6 +20,7 @@
 #include "platform/qt/qt_sound.h"
 #include "platform/qt/screen_window.h"
 #include "platform/qt/std_files.h"
+#include "platform/qt/window_keeper.h"
 #include "platform/random.h"
 
 namespace quov {
@@ -51,8 +52,12 @@ class DesktopMachine {
   Cabinet cabinet{services, mod};
   Quov& quov = cabinet.quov;
   Canvas canvas{quov.screen, loop};
+  // The window's place, size and full-screen state, beside the records.
+  WindowKeeper windowKeeper;
 
  private:
+  // Winning lines lie over the symbols while they flash.
+  void followLineFlashing();
   OfferWindow offer_;
   std::vector<std::unique_ptr<ScreenWindow>> windows_;
 };
