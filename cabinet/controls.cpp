@@ -52,6 +52,7 @@ void Controls::coinsin_mousedown() {
   q.coinsin.hide();
   q.yield();
   add(q.m.bank, kCoinCents);
+  q.events->creditInserted(kCoinCents);
   q.pannomoney.hide();
   add(q.m.amountinvested, kCoinCents);
   q.showCredit();

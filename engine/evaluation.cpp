@@ -22,7 +22,9 @@ Evaluation::Evaluation(Engine& e) : engine(e), q(e.q), sounds(e.sounds) {}
 
 void Evaluation::finishspin() {
   evaluateOutcome();
+  q.events->outcomeDrawn();
   if (engine.spinCycle().settle()) {
+    q.events->outcomeVoided();
     engine.reels().respinAfterVoid();  // spinreel1 draws the replacement spin
     return;
   }
@@ -69,11 +71,13 @@ void Evaluation::present() {
   if (q.spinwin > 0) q.tmrlineflash.enable();
 
   if (q.freespinmode == -1) {
+    q.events->outcomeBooked();
     engine.freeSpins().seriesStep();
     return;
   }
   Modquov& m = q.m;
   add(m.bank, q.spinwin);  // the credit labels follow when the roll-up ends
+  q.events->outcomeBooked();
   q.btnoptions.enable();
   if (q.spinwin < 1) {
     q.LABWIN.setCaption("No Win");

@@ -81,6 +81,7 @@ void Jackpot::start() {
   q.jackpotball11.hide();
   q.jackpotball21.hide();
   q.jackpotball31.hide();
+  q.events->jackpotStarted();
 }
 
 void Jackpot::tmrbell_tick() {
@@ -210,6 +211,7 @@ void Jackpot::endShow() {
   const JackpotPrize prize = wonPrize(m, state);
   add(m.bank, m.jackpotprize);
   if (isMeterPrize(prize)) add(m.jackpotbank, m.jackpotprize);
+  q.events->jackpotPaid();
   q.showCredit();
   state.jpticks = 0;
   q.panfreespin.show();

@@ -13,6 +13,7 @@
 #include <string>
 
 #include "engine/rules/reels.h"
+#include "mainscreen/game_events.h"
 #include "mainscreen/modquov.h"
 #include "platform/element.h"
 #include "platform/screen.h"
@@ -44,6 +45,7 @@ class Quov {
   Element btnstartall;  // the spin command, pressed in code
   Element takewin, pannomoney, btnoptions, btnopenmenu;
   Element menupic, about, mnuviewpaytable, viewpaylines, xit, Btnreturn2game;
+  Element lastgames;  // the menu panel's LAST GAMES: the recall of the last games
   // Meters and captions.
   Element LABWIN, lblwin, panelbank, Lblcredit, lbllast, lbltotallast, lblbet, lbllines;
   Element lblgrand, lblmajor, lblminor, spinsleft;
@@ -101,6 +103,8 @@ class Quov {
   std::function<void()> recordsSettled;
   // The 25th losing spin of normal play: the offer screen opens.
   std::function<void()> offerDue;
+  // Who keeps account of the games played; never null.
+  GameEvents* events = &noEvents_;
 
   // ---- Helpers shared by the handlers ----------------------------------------
   std::int16_t totalBet() const;  // betperline x linesplayed, a 16-bit product
@@ -120,6 +124,7 @@ class Quov {
 
  private:
   void buildElements();
+  GameEvents noEvents_;
 };
 
 }  // namespace quov

@@ -8,8 +8,9 @@
 
 namespace quov {
 
-DesktopMachine::DesktopMachine(QString settingsFolder)
+DesktopMachine::DesktopMachine(QString settingsFolder, QString historyPath)
     : store(settingsFolder),
+      history(std::move(historyPath)),
       windowKeeper(canvas, settingsFolder + QStringLiteral("/window.ini")),
       offer_([this] {
         loop.syncClock();
@@ -19,6 +20,8 @@ DesktopMachine::DesktopMachine(QString settingsFolder)
   messages.setParent(&canvas);
   windows_.push_back(std::make_unique<ScreenWindow>(quov.screen, canvas, loop));
   windows_.push_back(std::make_unique<ScreenWindow>(cabinet.popupquov.screen, offer_, loop));
+  windows_.push_back(
+      std::make_unique<ScreenWindow>(cabinet.quovrecall.screen, recallCanvas, loop));
   loop.onChange = [this] { syncWindows(); };
   loop.onRepaint = [this] {
     followLineFlashing();
@@ -53,6 +56,7 @@ void DesktopMachine::syncWindows() {
   for (auto& w : windows_) w->sync();
   followLineFlashing();
   canvas.refresh();
+  recallCanvas.refresh();
 }
 
 void DesktopMachine::followLineFlashing() { canvas.setLinesRaised(quov.tmrlineflash.enabled()); }
