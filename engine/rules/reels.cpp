@@ -48,6 +48,11 @@ constexpr ReelTables buildReelTables() {
   for (int r = 0; r < kReels; ++r)
     for (int stop = 1; stop <= kStops; ++stop) {
       ReelFace& f = t.faces[r][stop];
+      for (int line = 0; line <= kLines; ++line) {
+        const Symbol s = line == 0 ? Symbol::Scatter
+                                   : symbolFromLetter(kStrips[r][stop + rowFromLetter(kPaylines[line - 1][r])]);
+        f.leadOfLine[line] = isLineSymbol(s) ? static_cast<std::int8_t>(s) : std::int8_t{-1};
+      }
       for (int w = 0; w < kRows; ++w) {
         const Symbol s = symbolFromLetter(kStrips[r][stop + w]);
         const LineMask lines = t.rowMasks[r][w];
@@ -99,7 +104,10 @@ LineArray MatchValues::of(Symbol s) const {
 
 void MatchValues::clearLines() {
   face.fill(&kBlankFace);
-  for (int line = 1; line <= kLines; ++line) wildonline[line] = 0;
+  for (int line = 1; line <= kLines; ++line) {
+    wildonline[line] = 0;
+    lead[line] = kNoLead;
+  }
 }
 
 }  // namespace quov

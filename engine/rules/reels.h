@@ -4,6 +4,7 @@
 // lines on which each symbol stands, so a spin is read by five look-ups.
 #pragma once
 
+#include <algorithm>
 #include <array>
 #include <bit>
 #include <cstddef>
@@ -91,6 +92,9 @@ struct alignas(64) ReelFace {
   };
   std::array<Lead, kRows> leads{};
   std::uint8_t leadCount = 0;
+  // Per line (slot 0 unused): the line symbol its cell shows, -1 for the
+  // wild or the scatter.
+  std::array<std::int8_t, kLines + 1> leadOfLine{};
   std::uint8_t scatters = 0;      // scatters it shows: 0 or 1
   std::uint8_t wilds = 0;         // wilds it shows: 0 or 1
   std::array<Symbol, kRows> shows{};  // top, middle, bottom
@@ -130,14 +134,22 @@ struct MatchValues {
   std::array<const ReelFace*, kReels + 1> face{&kBlankFace, &kBlankFace, &kBlankFace,
                                                &kBlankFace, &kBlankFace, &kBlankFace};
   LineArray wildonline{};  // mark of the reel whose wild lies on the line, 0 none
+  // The line symbol reel 1 shows on each line (kNoLead for its scatter):
+  // reel 1 has no wild, so it is the only symbol that can pay there.
+  static constexpr std::int8_t kNoLead = -1;
+  std::array<std::int8_t, kLines + 1> lead = [] {
+    std::array<std::int8_t, kLines + 1> a{};
+    a.fill(kNoLead);
+    return a;
+  }();
 
   // The match values of a line symbol on lines 1..25, worked out from the
   // faces read so far.
   LineArray of(Symbol s) const;
   // The faces read so far, an unread reel blank.
   Faces faces() const { return {face[1], face[2], face[3], face[4], face[5]}; }
-  // Forgets the faces and clears lines 1..25 of wildonline; slot 0 keeps
-  // whatever it held.
+  // Forgets the faces and clears lines 1..25 of wildonline and lead; slot 0
+  // keeps whatever it held.
   void clearLines();
 };
 
@@ -155,6 +167,8 @@ struct Readout {
 inline bool readReel(Readout& out, int reel, int stop) {
   const ReelFace& f = reelFace(reel, stop);
   out.match.face[static_cast<std::size_t>(reel)] = &f;
+  if (reel == 1)
+    std::copy(f.leadOfLine.begin() + 1, f.leadOfLine.end(), out.match.lead.begin() + 1);
   if (f.scatterCell != 0) {
     add(out.scattercount, 1);
     out.scattercell[static_cast<std::size_t>(reel)] = f.scatterCell;

@@ -25,6 +25,8 @@ TEST(LineMasks, EveryFaceShowsWhatItsStripShowsOnEveryLine) {
               << "reel " << reel << " stop " << stop << " line " << line;
         }
         ASSERT_EQ((f.wildLines & lineBit(line)) != 0, shown == Symbol::Wild);
+        ASSERT_EQ(f.leadOfLine[static_cast<std::size_t>(line)],
+                  isLineSymbol(shown) ? static_cast<int>(shown) : MatchValues::kNoLead);
         ASSERT_EQ((leadLines & lineBit(line)) != 0, isLineSymbol(shown));
       }
       for (int row = Top; row <= Bottom; ++row) {
