@@ -56,9 +56,9 @@ TEST(PressRules, EveryPressComesOutAsTheMachinesOwnDrawForDraw) {
                               reels.reel5stop};
         for (int reel = 1; reel <= kReels; ++reel) ASSERT_EQ(state.stops[reel], stops[reel]) << "press " << i;
       }
-      ASSERT_EQ(state.holds.wild[2], q.reel2wild > 0) << "press " << i;
-      ASSERT_EQ(state.holds.wild[3], q.reel3wild > 0) << "press " << i;
-      ASSERT_EQ(state.holds.wild[4], q.reel4wild > 0) << "press " << i;
+      ASSERT_EQ(state.holds.wild[2], q.reel2wild) << "press " << i;
+      ASSERT_EQ(state.holds.wild[3], q.reel3wild) << "press " << i;
+      ASSERT_EQ(state.holds.wild[4], q.reel4wild) << "press " << i;
       if (c.setting.growingMeters) {
         ASSERT_EQ(state.meters.grand, m.grand) << "press " << i;
         ASSERT_EQ(state.meters.major, m.major) << "press " << i;
