@@ -39,7 +39,7 @@ void Evaluation::evaluateOutcome() {
   q.yield();
   if (q.m.reelspeed == 0) q.m.reelspeed = 1;
   if (q.freespinmode == 0) {
-    engine.freeSpins().state.bonuslevel = 0;
+    q.bonuslevel = 0;
     q.freespinwin = 0;
     q.freespinmult = 1;
   }

@@ -3,7 +3,6 @@
 #include <algorithm>
 
 #include "engine/engine.h"
-#include "engine/free_spins.h"
 #include "engine/jackpot.h"
 #include "engine/reels.h"
 #include "engine/rules/jackpot.h"
@@ -94,7 +93,7 @@ void GameRecorder::outcomeBooked() {
   r.scatterPay = scatterMultiple(q.scattercount) * q.totalBet();
   r.multiplier = spinFree_ ? q.freespinmult : 1;
   r.win = q.spinwin;
-  if (q.scattercount > 2) r.award = engine_.freeSpins().state.bonuslevel;
+  if (q.scattercount > 2) r.award = q.bonuslevel;
   if (spinFree_) {
     r.series = series_;
     r.seriesSpin = q.freespinsplayed;

@@ -4,26 +4,37 @@
 
 #include <algorithm>
 #include <map>
+#include <optional>
 
 #include "engine/rules/paytable.h"
+#include "engine/rules/reels.h"
 #include "screens/pay_sheet.h"
 
 namespace quov {
 namespace {
 
-// The match value of a run of `n` from reel 1 on a line (reel marks 8, 7, 6, 10).
-int runValue(int n) {
-  constexpr int kRunValues[6] = {0, 0, 15, 21, 31, 51};
-  return kRunValues[n];
+// A stop of `reel` that shows `s` on line 1, or with `showIt` false one that
+// shows neither `s` nor the wild there; 0 when the strip has none.
+int stopForLine1(int reel, Symbol s, bool showIt) {
+  for (int stop = 1; stop <= kStops; ++stop) {
+    const Symbol shown = visibleSymbol(reel, stop, paylineRow(1, reel));
+    if (showIt ? shown == s : shown != s && shown != Symbol::Wild) return stop;
+  }
+  return 0;
 }
 
-// What the evaluation pays for a run of `n` of `s` on line 1 at one cent a line.
-std::int32_t evaluatedPay(Symbol s, int n) {
-  MatchValues match;
-  match.of(s)[1] = static_cast<std::int16_t>(runValue(n));
-  match.lead[1] = static_cast<std::int8_t>(s);
+// What the evaluation pays for a run of exactly `n` of `s` on line 1 at one
+// cent a line, read from real reel stops; nullopt when the strips cannot
+// show that run.
+std::optional<std::int32_t> evaluatedPay(Symbol s, int n) {
+  Readout out;
+  for (int reel = 1; reel <= kReels; ++reel) {
+    const int stop = stopForLine1(reel, s, reel <= n);
+    if (stop == 0) return std::nullopt;
+    readReel(out, reel, stop);
+  }
   LineArray winline{}, winlength{};
-  return evaluateLines(match, 1, 1, winline, winlength);
+  return evaluateLines(out.match, 1, 1, winline, winlength);
 }
 
 TEST(PaySheet, ShowsEveryLineSymbolWithTheEvaluationsOwnPays) {
@@ -33,7 +44,9 @@ TEST(PaySheet, ShowsEveryLineSymbolWithTheEvaluationsOwnPays) {
     std::map<int, int> shown;
     for (const PaySheet::Pay& pay : row.pays) shown[pay.count] = pay.multiple;
     for (int n = 2; n <= 5; ++n) {
-      const std::int32_t paid = evaluatedPay(row.symbol, n);
+      const std::optional<std::int32_t> evaluated = evaluatedPay(row.symbol, n);
+      ASSERT_TRUE(evaluated) << symbolName(row.symbol) << " " << n;
+      const std::int32_t paid = *evaluated;
       if (paid == 0)
         EXPECT_EQ(shown.count(n), 0u) << symbolName(row.symbol) << " " << n;
       else
