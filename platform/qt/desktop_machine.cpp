@@ -2,7 +2,8 @@
 
 #include <QGuiApplication>
 #include <QScreen>
-#include <QStandardPaths>
+
+#include "platform/qt/user_folders.h"
 
 namespace quov {
 
@@ -16,10 +17,15 @@ DesktopMachine::DesktopMachine(QString settingsFolder) : store(std::move(setting
 
 DesktopMachine::~DesktopMachine() { store.flush(); }
 
+QString DesktopMachine::cacheFolder() {
+  return userFolder(QStandardPaths::CacheLocation, "XDG_CACHE_HOME");
+}
+
 void DesktopMachine::start() {
-  quov.musicFolder =
-      QStandardPaths::writableLocation(QStandardPaths::CacheLocation).toStdString() +
-      "/brelk-video-slots";
+  // Without a cache folder no tune is written (the files refuse every
+  // path) and the free spins play without music.
+  const QString cache = cacheFolder();
+  quov.musicFolder = cache.isEmpty() ? std::string() : cache.toStdString() + "/brelk-video-slots";
   loop.syncClock();
   quov.Form_Load();
   if (const QScreen* s = QGuiApplication::primaryScreen()) {

@@ -37,7 +37,7 @@ class DesktopMachine {
   QtSettingsStore store;
   QtSound sound;
   QtResources resources;
-  StdFiles files;
+  StdFiles files{cacheFolder().toStdString()};
   QtLinks links;
   // One generator seeded from a true random source; tests put forced draws
   // in front of it.
@@ -47,6 +47,9 @@ class DesktopMachine {
   Modquov mod;
   Quov quov{services, mod};
   Canvas canvas{quov, loop};
+
+  // The user's cache folder, where the tune is written; empty for none.
+  static QString cacheFolder();
 
  private:
   void returnToGame();
