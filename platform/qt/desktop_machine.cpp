@@ -2,8 +2,10 @@
 
 #include <QGuiApplication>
 #include <QScreen>
+#include <QSessionManager>
 
 #include "platform/qt/user_folders.h"
+#include "records/player_records.h"
 
 namespace quov {
 
@@ -13,12 +15,30 @@ DesktopMachine::DesktopMachine(QString settingsFolder) : store(std::move(setting
   loop.onChange = [this] { syncWindows(); };
   loop.onRepaint = [this] { canvas.paintNow(); };
   loop.onEnd = [this] { store.flush(); };
+  // Logging out may still be cancelled: the records go to the disk, the
+  // game plays on. The session manager's quit then ends the event loop.
+  QObject::connect(qApp, &QGuiApplication::commitDataRequest, &canvas,
+                   [this](QSessionManager&) {
+                     store.flush();
+                     store.waitSaved();
+                   });
+  QObject::connect(qApp, &QCoreApplication::aboutToQuit, &canvas, [this] { finish(); });
 }
 
 DesktopMachine::~DesktopMachine() { store.flush(); }
 
 QString DesktopMachine::cacheFolder() {
   return userFolder(QStandardPaths::CacheLocation, "XDG_CACHE_HOME");
+}
+
+void DesktopMachine::requestClose() {
+  if (!loop.ended()) canvas.close();
+}
+
+void DesktopMachine::finish() {
+  requestClose();
+  exitSave(store, mod);
+  store.waitSaved();
 }
 
 void DesktopMachine::start() {

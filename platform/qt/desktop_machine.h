@@ -1,6 +1,7 @@
 // The whole desktop game: the Qt services, the machine's state and main
 // screen, its window and the offer pop-up, kept in step after every handler
-// and tick (which window shows, the caption, what needs drawing).
+// and tick (which window shows, the caption, what needs drawing). The end of
+// the session (a signal, the session manager's quit) is a close request.
 #pragma once
 
 #include <QString>
@@ -16,6 +17,7 @@
 #include "platform/qt/qt_resources.h"
 #include "platform/qt/qt_settings_store.h"
 #include "platform/qt/qt_sound.h"
+#include "platform/qt/session_end.h"
 #include "platform/qt/std_files.h"
 #include "platform/random.h"
 
@@ -31,6 +33,12 @@ class DesktopMachine {
   void start();
   // Brings the windows in line with the screens' switches.
   void syncWindows();
+  // The close request a session's end makes: the machine's own shut-down.
+  void requestClose();
+  // After the event loop has returned: the records once more, now that the
+  // handler a shut-down may have interrupted has finished, and the wait
+  // for the saving thread.
+  void finish();
 
   QtEventLoop loop;
   QtMessages messages{loop};
@@ -55,6 +63,7 @@ class DesktopMachine {
   void returnToGame();
   std::unique_ptr<OfferWindow> offer_;
   std::string caption_;
+  SessionEnd sessionEnd_{[this] { requestClose(); }};
 };
 
 }  // namespace quov

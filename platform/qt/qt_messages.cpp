@@ -6,6 +6,11 @@ namespace quov {
 
 MsgAnswer QtMessages::show(const std::string& text, const std::string& title, MsgIcon icon,
                            MsgButtons buttons, bool defaultNo) {
+  // After the end no box opens: its event loop would keep the program alive.
+  if (loop_.ended()) {
+    if (buttons == MsgButtons::Ok) return MsgAnswer::Ok;
+    return defaultNo ? MsgAnswer::No : MsgAnswer::Yes;
+  }
   QMessageBox box(parent_);
   box.setText(QString::fromStdString(text));
   box.setWindowTitle(QString::fromStdString(title));
