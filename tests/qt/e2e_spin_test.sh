@@ -53,7 +53,14 @@ run() {
     [ -n "$win" ] && break
     sleep 0.1
   done
-  [ -n "$win" ] || { echo "FAIL $name: no window"; failures=$((failures + 1)); kill -9 $pid; wait $pid 2>/dev/null; return; }
+  if [ -z "$win" ]; then
+    echo "FAIL $name: no window"
+    failures=$((failures + 1))
+    kill -9 $pid 2>/dev/null
+    wait $pid 2>/dev/null
+    show_output
+    return
+  fi
   check "$name: the tune file while playing" file "$(kind "$tune")"
   xdotool windowfocus --sync "$win"
   xdotool key space
@@ -94,6 +101,11 @@ run() {
     check "$name: bank" 4975 "$(value bank)"
     check "$name: one generation in both files" "$(value generation)" "$(value generation allslot.ini)"
   fi
+  show_output
+}
+
+# The game's output of the run `$name`; a sanitizer report in it fails.
+show_output() {
   if [ -s "$work/log" ]; then
     echo "--- the game's output ($name)"
     cat "$work/log"

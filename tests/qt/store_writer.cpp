@@ -2,7 +2,8 @@
 // kills it at random moments. Every save is one moment: the player's bank and
 // the grand meter (in the other file) both hold the save's count, so files
 // from two moments show at once.
-//   store_writer save <folder>    saves counts from the stored one up, for ever
+//   store_writer save <folder>    saves counts from the stored one up, for ever,
+//                                 printing each count once it is on disk
 //   store_writer check <folder>   prints the stored count; fails when the
 //                                 two files hold different counts
 #include <cstdio>
@@ -29,5 +30,9 @@ int main(int argc, char** argv) {
     store.write("allslot", "player1", "grand", std::to_string(count));
     store.flush();
     store.waitSaved();
+    if (!store.health().failing) {
+      std::printf("%ld\n", count);
+      std::fflush(stdout);
+    }
   }
 }
