@@ -3,13 +3,16 @@
 #include <cstdio>
 #include <string>
 
-#include "engine/headless_machine.h"
+#include "cabinet/startup.h"
+#include "engine/reels.h"
 #include "engine/rules/reels.h"
+#include "platform/headless/headless_machine.h"
 
 namespace {
 
-void printReels(const quov::Quov& q) {
-  const int stops[6] = {0, q.reel1stop, q.reel2stop, q.reel3stop, q.reel4stop, q.reel5stop};
+void printReels(const quov::ReelsState& reels) {
+  const int stops[6] = {0, reels.reel1stop, reels.reel2stop, reels.reel3stop, reels.reel4stop,
+                        reels.reel5stop};
   for (int row = quov::Top; row <= quov::Bottom; ++row) {
     std::printf("   ");
     for (int r = 1; r <= quov::kReels; ++r)
@@ -34,11 +37,11 @@ int main(int argc, char** argv) {
     machine.pressSpin();
     machine.settle();
     std::printf("spin %d: bet %s\n", i, q.lbltotallast.caption.c_str());
-    printReels(q);
+    printReels(machine.engine.reels().state);
     std::printf("    won %s (%s), credit %s\n", q.lblwin.caption.c_str(), q.LABWIN.caption.c_str(),
                 q.Lblcredit.caption.c_str());
   }
-  q.xit_click();
+  machine.cabinet.startup().xit_click();
   std::printf("records: games %s, wager %s, bank %s\n",
               machine.platform.store.read("quovslot", "player1", "games").c_str(),
               machine.platform.store.read("quovslot", "player1", "wager").c_str(),

@@ -1,9 +1,11 @@
 // Speed of the rules and of the whole headless machine, in virtual time.
 #include <benchmark/benchmark.h>
 
-#include "engine/headless_machine.h"
+#include "cabinet/controls.h"
+#include "engine/jackpot.h"
 #include "engine/rules/paytable.h"
 #include "engine/rules/reels.h"
+#include "platform/headless/headless_machine.h"
 #include "platform/random.h"
 
 namespace {
@@ -57,11 +59,11 @@ void BM_HeadlessSpinPress(benchmark::State& state) {
     state.PauseTiming();
     q.freespinmode = 0;
     q.freespinsgiven = q.freespinsplayed = 0;
-    q.jackpotTime = false;
+    machine.engine.jackpot().state.running = false;
     q.setInputAllowed(true);
     machine.platform.random.push(2);
     state.ResumeTiming();
-    q.btnstartall_click();
+    machine.pressSpin();
   }
 }
 BENCHMARK(BM_HeadlessSpinPress);
@@ -80,20 +82,20 @@ void BM_AutoplayPressesAllFeatures(benchmark::State& state) {
   machine.start();
   Quov& q = machine.quov;
   std::int64_t presses = 0;
-  q.tmrautospin.onTick = [&q, &presses, press = q.tmrautospin.onTick] {
-    if (q.autoplaymode >= 1 && q.idleticks >= q.autopause && !q.jackpotTime) ++presses;
+  q.tmrautospin.onTick = [&q, &machine, &presses, press = q.tmrautospin.onTick] {
+    if (q.autoplaymode >= 1 && q.idleticks >= q.autopause && !machine.jackpotTime()) ++presses;
     press();
   };
   machine.advance(100);
-  q.autoplayon_mousedown();
+  machine.cabinet.controls().autoplayon_mousedown();
   for (auto _ : state) {
     const std::int64_t before = presses;
     while (presses == before) {
       machine.advance(1000);
       if (q.autoplaymode == 0) {  // the offer pop-up switched autoplay off
-        q.popupquov.visible = false;
+        machine.cabinet.popupquov.screen.visible = false;
         q.screen.visible = true;
-        while (q.autoplaymode == 0) q.autoplayon_mousedown();
+        while (q.autoplaymode == 0) machine.cabinet.controls().autoplayon_mousedown();
       }
     }
   }

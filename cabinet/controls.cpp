@@ -2,11 +2,15 @@
 // the keyboard and the autoplay timer. Every picture button hides itself
 // while held down, so the bar's picture beneath shows its pressed look, and
 // shows itself again on release.
-#include "engine/checked.h"
-#include "engine/money.h"
-#include "engine/quov.h"
-#include "engine/timing.h"
+#include "cabinet/controls.h"
+
+#include "engine/rules/checked.h"
+#include "engine/rules/money.h"
+#include "engine/spin_cycle.h"
+#include "mainscreen/quov.h"
+#include "mainscreen/timing.h"
 #include "records/player_records.h"
+#include "sound/sounds.h"
 
 namespace quov {
 
@@ -14,8 +18,6 @@ namespace {
 
 constexpr std::int32_t kCoinCents = 5000;
 constexpr int kSpaceKey = 32;
-constexpr int kClickClip = 130;
-constexpr int kNoMoneyClip = 103;
 constexpr std::int16_t kAutoplayOn = 10;
 
 constexpr std::int16_t kLineChoices[6] = {0, 1, 5, 10, 15, 25};  // by linetoggle 1..5
@@ -43,133 +45,134 @@ std::string autoplayNotice() {
 
 }  // namespace
 
-void Quov::coinsin_mousedown() {
-  if (freespinmode == -1) return;
-  playClip(kClickClip);
-  stopSounds();
-  coinsin.hide();
-  yield();
-  add(m.bank, kCoinCents);
-  pannomoney.hide();
-  add(m.amountinvested, kCoinCents);
-  showCredit();
-  setInputAllowed(true);
-  autoplayon.enable();
-  btnspin.enable();
-  yield();
+void Controls::coinsin_mousedown() {
+  if (q.freespinmode == -1) return;
+  sounds.play(Clip::Click);
+  sounds.stop();
+  q.coinsin.hide();
+  q.yield();
+  add(q.m.bank, kCoinCents);
+  q.pannomoney.hide();
+  add(q.m.amountinvested, kCoinCents);
+  q.showCredit();
+  q.setInputAllowed(true);
+  q.autoplayon.enable();
+  q.btnspin.enable();
+  q.yield();
 }
 
-void Quov::coinsin_mouseup() { coinsin.show(); }
+void Controls::coinsin_mouseup() { q.coinsin.show(); }
 
-void Quov::btnbet_mousedown() {
-  btnbet.hide();
+void Controls::btnbet_mousedown() {
+  q.btnbet.hide();
   // While the reels turn the spin's credit check, debit and pays all use
   // the bet it started with; a new bet waits for the reels to stop.
-  if (!tmrtick.enabled()) return;
-  add(betlevel, 1);
-  if (betlevel > 6) betlevel = 1;
-  playClip(kClickClip);
-  setBetPerLineFromLevel();
-  lblbet.setCaption(std::to_string(betperline));
-  lbllast.setCaption(plainCents(totalBet()));
-  lbltotallast.setCaption(moneyText(totalBet()));
-  if (totalBet() <= m.bank) {
-    btnspin.enable();
-    pannomoney.hide();
+  if (!q.tmrtick.enabled()) return;
+  add(q.betlevel, 1);
+  if (q.betlevel > 6) q.betlevel = 1;
+  sounds.play(Clip::Click);
+  q.setBetPerLineFromLevel();
+  q.lblbet.setCaption(std::to_string(q.betperline));
+  q.lbllast.setCaption(plainCents(q.totalBet()));
+  q.lbltotallast.setCaption(moneyText(q.totalBet()));
+  if (q.totalBet() <= q.m.bank) {
+    q.btnspin.enable();
+    q.pannomoney.hide();
   }
-  yield();
+  q.yield();
 }
 
-void Quov::btnbet_mouseup() { btnbet.show(); }
+void Controls::btnbet_mouseup() { q.btnbet.show(); }
 
-void Quov::payline_mousedown() {
-  add(linetoggle, 1);
-  if (linetoggle > 5) linetoggle = 1;
-  payline.hide();
-  playClip(kClickClip);
-  linesplayed = kLineChoices[linetoggle];
-  lbllines.setCaption(std::to_string(linesplayed));
-  lbllast.setCaption(plainCents(totalBet()));
-  lbltotallast.setCaption(moneyText(totalBet()));
-  for (loopc = 1; loopc <= kLines; ++loopc) lin[loopc].setPicture(ImageListId::Linepics, loopc);
-  lin[26].setPicture(ImageListId::Linepics, 1);
-  for (loopc = static_cast<std::int16_t>(linesplayed + 1); loopc <= kLines; ++loopc)
-    lin[loopc].setPicture(ImageListId::Linepics, loopc + kLines);
-  for (int n = 1; n <= 15; ++n) flasher[n].hide();
-  if (totalBet() <= m.bank) {
-    btnspin.enable();
-    pannomoney.hide();
+void Controls::payline_mousedown() {
+  add(state.linetoggle, 1);
+  if (state.linetoggle > 5) state.linetoggle = 1;
+  q.payline.hide();
+  sounds.play(Clip::Click);
+  q.linesplayed = kLineChoices[state.linetoggle];
+  q.lbllines.setCaption(std::to_string(q.linesplayed));
+  q.lbllast.setCaption(plainCents(q.totalBet()));
+  q.lbltotallast.setCaption(moneyText(q.totalBet()));
+  for (q.loopc = 1; q.loopc <= kLines; ++q.loopc)
+    q.lin[q.loopc].setPicture(ImageListId::Linepics, q.loopc);
+  q.lin[26].setPicture(ImageListId::Linepics, 1);
+  for (q.loopc = static_cast<std::int16_t>(q.linesplayed + 1); q.loopc <= kLines; ++q.loopc)
+    q.lin[q.loopc].setPicture(ImageListId::Linepics, q.loopc + kLines);
+  q.hideCellFrames();
+  if (q.totalBet() <= q.m.bank) {
+    q.btnspin.enable();
+    q.pannomoney.hide();
   }
 }
 
-void Quov::payline_mouseup() { payline.show(); }
+void Controls::payline_mouseup() { q.payline.show(); }
 
-void Quov::autoplayon_mousedown() {
-  autoplayon.hide();
-  add(autotoggle, 1);
-  autopause = timing::kAutoplayFirstPause;
-  if (autotoggle > 1) autotoggle = 0;
+void Controls::autoplayon_mousedown() {
+  q.autoplayon.hide();
+  add(state.autotoggle, 1);
+  q.autopause = timing::kAutoplayFirstPause;
+  if (state.autotoggle > 1) state.autotoggle = 0;
 
-  if (autotoggle == 1) {
+  if (state.autotoggle == 1) {
     // The notice explains autoplay once per settings store, for every slot.
-    parseInto(autonotice, p.store.read(kPlayerApp, kNoticeSection, kNoticeKey));
-    if (autonotice == 0)
-      p.messages.show(autoplayNotice(), kNoticeTitle, MsgIcon::Information, MsgButtons::Ok);
-    autonotice = -1;
-    p.store.write(kPlayerApp, kNoticeSection, kNoticeKey, "-1");
-    p.store.flush();
-    tmrautospin.enable();
-    autoplaymode = kAutoplayOn;
-    btnspin.disable();
-    btnbet.disable();
-    btnoptions.disable();
-    btnopenmenu.disable();
-    btnstartall_click();
-    yield();
+    parseInto(state.autonotice, q.p.store.read(kPlayerApp, kNoticeSection, kNoticeKey));
+    if (state.autonotice == 0)
+      q.p.messages.show(autoplayNotice(), kNoticeTitle, MsgIcon::Information, MsgButtons::Ok);
+    state.autonotice = -1;
+    q.p.store.write(kPlayerApp, kNoticeSection, kNoticeKey, "-1");
+    q.p.store.flush();
+    q.tmrautospin.enable();
+    q.autoplaymode = kAutoplayOn;
+    q.btnspin.disable();
+    q.btnbet.disable();
+    q.btnoptions.disable();
+    q.btnopenmenu.disable();
+    spinCycle.btnstartall_click();
+    q.yield();
     return;
   }
 
-  yield();
-  autoplaymode = 0;
-  tmrautospin.disable();
+  q.yield();
+  q.autoplaymode = 0;
+  q.tmrautospin.disable();
   // Switched off while the reels turn: the running spin press gives the
   // controls back when its spin has ended, and the idle ticker allows input.
-  if (!tmrtick.enabled()) return;
-  btnspin.enable();
-  btnbet.enable();
-  payline.enable();
-  btnoptions.enable();
-  coinsin.enable();
-  setInputAllowed(true);
-  btnopenmenu.enable();
+  if (!q.tmrtick.enabled()) return;
+  q.btnspin.enable();
+  q.btnbet.enable();
+  q.payline.enable();
+  q.btnoptions.enable();
+  q.coinsin.enable();
+  q.setInputAllowed(true);
+  q.btnopenmenu.enable();
 }
 
-void Quov::autoplayon_mouseup() { autoplayon.show(); }
+void Controls::autoplayon_mouseup() { q.autoplayon.show(); }
 
-void Quov::Form_KeyPress(int& keyAscii) {
-  if (!inputAllowed() || freespinmode == -1) return;
-  if (m.bank < totalBet()) {
-    playClip(kNoMoneyClip);
-    pannomoney.show();
+void Controls::Form_KeyPress(int& keyAscii) {
+  if (!q.inputAllowed() || q.freespinmode == -1) return;
+  if (q.m.bank < q.totalBet()) {
+    sounds.play(Clip::NoMoney);
+    q.pannomoney.show();
     return;
   }
   // Keys do nothing while the player's buttons are away (a free-spin award,
   // jackpot time, the payline view) or autoplay presses the spins.
-  if (!panfreespin.visible || autoplaymode == kAutoplayOn) keyAscii = 0;
-  add(keycount, 1);
-  if (keycount > 1) return;
+  if (!q.panfreespin.visible || q.autoplaymode == kAutoplayOn) keyAscii = 0;
+  add(q.keycount, 1);
+  if (q.keycount > 1) return;
   if (keyAscii == kSpaceKey) {
-    btnstartall_click();
-    keycount = 0;
+    spinCycle.btnstartall_click();
+    q.keycount = 0;
   }
-  autoplayon.enable();
-  setInputAllowed(false);
+  q.autoplayon.enable();
+  q.setInputAllowed(false);
 }
 
-void Quov::tmrautospin_tick() {
-  if (autoplaymode >= 1 && idleticks >= autopause) {
-    idleticks = 0;
-    btnstartall_click();
+void Controls::tmrautospin_tick() {
+  if (q.autoplaymode >= 1 && q.idleticks >= q.autopause) {
+    q.idleticks = 0;
+    spinCycle.btnstartall_click();
   }
 }
 

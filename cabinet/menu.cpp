@@ -1,102 +1,104 @@
 // The menu panel and the navigation to the side screens and the payline
 // view, and the refresher that keeps the cabinet's picture buttons visible.
-#include "engine/quov.h"
+#include "cabinet/menu.h"
+
+#include "mainscreen/quov.h"
+#include "presentation/paylines.h"
+#include "records/options_screen.h"
+#include "screens/about_screen.h"
+#include "screens/pays_screen.h"
+#include "sound/sounds.h"
 
 namespace quov {
 
-namespace {
-constexpr int kMenuClip = 128;
-constexpr int kClickClip = 130;
-}  // namespace
-
-void Quov::btnopenmenu_mousemove() {
-  if (freespinmode == -1) return;
-  menupic.show();
+void Menu::btnopenmenu_mousemove() {
+  if (q.freespinmode == -1) return;
+  q.menupic.show();
 }
 
-void Quov::Form_MouseMove() { menupic.hide(); }
+void Menu::Form_MouseMove() { q.menupic.hide(); }
 
-void Quov::btnoptions_click() {
-  if (freespinmode == -1 || autoplaymode == 10) return;
-  if (pandouble.visible) return;
-  playClip(kClickClip);
-  doublebutton.disable();
+void Menu::btnoptions_click() {
+  if (q.freespinmode == -1 || q.autoplaymode == 10) return;
+  if (q.pandouble.visible) return;
+  sounds.play(Clip::Click);
+  q.doublebutton.disable();
   // The options screen gives the main screen back when it closes.
-  screen.enabled = false;
-  quovoptions.visible = true;
+  q.screen.enabled = false;
+  options.screen.visible = true;
 }
 
-void Quov::about_click() {
-  if (freespinmode == -1) return;
-  playClip(kMenuClip);
-  aboutquov.visible = true;
-  menupic.hide();
+void Menu::about_click() {
+  if (q.freespinmode == -1) return;
+  sounds.play(Clip::MenuClick);
+  aboutScreen.screen.visible = true;
+  q.menupic.hide();
 }
 
-void Quov::mnuviewpaytable_click() {
-  if (freespinmode == -1) return;
-  playClip(kMenuClip);
-  pannomoney.hide();
+void Menu::mnuviewpaytable_click() {
+  if (q.freespinmode == -1) return;
+  sounds.play(Clip::MenuClick);
+  q.pannomoney.hide();
   // The pay table gives the main screen back when it closes.
-  screen.enabled = false;
-  quovpays.visible = true;
-  menupic.hide();
+  q.screen.enabled = false;
+  pays.screen.visible = true;
+  q.menupic.hide();
 }
 
-void Quov::viewpaylines_click() {
-  playClip(kMenuClip);
-  takewin.hide();
-  tmrlineflash.disable();
-  tmrautospin.disable();
-  HidePaylines();
-  yield();
+void Menu::viewpaylines_click() {
+  sounds.play(Clip::MenuClick);
+  q.takewin.hide();
+  q.tmrlineflash.disable();
+  q.tmrautospin.disable();
+  paylines.HidePaylines();
+  q.yield();
   // With the reels away every marker draws its whole line.
-  panfreespin.hide();
+  q.panfreespin.hide();
   for (int r = 1; r <= kReels; ++r) {
-    reel[r].hide();
-    Picture[r].hide();
+    q.reel[r].hide();
+    q.Picture[r].hide();
   }
   for (int k = 1; k <= 26; ++k) {
-    lin[k].enable();
-    lin[k].show();
+    q.lin[k].enable();
+    q.lin[k].show();
   }
-  lin[26].enable();
-  yield();
-  tmrlineflash.disable();
-  Timerscatters.disable();
-  for (int n = 1; n <= 15; ++n) flasher[n].hide();
-  screen.keyPreview = false;
-  Btnreturn2game.show();
-  yield();
-  menupic.hide();
+  q.lin[26].enable();
+  q.yield();
+  q.tmrlineflash.disable();
+  q.Timerscatters.disable();
+  q.hideCellFrames();
+  q.screen.keyPreview = false;
+  q.Btnreturn2game.show();
+  q.yield();
+  q.menupic.hide();
 }
 
-void Quov::Btnreturn2game_click() {
-  tmrlineflash.enable();  // the last spin's winning lines flash again
-  if (autoplaymode > 0) tmrautospin.enable();
-  HidePaylines();
+void Menu::Btnreturn2game_click() {
+  q.tmrlineflash.enable();  // the last spin's winning lines flash again
+  if (q.autoplaymode > 0) q.tmrautospin.enable();
+  paylines.HidePaylines();
   for (int r = 1; r <= kReels; ++r) {
-    reel[r].show();
-    Picture[r].show();
+    q.reel[r].show();
+    q.Picture[r].show();
   }
-  for (int n = 1; n <= 15; ++n) flasher[n].hide();
-  panfreespin.show();
-  screen.keyPreview = true;
-  Btnreturn2game.hide();
+  q.hideCellFrames();
+  q.panfreespin.show();
+  q.screen.keyPreview = true;
+  q.Btnreturn2game.hide();
   for (int k = 1; k <= kLines; ++k) {
-    lin[k].disable();
-    lin[k].show();
+    q.lin[k].disable();
+    q.lin[k].show();
   }
-  lin[26].show();  // the second marker of line 1 stays enabled
+  q.lin[26].show();  // the second marker of line 1 stays enabled
 }
 
-void Quov::tmrshowbuttons_tick() {
-  btnoptions.show();
-  btnopenmenu.show();
-  autoplayon.show();
-  doublebutton.show();
-  btnspin.show();
-  yield();
+void Menu::tmrshowbuttons_tick() {
+  q.btnoptions.show();
+  q.btnopenmenu.show();
+  q.autoplayon.show();
+  q.doublebutton.show();
+  q.btnspin.show();
+  q.yield();
 }
 
 }  // namespace quov

@@ -1,6 +1,6 @@
-target_sources(quov_core PRIVATE
+target_sources(quov_game PRIVATE
+  cabinet/cabinet.cpp
   cabinet/startup.cpp
-  cabinet/input.cpp
   cabinet/controls.cpp
   cabinet/menu.cpp
 )

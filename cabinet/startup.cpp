@@ -1,15 +1,17 @@
 // Start-up and shut-down of the main screen: the clips and the tune file,
 // the player's records, the floors and the bet and line selectors.
-#include "engine/money.h"
-#include "engine/quov.h"
+#include "cabinet/startup.h"
+
 #include "engine/rules/jackpot.h"
+#include "engine/rules/money.h"
+#include "mainscreen/quov.h"
+#include "records/autosave.h"
 #include "records/player_records.h"
+#include "sound/sounds.h"
 
 namespace quov {
 
 namespace {
-
-std::string tuneFile(const std::string& folder) { return folder + "/quovspin.midi"; }
 
 // Stored options the options screen never produces are brought back to
 // values the machine can play: the payout setting to the default 4 (a
@@ -24,78 +26,75 @@ void repairOptions(Modquov& m) {
 
 }  // namespace
 
-void Quov::Form_Load() {
-  for (std::size_t i = 0; i < kClipIds.size(); ++i)
-    clips.slots[i] = p.resources.load("WAVE", clipResourceName(kClipIds[i]));
-
-  p.files.createFolder(musicFolder);
-  const Bytes tune = p.resources.load("MIDI", "1");
-  if (!tune.empty()) p.files.writeFile(tuneFile(musicFolder), tune);
+void Startup::Form_Load() {
+  Modquov& m = q.m;
+  sounds.load();
+  sounds.writeTune();
 
   m.playerslot = "1";
-  startupLoad(p.store, m);
-  screen.caption = "Current Player       " + m.currentplayer;
-  showCredit();
+  startupLoad(q.p.store, m);
+  q.screen.caption = "Current Player       ";
+  q.screen.caption += m.currentplayer;
+  q.showCredit();
 
   if (m.grand < kGrandFloor) m.grand = kGrandFloor;
-  lblgrand.setCaption(moneyText(m.grand));
+  q.lblgrand.setCaption(moneyText(m.grand));
   if (m.major < kMajorFloor) m.major = kMajorFloor;
-  lblmajor.setCaption(moneyText(m.major));
+  q.lblmajor.setCaption(moneyText(m.major));
   if (m.minor < kMinorFloor) m.minor = kMinorFloor;
-  lblminor.setCaption(moneyText(m.minor));
+  q.lblminor.setCaption(moneyText(m.minor));
 
-  screen.visible = true;
+  q.screen.visible = true;
   if (m.machinepay == 0) m.machinepay = 4;
   if (m.reelspeed < 1) m.reelspeed = 1;
   repairOptions(m);
 
-  linesplayed = 25;
-  betperline = 1;
-  betlevel = 1;
-  lblbet.setCaption("1");
-  lbllines.setCaption("25");
-  lbltotallast.setCaption(moneyText(totalBet()));
+  q.linesplayed = 25;
+  q.betperline = 1;
+  q.betlevel = 1;
+  q.lblbet.setCaption("1");
+  q.lbllines.setCaption("25");
+  q.lbltotallast.setCaption(moneyText(q.totalBet()));
   // The win meter and the last bet start showing nothing won yet.
-  lbllast.setCaption(plainCents(totalBet()));
-  LABWIN.setCaption("0");
-  lblwin.setCaption(moneyText(0));
+  q.lbllast.setCaption(plainCents(q.totalBet()));
+  q.LABWIN.setCaption("0");
+  q.lblwin.setCaption(moneyText(0));
 
-  for (loopc = 1; loopc <= linesplayed; ++loopc) {
-    lin[loopc].setPicture(ImageListId::Linepics, loopc);
-    lin[loopc].disable();
+  for (q.loopc = 1; q.loopc <= q.linesplayed; ++q.loopc) {
+    q.lin[q.loopc].setPicture(ImageListId::Linepics, q.loopc);
+    q.lin[q.loopc].disable();
   }
-  for (; loopc <= 25; ++loopc) lin[loopc].setPicture(ImageListId::Linepics, loopc + 25);
-  lin[26].setPicture(ImageListId::Linepics, 1);
+  for (; q.loopc <= 25; ++q.loopc) q.lin[q.loopc].setPicture(ImageListId::Linepics, q.loopc + 25);
+  q.lin[26].setPicture(ImageListId::Linepics, 1);
 
-  setInputAllowed(true);
+  q.setInputAllowed(true);
   records.remember(m);
-  playClip(112);
+  sounds.play(Clip::Welcome);
 }
 
-void Quov::Form_Activate(int displayWidthTwips, int displayHeightTwips) {
-  screen.left = displayWidthTwips / 2 - screen.width / 2;
-  screen.top = displayHeightTwips / 2 - screen.height / 2;
+void Startup::Form_Activate(int displayWidthTwips, int displayHeightTwips) {
+  q.screen.left = displayWidthTwips / 2 - q.screen.width / 2;
+  q.screen.top = displayHeightTwips / 2 - q.screen.height / 2;
 }
 
-void Quov::shutDown(bool closeRequest) {
-  p.sound.mediaCommand("close quovspin");
-  p.files.deleteFile(tuneFile(musicFolder));
-  p.files.removeFolder(musicFolder);
-  yield();
-  playClipAlways(130);
-  exitSave(p.store, m);
+void Startup::shutDown(bool closeRequest) {
+  sounds.closeTune();
+  sounds.removeTune();
+  q.yield();
+  sounds.playAlways(Clip::Click);
+  exitSave(q.p.store, q.m);
   if (closeRequest) {
-    tmrlineflash.disable();
-    Timerscatters.disable();
-    timerwild.disable();
-    Timer4.disable();
-    tmrautospin.disable();
-    Timerwincounter.disable();
+    q.tmrlineflash.disable();
+    q.Timerscatters.disable();
+    q.timerwild.disable();
+    q.Timer4.disable();
+    q.tmrautospin.disable();
+    q.Timerwincounter.disable();
   }
-  p.loop.endProgram();
+  q.p.loop.endProgram();
 }
 
-void Quov::Form_QueryUnload() { shutDown(true); }
-void Quov::xit_click() { shutDown(false); }
+void Startup::Form_QueryUnload() { shutDown(true); }
+void Startup::xit_click() { shutDown(false); }
 
 }  // namespace quov

@@ -1,86 +1,94 @@
 // Scatters and free spins: the scatter animation, the award, the series
 // step after every evaluation of a series, and the multiplier draw.
-#include "engine/checked.h"
-#include "engine/money.h"
-#include "engine/quov.h"
+#include "engine/free_spins.h"
+
+#include <string>
+
+#include "engine/engine.h"
+#include "engine/rules/checked.h"
 #include "engine/rules/free_spins.h"
-#include "engine/timing.h"
+#include "engine/win_meter.h"
+#include "mainscreen/quov.h"
+#include "mainscreen/timing.h"
+#include "sound/sounds.h"
 
 namespace quov {
 
-void Quov::Timerscatters_tick() {
-  scatterframe += 1;
-  if (scatterframe >= 14) scatterframe = 1;
+FreeSpins::FreeSpins(Engine& e) : engine(e), q(e.q), sounds(e.sounds) {}
+
+void FreeSpins::Timerscatters_tick() {
+  q.scatterframe += 1;
+  if (q.scatterframe >= 14) q.scatterframe = 1;
   for (int r = 1; r <= kReels; ++r) {
-    const int cell = scattercell[r];
+    const int cell = q.scattercell[r];
     if (cell < 1 || cell > 15) continue;
-    flasher[cell].setPicture(ImageListId::ImageList1, scatterframe);
-    flasher[cell].show();
+    q.flasher[cell].setPicture(ImageListId::ImageList1, q.scatterframe);
+    q.flasher[cell].show();
   }
 }
 
-void Quov::awardFreeSpins() {
-  add(m.howmanyspins, 1);
-  const FreeSpinAward award = freeSpinAward(scattercount);
-  add(freespinsgiven, award.given);
-  bonuslevel = award.bonuslevel;
-  panfreespin.hide();
-  playClip(121);
-  freespinmode = -1;
-  if (freespinsplayed == 0) add(freespinwin, spinwin);  // a retrigger's win is already booked
-  tmrautospin.disable();
-  showWinMeter(freespinwin, spinwin);
-  setInputAllowed(false);
-  btnoptions.hide();
-  btnopenmenu.hide();
+void FreeSpins::award() {
+  add(q.m.howmanyspins, 1);
+  const FreeSpinAward a = freeSpinAward(q.scattercount);
+  add(q.freespinsgiven, a.given);
+  state.bonuslevel = a.bonuslevel;
+  q.panfreespin.hide();
+  sounds.play(Clip::FreeSpinsAwarded);
+  q.freespinmode = -1;
+  if (q.freespinsplayed == 0) add(q.freespinwin, q.spinwin);  // a retrigger's win is already booked
+  q.tmrautospin.disable();
+  q.showWinMeter(q.freespinwin, q.spinwin);
+  q.setInputAllowed(false);
+  q.btnoptions.hide();
+  q.btnopenmenu.hide();
 
   // The queen walks across the screen below the reels, from off its left
   // edge to past its right one, in frames the window can draw.
-  zendara1.show();
-  spinsleft.hide();
-  slide(zendara1, -5999, 7000, 15000, 7000, timing::kQueenSlideFrames,
-        timing::kQueenSlideFramePause);
-  yield();
+  q.zendara1.show();
+  q.spinsleft.hide();
+  q.slide(q.zendara1, -5999, 7000, 15000, 7000, timing::kQueenSlideFrames,
+          timing::kQueenSlideFramePause);
+  q.yield();
 
-  spinsleft.show();
-  spinsleft.setCaption("     Freespins Awarded = " + std::to_string(bonuslevel));
-  Timerrespin.enable();
+  q.spinsleft.show();
+  q.spinsleft.setCaption("     Freespins Awarded = " + std::to_string(state.bonuslevel));
+  q.Timerrespin.enable();
 }
 
-void Quov::seriesStep() {
-  spinsleft.show();
-  spinsleft.setCaption("     Freespins Remaining  " +
-                       std::to_string(freespinsgiven - 1 - freespinsplayed));
-  add(freespinsplayed, 1);
-  if (scattercount >= 3) {
-    Timerwincounter.enable();
+void FreeSpins::seriesStep() {
+  q.spinsleft.show();
+  q.spinsleft.setCaption("     Freespins Remaining  " +
+                         std::to_string(q.freespinsgiven - 1 - q.freespinsplayed));
+  add(q.freespinsplayed, 1);
+  if (q.scattercount >= 3) {
+    q.Timerwincounter.enable();
     return;
   }
-  if (freespinsplayed == freespinsgiven) {
-    spinsleft.setCaption("Freespins Completed          ");
-    freespinmode = 0;
-    if (autoplaymode == 10) {
-      tmrautospin.enable();
-      takewin_click();
-      Timerwincounter.enable();
+  if (q.freespinsplayed == q.freespinsgiven) {
+    q.spinsleft.setCaption("Freespins Completed          ");
+    q.freespinmode = 0;
+    if (q.autoplaymode == 10) {
+      q.tmrautospin.enable();
+      engine.winMeter().takewin_click();
+      q.Timerwincounter.enable();
       return;
     }
-    showWinMeter(freespinwin, spinwin);
-    takewin.enable();
-    takewin.show();
+    q.showWinMeter(q.freespinwin, q.spinwin);
+    q.takewin.enable();
+    q.takewin.show();
     return;
   }
-  Timerwincounter.enable();
+  q.Timerwincounter.enable();
 }
 
-void Quov::freespinbusiness() {
-  const Multiplier mult = multiplierForDraw(p.random.draw(25));
-  freespinmult = mult.mult;
-  wildpic = mult.badge;
+void FreeSpins::freespinbusiness() {
+  const Multiplier mult = multiplierForDraw(q.p.random.draw(25));
+  q.freespinmult = mult.mult;
+  q.wildpic = mult.badge;
   bool wildinwin = false;
-  for (int line = 1; line <= linesplayed && line <= kLines; ++line)
-    if (lineTouchesWild(line, winlength[line], wildcell)) wildinwin = true;
-  if (!wildinwin) freespinmult = 1;
+  for (int line = 1; line <= q.linesplayed && line <= kLines; ++line)
+    if (lineTouchesWild(line, q.winlength[line], q.wildcell)) wildinwin = true;
+  if (!wildinwin) q.freespinmult = 1;
 }
 
 }  // namespace quov

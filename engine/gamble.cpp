@@ -1,22 +1,23 @@
 // The gamble: after a win, or after collecting a free-spin series, the
 // player stakes the amount on a hidden card's colour (pays double) or suit
 // (pays four times), again and again while winning, or collects.
-#include "engine/checked.h"
-#include "engine/money.h"
-#include "engine/quov.h"
-#include "engine/rules/gamble.h"
-#include "engine/timing.h"
+#include "engine/gamble.h"
+
+#include "engine/rules/checked.h"
+#include "engine/rules/money.h"
+#include "mainscreen/quov.h"
+#include "mainscreen/timing.h"
+#include "sound/sounds.h"
 
 namespace quov {
 
 namespace {
-
-constexpr int kClickClip = 130, kLossClip = 103, kCollectClip = 115;
 constexpr int kBannerLeft = 700, kBannerFirstTop = 10, kBannerLastTop = 4800;
+}
 
 // The stake text and what the next colour and suit bets would pay; a
 // payment past the 32-bit range leaves its text as it was.
-void writeStakeTexts(Quov& q) {
+void Gamble::writeStakeTexts() {
   q.risklab.setCaption("At Risk  " + plainCents(q.atrisk));
   std::int32_t pays = q.atrisk;
   if (mul(pays, kColourPays)) q.lblblackred.setCaption("Black/Red Win = " + plainCents(pays));
@@ -25,15 +26,15 @@ void writeStakeTexts(Quov& q) {
 }
 
 // A banner slides down the panel, shown all the way.
-void slideBanner(Quov& q, Element& banner) {
+void Gamble::slideBanner(Element& banner) {
   q.slide(banner, kBannerLeft, kBannerFirstTop, kBannerLeft, kBannerLastTop,
           timing::kBannerSlideFrames, timing::kBannerSlideFramePause);
 }
 
 // The row of the last suits drawn gets the newest one.
-void recordSuit(Quov& q, int suit) {
-  if (q.historycount >= kHistoryWrapFrom) q.historycount = kHistoryWrapTo;
-  const HistoryStep step = historyStep(q.historycount);
+void Gamble::recordSuit(int suit) {
+  if (state.historycount >= kHistoryWrapFrom) state.historycount = kHistoryWrapTo;
+  const HistoryStep step = historyStep(state.historycount);
   if (step.slot == 0) return;
   if (step.relayout)
     for (int h = 1; h <= kHistorySlots; ++h) q.historypic[h].move(step.left[h], kHistoryTop);
@@ -42,14 +43,14 @@ void recordSuit(Quov& q, int suit) {
 }
 
 // Draws the card and peels its back away; returns its suit.
-int revealCard(Quov& q) {
-  q.playClip(kClickClip);
-  q.playClip(kClickClip);
+int Gamble::revealCard() {
+  sounds.play(Clip::Click);
+  sounds.play(Clip::Click);
   q.gamblewin.hide();
-  add(q.historycount, 1);
+  add(state.historycount, 1);
   q.risklab.setCaption("At Risk  " + plainCents(q.atrisk));
   const int suit = q.p.random.draw(kSuits);
-  recordSuit(q, suit);
+  recordSuit(suit);
   for (int peel = kPeelFirst; peel <= kPeelLast; ++peel) {
     q.piccardholder.setPicture(ImageListId::Imagelistcards, suit, peel);
     q.yield();
@@ -61,7 +62,7 @@ int revealCard(Quov& q) {
 }
 
 // The gamble is over: the player's controls come back.
-void closeGamble(Quov& q) {
+void Gamble::close() {
   q.doublebutton.disable();
   q.autoplayon.enable();
   q.coinsin.enable();
@@ -71,10 +72,10 @@ void closeGamble(Quov& q) {
   q.setInputAllowed(true);
 }
 
-void loseGamble(Quov& q) {
+void Gamble::lose() {
   q.doublebutton.disable();
-  q.playClip(kLossClip);
-  slideBanner(q, q.gamblelose);
+  sounds.play(Clip::NoMoney);
+  slideBanner(q.gamblelose);
   q.lblblackred.hide();
   q.lblsuit.hide();
   q.risklab.setCaption("    No Win  ");
@@ -87,91 +88,90 @@ void loseGamble(Quov& q) {
   q.showCredit();  // the stake stays lost
   q.LABWIN.setCaption("         No Win");
   q.lblwin.setCaption(" ");
-  closeGamble(q);
+  close();
 }
 
-}  // namespace
-
-void Quov::doublebutton_mousedown() {
-  doublebutton.hide();
-  yield();
-  playClip(kClickClip);
-  piccardholder.setPicture(ImageListId::Imagelistcards, kCardBack);
-  for (int s = 1; s <= kSuits; ++s) suitbet[s].setPicture(ImageListId::Imagelistcards, suitIcon(s));
-  for (int n = 1; n <= 15; ++n) flasher[n].hide();
-  tmrlineflash.disable();
-  Timerscatters.disable();
-  timerwild.disable();
-  Timer4.disable();
-  Timerwincounter.disable();
-  doublebutton.disable();
-  autoplayon.disable();
-  coinsin.disable();
-  payline.disable();
-  btnspin.disable();
-  btnbet.disable();
-  betred.enable();
-  betblack.enable();
-  cancelbet.enable();
-  pandouble.show();
-  gamblewin.hide();
-  gamblelose.hide();
+void Gamble::doublebutton_mousedown() {
+  q.doublebutton.hide();
+  q.yield();
+  sounds.play(Clip::Click);
+  q.piccardholder.setPicture(ImageListId::Imagelistcards, kCardBack);
+  for (int s = 1; s <= kSuits; ++s)
+    q.suitbet[s].setPicture(ImageListId::Imagelistcards, suitIcon(s));
+  q.hideCellFrames();
+  q.tmrlineflash.disable();
+  q.Timerscatters.disable();
+  q.timerwild.disable();
+  q.Timer4.disable();
+  q.Timerwincounter.disable();
+  q.doublebutton.disable();
+  q.autoplayon.disable();
+  q.coinsin.disable();
+  q.payline.disable();
+  q.btnspin.disable();
+  q.btnbet.disable();
+  q.betred.enable();
+  q.betblack.enable();
+  q.cancelbet.enable();
+  q.pandouble.show();
+  q.gamblewin.hide();
+  q.gamblelose.hide();
 
   // A collected series total is the stake; otherwise the last spin's win.
-  atrisk = spinwin;
-  if (gamblecarry > 0) atrisk = gamblecarry;
-  gamblecarry = 0;
-  gamblestake_ = atrisk;
-  showWinMeter(atrisk, atrisk);
-  lblblackred.show();
-  lblsuit.show();
-  writeStakeTexts(*this);
-  sub(m.bank, atrisk);
-  showCredit();
-  setInputAllowed(false);
-  yield();
+  q.atrisk = q.spinwin;
+  if (q.gamblecarry > 0) q.atrisk = q.gamblecarry;
+  q.gamblecarry = 0;
+  state.stake = q.atrisk;
+  q.showWinMeter(q.atrisk, q.atrisk);
+  q.lblblackred.show();
+  q.lblsuit.show();
+  writeStakeTexts();
+  sub(q.m.bank, q.atrisk);
+  q.showCredit();
+  q.setInputAllowed(false);
+  q.yield();
 }
 
-void Quov::betred_click() { gambleBet({false, CardColour::Red, 0}); }
-void Quov::betblack_click() { gambleBet({false, CardColour::Black, 0}); }
+void Gamble::betred_click() { bet({false, CardColour::Red, 0}); }
+void Gamble::betblack_click() { bet({false, CardColour::Black, 0}); }
 
-void Quov::suitbet_click(int index) {
+void Gamble::suitbet_click(int index) {
   if (index < 1 || index > kSuits) return;
-  gambleBet({true, colourOf(index), index});
+  bet({true, colourOf(index), index});
 }
 
-void Quov::gambleBet(const GambleGuess& guess) {
+void Gamble::bet(const GambleGuess& guess) {
   // A press that arrives while a card is revealed, or after the panel has
   // closed, has no bet to act on.
-  if (betRunning_ || !pandouble.visible) return;
-  betRunning_ = true;
-  const int suit = revealCard(*this);
+  if (state.betRunning || !q.pandouble.visible) return;
+  state.betRunning = true;
+  const int suit = revealCard();
   if (guessWins(guess, suit)) {
-    playClip(guessWinClip(guess, suit));
-    mul(atrisk, guessPays(guess));
-    betred.enable();
-    betblack.enable();
-    cancelbet.enable();
-    writeStakeTexts(*this);
-    slideBanner(*this, gamblewin);
+    sounds.play(gambleWinClip(guess, suit));
+    mul(q.atrisk, guessPays(guess));
+    q.betred.enable();
+    q.betblack.enable();
+    q.cancelbet.enable();
+    writeStakeTexts();
+    slideBanner(q.gamblewin);
   } else {
-    loseGamble(*this);
+    lose();
   }
-  betRunning_ = false;
+  state.betRunning = false;
 }
 
-void Quov::cancelbet_click() {
-  if (betRunning_ || !pandouble.visible) return;
-  pandouble.hide();
-  doublebutton.disable();
-  add(m.bank, atrisk);
+void Gamble::cancelbet_click() {
+  if (state.betRunning || !q.pandouble.visible) return;
+  q.pandouble.hide();
+  q.doublebutton.disable();
+  add(q.m.bank, q.atrisk);
   // The stake was counted as won when it was won; the total won now holds
   // what the gamble turned it into.
-  add(m.total, static_cast<long long>(atrisk) - gamblestake_);
-  playClip(kCollectClip);
-  showCredit();
-  showWinMeter(atrisk, atrisk);
-  closeGamble(*this);
+  add(q.m.total, static_cast<long long>(q.atrisk) - state.stake);
+  sounds.play(Clip::GambleCollect);
+  q.showCredit();
+  q.showWinMeter(q.atrisk, q.atrisk);
+  close();
 }
 
 }  // namespace quov

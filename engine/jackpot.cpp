@@ -2,30 +2,33 @@
 // slide-in, the ball's run and slow-down, and the show that pays the prize.
 // From its start to the crediting of the prize no spin can start, so the
 // meters cannot move under the prize.
-#include "engine/checked.h"
-#include "engine/money.h"
-#include "engine/quov.h"
+#include "engine/jackpot.h"
+
+#include "engine/engine.h"
+#include "engine/rules/checked.h"
 #include "engine/rules/jackpot.h"
-#include "engine/timing.h"
+#include "engine/rules/money.h"
+#include "mainscreen/quov.h"
+#include "mainscreen/timing.h"
+#include "sound/sounds.h"
 
 namespace quov {
 
 namespace {
 
 constexpr const char* kJackpotCaption = "  ****   JACKPOT TIME   ****";
-constexpr int kAnnounceClip = 139, kBallStepClip = 123, kPrizeClip = 125;
 constexpr int kBallPictures = 4;
 
-PrizeValues prizeValues(const Quov& q) {
-  return {q.m.grand, q.m.major, q.m.minor, q.betx10, q.betx20, q.betx30};
+PrizeValues prizeValues(const Modquov& m, const JackpotState& s) {
+  return {m.grand, m.major, m.minor, s.betx10, s.betx20, s.betx30};
 }
 
 // The prize the show presents and books: the meter or bet multiple the
 // amount equals; an amount that equals none of them is what the ball's cell
 // paid when it stopped.
-JackpotPrize wonPrize(const Quov& q) {
-  const JackpotPrize byValue = prizeByValue(q.m.jackpotprize, prizeValues(q));
-  return byValue != JackpotPrize::None ? byValue : boardCell(q.balltarget).prize;
+JackpotPrize wonPrize(const Modquov& m, const JackpotState& s) {
+  const JackpotPrize byValue = prizeByValue(m.jackpotprize, prizeValues(m, s));
+  return byValue != JackpotPrize::None ? byValue : boardCell(s.balltarget).prize;
 }
 
 std::int32_t& meterOf(Modquov& m, JackpotPrize meter) {
@@ -40,180 +43,187 @@ Element& meterLabel(Quov& q, JackpotPrize meter) {
 
 }  // namespace
 
-void Quov::startJackpotTime() {
-  jackpotTime = true;
-  playClip(kAnnounceClip);
-  spinsleft.show();
-  spinsleft.setCaption(kJackpotCaption);
-  sleep(timing::kJackpotAnnounce);
-  setInputAllowed(false);
-  Timerscatters.disable();
-  timerwild.disable();
-  Timer4.disable();
-  tmrlineflash.disable();
-  for (int n = 1; n <= 15; ++n) flasher[n].hide();
-  jackpotdraw = 0;
-  yield();
-  tmrautospin.disable();
-  btnopenmenu.disable();
-  btnoptions.disable();
-  tmrbell.enable();
-  sleep(timing::kJackpotBellStart);
-  bellcount = 0;
-  tmrshowjackpot.disable();
-  ballinterval = 0;
-  ballleft = 0;
-  balltop = 0;
-  balltarget = 0;
-  ballslowing = 0;
-  ballcell = 0;
-  m.jackpotprize = 0;
-  balllaps = 0;
+Jackpot::Jackpot(Engine& e) : engine(e), q(e.q), sounds(e.sounds) {}
+
+void Jackpot::meterStep() { stepMeters(q.m.grand, q.m.major, q.m.minor); }
+
+void Jackpot::start() {
+  state.running = true;
+  sounds.play(Clip::JackpotTime);
+  q.spinsleft.show();
+  q.spinsleft.setCaption(kJackpotCaption);
+  q.sleep(timing::kJackpotAnnounce);
+  q.setInputAllowed(false);
+  q.Timerscatters.disable();
+  q.timerwild.disable();
+  q.Timer4.disable();
+  q.tmrlineflash.disable();
+  q.hideCellFrames();
+  state.jackpotdraw = 0;
+  q.yield();
+  q.tmrautospin.disable();
+  q.btnopenmenu.disable();
+  q.btnoptions.disable();
+  q.tmrbell.enable();
+  q.sleep(timing::kJackpotBellStart);
+  state.bellcount = 0;
+  q.tmrshowjackpot.disable();
+  state.ballinterval = 0;
+  state.ballleft = 0;
+  state.balltop = 0;
+  state.balltarget = 0;
+  state.ballslowing = 0;
+  state.ballcell = 0;
+  q.m.jackpotprize = 0;
+  state.balllaps = 0;
   // The ball starts its run just after a random cell.
-  ballcell = static_cast<std::int16_t>(p.random.draw(kBoardCells));
-  jackpotball11.hide();
-  jackpotball21.hide();
-  jackpotball31.hide();
+  state.ballcell = static_cast<std::int16_t>(q.p.random.draw(kBoardCells));
+  q.jackpotball11.hide();
+  q.jackpotball21.hide();
+  q.jackpotball31.hide();
 }
 
-void Quov::tmrbell_tick() {
-  panfreespin.hide();
-  yield();
-  for (int r = 1; r <= kReels; ++r) Picture[r].hide();
-  if (bellcount >= timing::kBoardSlideStartTicks) {
+void Jackpot::tmrbell_tick() {
+  q.panfreespin.hide();
+  q.yield();
+  for (int r = 1; r <= kReels; ++r) q.Picture[r].hide();
+  if (state.bellcount >= timing::kBoardSlideStartTicks) {
     std::int16_t top = 0;
-    if (assign(top, static_cast<long long>(bellcount) * kBoardSlideStep - kBoardSlideOffset))
-      jackpotframe.move(kBoardLeft, top);
-    jackpotframe.show();
+    if (assign(top, static_cast<long long>(state.bellcount) * kBoardSlideStep - kBoardSlideOffset))
+      q.jackpotframe.move(kBoardLeft, top);
+    q.jackpotframe.show();
   }
-  if (bellcount >= timing::kBoardSlideEndTicks) {
-    jackpotframe.move(kBoardLeft, kBoardTop);
-    bellcount = 0;
-    tmrbell.disable();
-    tmrdecidejackpot.enable();
-    tmrdecidejackpot.setInterval(timing::kDecideJackpot);
+  if (state.bellcount >= timing::kBoardSlideEndTicks) {
+    q.jackpotframe.move(kBoardLeft, kBoardTop);
+    state.bellcount = 0;
+    q.tmrbell.disable();
+    q.tmrdecidejackpot.enable();
+    q.tmrdecidejackpot.setInterval(timing::kDecideJackpot);
   }
 }
 
-void Quov::moveBall(int cell) {
+void Jackpot::moveBall(int cell) {
   // Past the last cell the ball stays where it was last put.
   if (cell >= 1 && cell <= kBoardCells) {
-    ballleft = boardCell(cell).left;
-    balltop = static_cast<std::int16_t>(boardCell(cell).top);
+    state.ballleft = boardCell(cell).left;
+    state.balltop = static_cast<std::int16_t>(boardCell(cell).top);
   }
-  jackpotball11.move(ballleft, balltop);
+  q.jackpotball11.move(state.ballleft, state.balltop);
 }
 
-void Quov::tmrdecidejackpot_tick() {
-  playClip(kBallStepClip, ClipMode::Loop);
-  if (ballslowing != 1) {
-    jackpotpicture.hide();
-    jackpotball11.show();
+void Jackpot::tmrdecidejackpot_tick() {
+  sounds.play(Clip::BallStep, ClipMode::Loop);
+  if (state.ballslowing != 1) {
+    q.jackpotpicture.hide();
+    q.jackpotball11.show();
     for (;;) {
-      add(ballcell, 1);
-      moveBall(ballcell);
-      if (ballcell <= kBoardCells) return;
-      ballcell = 0;
-      if (balllaps < 1) {
-        add(balllaps, 1);
+      add(state.ballcell, 1);
+      moveBall(state.ballcell);
+      if (state.ballcell <= kBoardCells) return;
+      state.ballcell = 0;
+      if (state.balllaps < 1) {
+        add(state.balllaps, 1);
         continue;
       }
       // Two laps run: draw the cell the ball stops on, and slow down.
-      ballslowing = 1;
-      balltarget = static_cast<std::int16_t>(p.random.draw(kBoardCells));
+      state.ballslowing = 1;
+      state.balltarget = static_cast<std::int16_t>(q.p.random.draw(kBoardCells));
       break;
     }
   }
-  add(ballinterval, timing::kDecideSlowdown);
-  tmrdecidejackpot.setInterval(ballinterval);
-  add(ballcell, 1);
-  moveBall(ballcell);
-  if (ballcell == balltarget) payOutJackpot();
+  add(state.ballinterval, timing::kDecideSlowdown);
+  q.tmrdecidejackpot.setInterval(state.ballinterval);
+  add(state.ballcell, 1);
+  moveBall(state.ballcell);
+  if (state.ballcell == state.balltarget) payOut();
 }
 
-void Quov::payOutJackpot() {
-  lbljackpotwon.hide();
-  stopSounds();
-  const std::int16_t bet = totalBet();
-  if (auto v = betMultiple(bet, 10)) betx10 = *v;
-  if (auto v = betMultiple(bet, 20)) betx20 = *v;
-  if (auto v = betMultiple(bet, 30)) betx30 = *v;
-  const JackpotPrize cell = boardCell(balltarget).prize;
-  m.jackpotprize = prizeValue(cell, prizeValues(*this));
+void Jackpot::payOut() {
+  q.lbljackpotwon.hide();
+  sounds.stop();
+  const std::int16_t bet = q.totalBet();
+  if (auto v = betMultiple(bet, 10)) state.betx10 = *v;
+  if (auto v = betMultiple(bet, 20)) state.betx20 = *v;
+  if (auto v = betMultiple(bet, 30)) state.betx30 = *v;
+  Modquov& m = q.m;
+  const JackpotPrize cell = boardCell(state.balltarget).prize;
+  m.jackpotprize = prizeValue(cell, prizeValues(m, state));
   if (cell == JackpotPrize::Grand) add(m.grandwon, 1);
   if (cell == JackpotPrize::Major) add(m.majorwon, 1);
   if (cell == JackpotPrize::Minor) add(m.minorwon, 1);
-  playClip(kPrizeClip);
-  tmrshowjackpot.enable();
-  setInputAllowed(true);
-  keycount = 0;
-  tmrdecidejackpot.disable();
-  sleep(timing::kJackpotPrizeHold);
+  sounds.play(Clip::Prize);
+  q.tmrshowjackpot.enable();
+  q.setInputAllowed(true);
+  q.keycount = 0;
+  q.tmrdecidejackpot.disable();
+  q.sleep(timing::kJackpotPrizeHold);
 }
 
-void Quov::tmrshowjackpot_tick() {
-  add(jpticks, 1);
-  add(jpball, 1);
-  add(jpframe, 1);
-  if (jpball > kBallPictures) jpball = 1;
+void Jackpot::tmrshowjackpot_tick() {
+  add(state.jpticks, 1);
+  add(state.jpball, 1);
+  add(state.jpframe, 1);
+  if (state.jpball > kBallPictures) state.jpball = 1;
 
   // The ball blinks through its three colours on the cell it stopped on.
-  Element* balls[kBallPictures] = {&jackpotball11, &jackpotball21, &jackpotball31, &jackpotball11};
-  Element* lit = balls[jpball - 1];
-  for (Element* ball : {&jackpotball11, &jackpotball21, &jackpotball31})
+  Element* balls[kBallPictures] = {&q.jackpotball11, &q.jackpotball21, &q.jackpotball31,
+                                   &q.jackpotball11};
+  Element* lit = balls[state.jpball - 1];
+  for (Element* ball : {&q.jackpotball11, &q.jackpotball21, &q.jackpotball31})
     if (ball != lit) ball->hide();
-  lit->move(ballleft, balltop);
+  lit->move(state.ballleft, state.balltop);
   lit->show();
 
-  const JackpotPrize prize = wonPrize(*this);
+  const JackpotPrize prize = wonPrize(q.m, state);
   if (isMeterPrize(prize)) {
-    jpframe = jackpotWinFrame(prize, jpframe);
-    jackpotpicture.setPicture(ImageListId::Jackpotwin, jpframe);
-    jackpotpicture.show();
+    state.jpframe = jackpotWinFrame(prize, state.jpframe);
+    q.jackpotpicture.setPicture(ImageListId::Jackpotwin, state.jpframe);
+    q.jackpotpicture.show();
   } else {
     const char* caption = prize == JackpotPrize::BetX10   ? "BET X 10  = "
                           : prize == JackpotPrize::BetX20 ? "BET X 20  = "
                                                           : "BET X 30  = ";
-    lbljackpotwon.setCaption(caption + plainCents(m.jackpotprize));
-    lbljackpotwon.show();
+    q.lbljackpotwon.setCaption(caption + plainCents(q.m.jackpotprize));
+    q.lbljackpotwon.show();
   }
-  showWinMeter(m.jackpotprize, m.jackpotprize);
-  if (jpticks > timing::kJackpotShowTicks) endJackpotShow();
+  q.showWinMeter(q.m.jackpotprize, q.m.jackpotprize);
+  if (state.jpticks > timing::kJackpotShowTicks) endShow();
 }
 
-void Quov::endJackpotShow() {
-  jackpotball11.hide();
-  jackpotball21.hide();
-  jackpotball31.hide();
-  tmrshowjackpot.disable();
-  for (int r = 1; r <= kReels; ++r) Picture[r].show();
-  spinsleft.hide();
-  jackpotframe.hide();
-  jackpotpicture.hide();
-  lbljackpotwon.hide();
-  jackpotdraw = 0;
-  btnopenmenu.enable();
-  btnoptions.enable();
-  yield();
+void Jackpot::endShow() {
+  q.jackpotball11.hide();
+  q.jackpotball21.hide();
+  q.jackpotball31.hide();
+  q.tmrshowjackpot.disable();
+  for (int r = 1; r <= kReels; ++r) q.Picture[r].show();
+  q.spinsleft.hide();
+  q.jackpotframe.hide();
+  q.jackpotpicture.hide();
+  q.lbljackpotwon.hide();
+  state.jackpotdraw = 0;
+  q.btnopenmenu.enable();
+  q.btnoptions.enable();
+  q.yield();
 
   // Meter prizes are also booked as jackpots won; bet multiples are not.
-  const JackpotPrize prize = wonPrize(*this);
+  Modquov& m = q.m;
+  const JackpotPrize prize = wonPrize(m, state);
   add(m.bank, m.jackpotprize);
   if (isMeterPrize(prize)) add(m.jackpotbank, m.jackpotprize);
-  showCredit();
-  jpticks = 0;
-  panfreespin.show();
-  if (autoplaymode > 0) tmrautospin.enable();
+  q.showCredit();
+  state.jpticks = 0;
+  q.panfreespin.show();
+  if (q.autoplaymode > 0) q.tmrautospin.enable();
 
   // The meter that was won drops back to its floor.
-  JackpotPrize meter = meterByValue(m.jackpotprize, prizeValues(*this));
+  JackpotPrize meter = meterByValue(m.jackpotprize, prizeValues(m, state));
   if (meter == JackpotPrize::None && isMeterPrize(prize)) meter = prize;
   if (meter != JackpotPrize::None) {
     meterOf(m, meter) = meterFloor(meter);
-    meterLabel(*this, meter).setCaption(moneyText(meterOf(m, meter)));
+    meterLabel(q, meter).setCaption(moneyText(meterOf(m, meter)));
   }
-  jackpotTime = false;
-  yield();
+  state.running = false;
+  q.yield();
 }
 
 }  // namespace quov

@@ -1,21 +1,12 @@
-target_sources(quov_core PRIVATE
-  engine/money.cpp
-  engine/rules/reels.cpp
-  engine/rules/paytable.cpp
-  engine/rules/spin_down.cpp
-  engine/rules/win_meter.cpp
-  engine/rules/free_spins.cpp
-  engine/rules/jackpot.cpp
-  engine/rules/gamble.cpp
-  engine/quov.cpp
-  engine/quov_layout.cpp
+target_sources(quov_game PRIVATE
+  engine/engine.cpp
   engine/spin_cycle.cpp
   engine/reels.cpp
-  engine/finishspin.cpp
+  engine/spin_down.cpp
+  engine/evaluation.cpp
   engine/win_meter.cpp
   engine/free_spins.cpp
   engine/wild_animations.cpp
   engine/jackpot.cpp
   engine/gamble.cpp
-  engine/headless_machine.cpp
 )

@@ -1,10 +1,17 @@
 // The spin press, the settlement with its payout throttle, the idle ticker
 // and the free-spin re-spin timer.
-#include "engine/checked.h"
-#include "engine/money.h"
-#include "engine/quov.h"
+#include "engine/spin_cycle.h"
+
+#include "engine/engine.h"
+#include "engine/jackpot.h"
+#include "engine/reels.h"
+#include "engine/free_spins.h"
+#include "engine/rules/checked.h"
 #include "engine/rules/jackpot.h"
-#include "engine/timing.h"
+#include "engine/rules/money.h"
+#include "mainscreen/quov.h"
+#include "mainscreen/timing.h"
+#include "sound/sounds.h"
 
 namespace quov {
 
@@ -12,165 +19,169 @@ namespace {
 constexpr const char* kGoodLuck = "      Good luck";
 }
 
-void Quov::btnspin_click() { btnstartall_click(); }
-void Quov::btnspin_mouseup() { btnspin.show(); }
+SpinCycle::SpinCycle(Engine& e) : engine(e), q(e.q), sounds(e.sounds) {}
 
-void Quov::btnstartall_click() {
-  btnspin.hide();
-  yield();
-  if (!inputAllowed()) return;
+void SpinCycle::btnspin_click() { btnstartall_click(); }
+void SpinCycle::btnspin_mouseup() { q.btnspin.show(); }
+
+void SpinCycle::btnstartall_click() {
+  q.btnspin.hide();
+  q.yield();
+  if (!q.inputAllowed()) return;
   // Jackpot time runs its board until the prize is credited; a spin now
   // would move the meters under the prize and leave it unpaid. While the
   // gamble panel is open the stake is out of the credit; a spin now would
   // clear it and lose it.
-  if (jackpotTime || pandouble.visible) return;
+  Jackpot& jackpot = engine.jackpot();
+  if (jackpot.state.running || q.pandouble.visible) return;
 
-  LABWIN.setCaption(kGoodLuck);
-  lblwin.setCaption(" ");
-  lbllast.setCaption(plainCents(totalBet()));
-  lbltotallast.setCaption(moneyText(totalBet()));
-  showCredit();
+  q.LABWIN.setCaption(kGoodLuck);
+  q.lblwin.setCaption(" ");
+  q.lbllast.setCaption(plainCents(q.totalBet()));
+  q.lbltotallast.setCaption(moneyText(q.totalBet()));
+  q.showCredit();
 
-  jackpotdraw = static_cast<std::int16_t>(p.random.draw(120));
-  if (jackpotdraw == 1) {
-    startJackpotTime();
+  jackpot.state.jackpotdraw = static_cast<std::int16_t>(q.p.random.draw(kJackpotOdds));
+  if (jackpot.state.jackpotdraw == 1) {
+    jackpot.start();
     return;
   }
-  btnspin.hide();
+  q.btnspin.hide();
 
-  if (freespinmode != -1) {
-    gamblecarry = 0;
-    atrisk = 0;
-    freespinwin = 0;
-    rolled = 0;
-    playClip(141);
-    idleticks = 0;
-    scatterframe = 0;
-    symbolframe = 0;
-    loopa = 0;
-    setBetPerLineFromLevel();
-    if (m.bank < totalBet()) {
-      playClip(103);
-      pannomoney.show();
-      coinsin.enable();
-      btnspin.disable();
-      payline.enable();
-      btnbet.enable();
-      autoplaymode = 0;
-      yield();
+  if (q.freespinmode != -1) {
+    q.gamblecarry = 0;
+    q.atrisk = 0;
+    q.freespinwin = 0;
+    q.rolled = 0;
+    sounds.play(Clip::SpinStart);
+    q.idleticks = 0;
+    q.scatterframe = 0;
+    q.symbolframe = 0;
+    q.loopa = 0;
+    q.setBetPerLineFromLevel();
+    if (q.m.bank < q.totalBet()) {
+      sounds.play(Clip::NoMoney);
+      q.pannomoney.show();
+      q.coinsin.enable();
+      q.btnspin.disable();
+      q.payline.enable();
+      q.btnbet.enable();
+      q.autoplaymode = 0;
+      q.yield();
       return;
     }
-    pannomoney.hide();
+    q.pannomoney.hide();
   }
 
-  coinsin.disable();
-  btnspin.disable();
-  payline.disable();
-  tmrlineflash.disable();
-  Timerscatters.disable();
-  doublebutton.disable();
-  btnopenmenu.disable();
-  btnoptions.disable();
+  q.coinsin.disable();
+  q.btnspin.disable();
+  q.payline.disable();
+  q.tmrlineflash.disable();
+  q.Timerscatters.disable();
+  q.doublebutton.disable();
+  q.btnopenmenu.disable();
+  q.btnoptions.disable();
 
-  idleticks = 0;
-  scatterframe = wildpicfirst = wildticks = symbolframe = wildpic = 0;
-  loopa = 0;
-  if (freespinmode == 0) {
-    LABWIN.setCaption(kGoodLuck);
-    lblwin.setCaption(" ");
-    lbllast.setCaption(plainCents(totalBet()));
-    Timerwincounter.disable();
+  q.idleticks = 0;
+  q.scatterframe = q.wildpicfirst = q.wildticks = q.symbolframe = q.wildpic = 0;
+  q.loopa = 0;
+  if (q.freespinmode == 0) {
+    q.LABWIN.setCaption(kGoodLuck);
+    q.lblwin.setCaption(" ");
+    q.lbllast.setCaption(plainCents(q.totalBet()));
+    q.Timerwincounter.disable();
   }
-  for (int r = 1; r <= kReels; ++r) scattercell[r] = 0;
-  for (int line = 1; line <= kLines; ++line) winlength[line] = 0;
-  setInputAllowed(false);
+  for (int r = 1; r <= kReels; ++r) q.scattercell[r] = 0;
+  for (int line = 1; line <= kLines; ++line) q.winlength[line] = 0;
+  q.setInputAllowed(false);
 
-  spinreel1();
+  engine.reels().spinreel1();
 
-  keycount = 0;
-  for (int k = 1; k <= kLines; ++k) lin[k].disable();
-  if (autoplaymode == 0) {
-    btnspin.enable();
-    payline.enable();
-    coinsin.enable();
-    btnopenmenu.enable();
-    btnoptions.enable();
+  q.keycount = 0;
+  for (int k = 1; k <= kLines; ++k) q.lin[k].disable();
+  if (q.autoplaymode == 0) {
+    q.btnspin.enable();
+    q.payline.enable();
+    q.coinsin.enable();
+    q.btnopenmenu.enable();
+    q.btnoptions.enable();
   }
 }
 
-bool Quov::settle() {
-  if (spinwin > 0) rollstep = 1;
-  const std::int16_t bet = totalBet();
+bool SpinCycle::settle() {
+  if (q.spinwin > 0) q.rollstep = 1;
+  const std::int16_t bet = q.totalBet();
+  Modquov& m = q.m;
 
-  if (freespinmode == -1) {
-    freespinbusiness();
-    mul(spinwin, freespinmult);
-    add(m.total, spinwin);
-    add(freespinwin, spinwin);
-    paydraw = static_cast<std::int16_t>(p.random.draw(m.machinepay));
+  if (q.freespinmode == -1) {
+    engine.freeSpins().freespinbusiness();
+    mul(q.spinwin, q.freespinmult);
+    add(m.total, q.spinwin);
+    add(q.freespinwin, q.spinwin);
+    state.paydraw = static_cast<std::int16_t>(q.p.random.draw(m.machinepay));
     // A spin with a held reel always stands, and so does a losing one.
-    if (paydraw == 1 || reel2held > 0 || reel3held > 0 || reel4held > 0 || spinwin <= 0)
+    if (state.paydraw == 1 || q.reel2held > 0 || q.reel3held > 0 || q.reel4held > 0 ||
+        q.spinwin <= 0)
       return false;
-    reel2wild = reel3wild = 0;
-    reel4wild = 0;
-    reel2held = reel3held = 0;
-    reel4held = 0;
-    sub(freespinwin, spinwin);
-    sub(m.total, spinwin);
-    spinwin = 0;
-    scattercount = 0;
+    q.reel2wild = q.reel3wild = 0;
+    q.reel4wild = 0;
+    q.reel2held = q.reel3held = 0;
+    q.reel4held = 0;
+    sub(q.freespinwin, q.spinwin);
+    sub(m.total, q.spinwin);
+    q.spinwin = 0;
+    q.scattercount = 0;
     return true;
   }
 
-  reel2wild = reel3wild = 0;
-  reel4wild = 0;
-  reel2held = reel3held = 0;
-  reel4held = 0;
-  add(m.total, spinwin);
+  q.reel2wild = q.reel3wild = 0;
+  q.reel4wild = 0;
+  q.reel2held = q.reel3held = 0;
+  q.reel4held = 0;
+  add(m.total, q.spinwin);
   add(m.wager, bet);
   add(m.games, 1);
   sub(m.bank, bet);
   if (m.machinepay == 1) return false;
-  paydraw = static_cast<std::int16_t>(p.random.draw(m.machinepay));
-  if (paydraw == 1 || spinwin <= 0) return false;
+  state.paydraw = static_cast<std::int16_t>(q.p.random.draw(m.machinepay));
+  if (state.paydraw == 1 || q.spinwin <= 0) return false;
   // The throttle replaces this winning outcome by a fresh spin: undo its
   // booking so that it leaves no trace.
   sub(m.wager, bet);
-  sub(m.total, spinwin);
+  sub(m.total, q.spinwin);
   add(m.bank, bet);
   sub(m.games, 1);
-  spinwin = 0;
-  scattercount = 0;
-  freespinmult = 1;
+  q.spinwin = 0;
+  q.scattercount = 0;
+  q.freespinmult = 1;
   return true;
 }
 
-void Quov::tmrtick_tick() {
-  autoplayon.show();
-  btnspin.show();
-  setInputAllowed(true);
-  add(idleticks, 1);
-  add(bellcount, 1);
-  lblgrand.setCaption(moneyText(m.grand));
-  lblmajor.setCaption(moneyText(m.major));
-  lblminor.setCaption(moneyText(m.minor));
+void SpinCycle::tmrtick_tick() {
+  q.autoplayon.show();
+  q.btnspin.show();
+  q.setInputAllowed(true);
+  add(q.idleticks, 1);
+  add(engine.jackpot().state.bellcount, 1);
+  q.lblgrand.setCaption(moneyText(q.m.grand));
+  q.lblmajor.setCaption(moneyText(q.m.major));
+  q.lblminor.setCaption(moneyText(q.m.minor));
   // Between spins the records are written as soon as they change, so a
   // killed process loses at most the spin in progress.
-  if (!jackpotTime && !pandouble.visible) records.saveIfChanged(p.store, m);
-  yield();
+  if (!engine.jackpot().state.running && !q.pandouble.visible && q.recordsSettled)
+    q.recordsSettled();
+  q.yield();
 }
 
-void Quov::Timerrespin_tick() {
-  p.sound.mediaCommand("open " + musicFolder + "/quovspin.midi type sequencer alias quovspin");
-  if (m.soundonoff == -1) p.sound.mediaCommand("play quovspin ");
-  yield();
-  if (idleticks >= timing::kRespinIdleTicks) {
-    idleticks = 0;
-    spinreel1();
-    setInputAllowed(false);
+void SpinCycle::Timerrespin_tick() {
+  sounds.openTune();
+  sounds.playTune();
+  q.yield();
+  if (q.idleticks >= timing::kRespinIdleTicks) {
+    q.idleticks = 0;
+    engine.reels().spinreel1();
+    q.setInputAllowed(false);
   }
 }
-
-void Quov::meterStep() { stepMeters(m.grand, m.major, m.minor); }
 
 }  // namespace quov

@@ -1,14 +1,16 @@
 // The wild animations after a winning spin: the portrait frames over every
 // wild in normal play, and in free spins the same frames with the drawn
 // multiplier's badge laid over them.
-#include "engine/quov.h"
+#include "engine/wild_animations.h"
+
 #include "engine/rules/free_spins.h"
+#include "mainscreen/quov.h"
 
 namespace quov {
 
 namespace {
 
-constexpr int kPortraitFrames = 28;     // ImageList2 pictures 1..28
+constexpr int kPortraitFrames = 28;        // ImageList2 pictures 1..28
 constexpr int kBadgedPortraitFrames = 27;  // the badged animation cycles 1..27
 constexpr int kBadgeFrames = 4;
 
@@ -21,26 +23,27 @@ bool onReel(int reel, int cell) {
 
 }  // namespace
 
-void Quov::Timer4_tick() {
-  symbolframe += 1;
-  if (symbolframe > kPortraitFrames) symbolframe = 1;
+void WildAnimations::Timer4_tick() {
+  q.symbolframe += 1;
+  if (q.symbolframe > kPortraitFrames) q.symbolframe = 1;
   for (int r = 2; r <= 4; ++r)
-    if (onReel(r, wildcell[r])) flasher[wildcell[r]].setPicture(ImageListId::ImageList2, symbolframe);
+    if (onReel(r, q.wildcell[r]))
+      q.flasher[q.wildcell[r]].setPicture(ImageListId::ImageList2, q.symbolframe);
 }
 
-void Quov::timerwild_tick() {
-  if (freespinmult == 1) return;  // no wild took part: no badge to show
-  if (const int last = badgeForMultiplier(freespinmult)) wildpicfirst = last;
-  wildpic += 1;
-  if (wildpic > wildpicfirst) wildpic = wildpicfirst - (kBadgeFrames - 1);
-  wildticks += 1;
-  if (wildticks > kBadgedPortraitFrames) wildticks = 1;
-  if (wildpic < 1) wildpic = 3;
+void WildAnimations::timerwild_tick() {
+  if (q.freespinmult == 1) return;  // no wild took part: no badge to show
+  if (const int last = badgeForMultiplier(q.freespinmult)) q.wildpicfirst = last;
+  q.wildpic += 1;
+  if (q.wildpic > q.wildpicfirst) q.wildpic = q.wildpicfirst - (kBadgeFrames - 1);
+  q.wildticks += 1;
+  if (q.wildticks > kBadgedPortraitFrames) q.wildticks = 1;
+  if (q.wildpic < 1) q.wildpic = 3;
   for (int r = 2; r <= 4; ++r) {
-    if (!onReel(r, wildcell[r])) continue;
-    Element& frame = flasher[wildcell[r]];
-    frame.setPicture(ImageListId::ImageList2, wildticks);
-    frame.setPicture(ImageListId::ImageList2, wildticks, wildpic);
+    if (!onReel(r, q.wildcell[r])) continue;
+    Element& frame = q.flasher[q.wildcell[r]];
+    frame.setPicture(ImageListId::ImageList2, q.wildticks);
+    frame.setPicture(ImageListId::ImageList2, q.wildticks, q.wildpic);
   }
 }
 

@@ -1,88 +1,93 @@
 // The win meter: the count-up after a win, the hold of each free spin's
 // result, and the collect of a free-spin series.
-#include "engine/checked.h"
-#include "engine/money.h"
-#include "engine/quov.h"
+#include "engine/win_meter.h"
+
+#include "engine/engine.h"
+#include "engine/rules/checked.h"
 #include "engine/rules/win_meter.h"
-#include "engine/timing.h"
+#include "mainscreen/quov.h"
+#include "mainscreen/timing.h"
+#include "sound/sounds.h"
 
 namespace quov {
 
-void Quov::Timerwincounter_tick() {
-  yield();
-  if (freespinmode == -1 && freespinsplayed > 1) {
+WinMeter::WinMeter(Engine& e) : engine(e), q(e.q), sounds(e.sounds) {}
+
+void WinMeter::Timerwincounter_tick() {
+  q.yield();
+  if (q.freespinmode == -1 && q.freespinsplayed > 1) {
     // During a series the meter holds each result for 31 ticks, then the
     // next free spin starts.
-    rolled = spinwin;
-    add(seriesticks, 1);
-    showWinMeter(freespinwin, spinwin);
-    if (seriesticks > timing::kFreeSpinHoldTicks) {
-      seriesticks = 0;
-      Timerwincounter.disable();
-      rolled = 0;
-      rollstep = 0;
-      takewin.disable();
-      yield();
-      Timerrespin.enable();
+    q.rolled = q.spinwin;
+    add(state.seriesticks, 1);
+    q.showWinMeter(q.freespinwin, q.spinwin);
+    if (state.seriesticks > timing::kFreeSpinHoldTicks) {
+      state.seriesticks = 0;
+      q.Timerwincounter.disable();
+      q.rolled = 0;
+      q.rollstep = 0;
+      q.takewin.disable();
+      q.yield();
+      q.Timerrespin.enable();
     }
     return;
   }
 
-  if (m.winroll == 0) rolled = spinwin;
-  add(rolled, rollstep);
-  rollstep = nextRollStep(rolled);
-  if (rolled >= spinwin) {
-    showWinMeter(spinwin, spinwin);
-    showCredit();
-    Timerwincounter.disable();
-    rolled = 0;
+  if (q.m.winroll == 0) q.rolled = q.spinwin;
+  add(q.rolled, q.rollstep);
+  q.rollstep = nextRollStep(q.rolled);
+  if (q.rolled >= q.spinwin) {
+    q.showWinMeter(q.spinwin, q.spinwin);
+    q.showCredit();
+    q.Timerwincounter.disable();
+    q.rolled = 0;
   } else {
-    showWinMeter(rolled, rolled);
+    q.showWinMeter(q.rolled, q.rolled);
   }
 }
 
-void Quov::takewin_click() {
-  p.sound.mediaCommand("close quovspin");
-  playClip(125);
-  yield();
-  keycount = 0;
-  freespinsplayed = 0;
-  freespinsgiven = 0;
-  freespinmode = 0;
-  rolled = 0;
-  rollstep = 0;
-  idleticks = 0;
-  Timerrespin.disable();
-  showWinMeter(freespinwin, spinwin);
-  add(m.bank, freespinwin);
-  showCredit();
-  gamblecarry = freespinwin;
-  freespinwin = 0;
-  spinwin = 0;
+void WinMeter::takewin_click() {
+  sounds.closeTune();
+  sounds.play(Clip::Prize);
+  q.yield();
+  q.keycount = 0;
+  q.freespinsplayed = 0;
+  q.freespinsgiven = 0;
+  q.freespinmode = 0;
+  q.rolled = 0;
+  q.rollstep = 0;
+  q.idleticks = 0;
+  q.Timerrespin.disable();
+  q.showWinMeter(q.freespinwin, q.spinwin);
+  add(q.m.bank, q.freespinwin);
+  q.showCredit();
+  q.gamblecarry = q.freespinwin;
+  q.freespinwin = 0;
+  q.spinwin = 0;
 
-  spinsleft.hide();
-  autoplayon.enable();
-  coinsin.enable();
-  payline.enable();
-  btnspin.enable();
-  btnbet.enable();
-  panfreespin.show();
-  lbllast.show();
-  doublebutton.enable();
-  takewin.disable();
-  takewin.hide();
-  if (autoplaymode > 0) btnoptions.disable();
-  if (autoplaymode == 0) {
-    btnoptions.enable();
-    btnopenmenu.enable();
-    autoplayon.enable();
-    coinsin.enable();
-    tmrautospin.disable();
-    doublebutton.enable();
-    takewin.disable();
-    takewin.hide();
+  q.spinsleft.hide();
+  q.autoplayon.enable();
+  q.coinsin.enable();
+  q.payline.enable();
+  q.btnspin.enable();
+  q.btnbet.enable();
+  q.panfreespin.show();
+  q.lbllast.show();
+  q.doublebutton.enable();
+  q.takewin.disable();
+  q.takewin.hide();
+  if (q.autoplaymode > 0) q.btnoptions.disable();
+  if (q.autoplaymode == 0) {
+    q.btnoptions.enable();
+    q.btnopenmenu.enable();
+    q.autoplayon.enable();
+    q.coinsin.enable();
+    q.tmrautospin.disable();
+    q.doublebutton.enable();
+    q.takewin.disable();
+    q.takewin.hide();
   }
-  setInputAllowed(true);
+  q.setInputAllowed(true);
 }
 
 }  // namespace quov

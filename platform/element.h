@@ -124,41 +124,4 @@ struct Element {
   }
 };
 
-enum class WindowState : std::uint8_t { Normal, Minimised, Maximised };
-
-// A screen: its own switches plus the elements it owns, in painting order
-// (first painted first; the last is topmost).
-struct Screen {
-  std::string name;
-  std::string caption;
-  int left = 0, top = 0, width = 0, height = 0;  // twips
-  bool visible = false;
-  bool enabled = true;
-  bool keyPreview = false;  // KeyPreview: also the main screen's input-allowed flag
-  WindowState windowState = WindowState::Normal;
-  Revision revision;
-  std::vector<Element*> elements;
-
-  void add(Element& e) {
-    e.revision = &revision;
-    elements.push_back(&e);
-  }
-  Element* find(const std::string& elementName, int index = -1) const {
-    for (Element* e : elements)
-      if (e->name == elementName && e->index == index) return e;
-    return nullptr;
-  }
-  // Topmost element shown and enabled under a point in screen twips.
-  Element* hitTest(int x, int y) const {
-    for (auto it = elements.rbegin(); it != elements.rend(); ++it) {
-      const Element* e = *it;
-      if (e->kind == ElementKind::Line) continue;
-      if (!e->shownOnScreen() || !e->enabledOnScreen()) continue;
-      int l = e->screenLeft(), t = e->screenTop();
-      if (x >= l && x < l + e->width && y >= t && y < t + e->height) return *it;
-    }
-    return nullptr;
-  }
-};
-
 }  // namespace quov

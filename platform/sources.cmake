@@ -1,5 +1,4 @@
-target_sources(quov_core PRIVATE
+target_sources(quov_platform PRIVATE
   platform/timer.cpp
   platform/random.cpp
-  platform/headless/headless_platform.cpp
 )

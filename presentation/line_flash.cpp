@@ -1,9 +1,12 @@
 // The flashing of the winning lines after a spin: each winning played line
 // in turn gets five ticks, its segments and the frames of its paying run
 // blinking together and its marker in the opposite phase.
-#include "engine/checked.h"
-#include "engine/quov.h"
-#include "engine/timing.h"
+#include "presentation/line_flash.h"
+
+#include "engine/rules/checked.h"
+#include "mainscreen/quov.h"
+#include "mainscreen/timing.h"
+#include "presentation/paylines.h"
 
 namespace quov {
 
@@ -11,27 +14,28 @@ namespace {
 constexpr std::int16_t kTicksPerLine = 5;
 }
 
-void Quov::tmrlineflash_tick() {
-  const int played = linesplayed < kLines ? linesplayed : kLines;
+void LineFlash::tmrlineflash_tick() {
+  const int played = q.linesplayed < kLines ? q.linesplayed : kLines;
   bool anyWon = false;
   for (int i = 1; i <= played; ++i)
-    if (winline[i] > 0) anyWon = true;
+    if (q.winline[i] > 0) anyWon = true;
   if (!anyWon) {
-    tmrlineflash.disable();
+    q.tmrlineflash.disable();
     return;
   }
 
-  add(flashcount, 1);
-  add(loopc, 1);
+  add(state.flashcount, 1);
+  add(q.loopc, 1);
   // From where the flashing last stood, the next winning played line,
   // wrapping after the last played line; a line gets five ticks.
   for (;;) {
-    if (flashpos > played) {
-      flashpos = 1;
-      flashcount = 1;
-    } else if (flashpos < 1 || winline[flashpos] == 0 || flashcount > kTicksPerLine) {
-      add(flashpos, 1);
-      flashcount = 1;
+    if (state.flashpos > played) {
+      state.flashpos = 1;
+      state.flashcount = 1;
+    } else if (state.flashpos < 1 || q.winline[state.flashpos] == 0 ||
+               state.flashcount > kTicksPerLine) {
+      add(state.flashpos, 1);
+      state.flashcount = 1;
     } else {
       break;
     }
@@ -40,27 +44,27 @@ void Quov::tmrlineflash_tick() {
   // loopc is the blink phase here; other handlers use it as a loop counter,
   // so it is brought back to 1 (on) or 0 (off). A line's last tick is off,
   // so the next line starts on a clean screen.
-  if (loopc > 1) loopc = 0;
-  if (flashcount == kTicksPerLine) loopc = 0;
-  const bool on = loopc != 0;
+  if (q.loopc > 1) q.loopc = 0;
+  if (state.flashcount == kTicksPerLine) q.loopc = 0;
+  const bool on = q.loopc != 0;
 
-  const int k = winline[flashpos];
-  PlacePayline(k, on);
-  lin[k].setVisible(loopc != 1);
-  if (k == 1) lin[26].setVisible(loopc != 1);
+  const int k = q.winline[state.flashpos];
+  paylines.PlacePayline(k, on);
+  q.lin[k].setVisible(q.loopc != 1);
+  if (k == 1) q.lin[26].setVisible(q.loopc != 1);
 
-  const int run = winlength[k];
+  const int run = q.winlength[k];
   if (run >= 2 && run <= kReels)
     for (int r = 1; r <= run; ++r) {
       const int c = lineCell(k, r);
-      if (wildcell[r] == c)
-        flasher[c].show();  // a wild in the run stays framed
+      if (q.wildcell[r] == c)
+        q.flasher[c].show();  // a wild in the run stays framed
       else
-        flasher[c].setVisible(on);
+        q.flasher[c].setVisible(on);
     }
 
-  yield();
-  sleep(timing::kLineFlashPause);
+  q.yield();
+  q.sleep(timing::kLineFlashPause);
 }
 
 }  // namespace quov

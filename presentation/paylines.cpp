@@ -1,6 +1,6 @@
-// Drawing a payline with the six segment elements, and the line markers
-// that draw their line when the pointer moves over them.
-#include "engine/quov.h"
+#include "presentation/paylines.h"
+
+#include "mainscreen/quov.h"
 #include "presentation/payline_shapes.h"
 
 namespace quov {
@@ -18,27 +18,27 @@ void placeSegments(std::array<Element, 7>& lineflash, const PaylineShape& shape,
 }
 }  // namespace
 
-void Quov::ShowPayline(int marker) {
+void Paylines::ShowPayline(int marker) {
   if (marker < 1 || marker > kMarkers) return;
   const PaylineShape& shape = paylineShape(marker);
-  placeSegments(Lineflash, shape, true);
+  placeSegments(q.Lineflash, shape, true);
   // A line of fewer segments leaves nothing of the one drawn before.
-  for (int e = shape.segments + 1; e <= kMaxSegments; ++e) Lineflash[e].hide();
+  for (int e = shape.segments + 1; e <= kMaxSegments; ++e) q.Lineflash[e].hide();
 }
 
-void Quov::PlacePayline(int line, bool shown) {
+void Paylines::PlacePayline(int line, bool shown) {
   if (line < 1 || line > kLines) return;
-  placeSegments(Lineflash, paylineShape(line), shown);
+  placeSegments(q.Lineflash, paylineShape(line), shown);
 }
 
-void Quov::HidePaylines() {
-  for (int e = 1; e <= kMaxSegments; ++e) Lineflash[e].hide();
+void Paylines::HidePaylines() {
+  for (int e = 1; e <= kMaxSegments; ++e) q.Lineflash[e].hide();
 }
 
-void Quov::lin_mousemove(int index) {
+void Paylines::lin_mousemove(int index) {
   // Only an enabled marker answers the pointer: all of them in the payline
   // view, the second marker of line 1 always.
-  if (index < 1 || index > kMarkers || !lin[index].enabled) return;
+  if (index < 1 || index > kMarkers || !q.lin[index].enabled) return;
   ShowPayline(index);
 }
 

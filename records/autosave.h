@@ -7,7 +7,7 @@
 #include <string>
 #include <tuple>
 
-#include "engine/modquov.h"
+#include "mainscreen/modquov.h"
 #include "platform/services.h"
 
 namespace quov {

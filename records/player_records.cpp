@@ -1,6 +1,6 @@
 #include "records/player_records.h"
 
-#include "engine/checked.h"
+#include "engine/rules/checked.h"
 
 namespace quov {
 

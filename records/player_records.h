@@ -6,7 +6,7 @@
 
 #include <string>
 
-#include "engine/modquov.h"
+#include "mainscreen/modquov.h"
 #include "platform/services.h"
 
 namespace quov {

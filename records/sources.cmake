@@ -1,4 +1,4 @@
-target_sources(quov_core PRIVATE
+target_sources(quov_game PRIVATE
   records/player_records.cpp
   records/autosave.cpp
 )

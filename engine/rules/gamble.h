@@ -1,5 +1,5 @@
 // Gamble rules: the hidden card's suit, what a colour or a suit bet pays,
-// the win clip of each bet, and where the history row puts the newest suit.
+// and where the history row puts the newest suit.
 #pragma once
 
 #include <array>
@@ -20,12 +20,6 @@ inline constexpr CardColour colourOf(int suit) {
 inline constexpr int kColourPays = 2;
 inline constexpr int kSuitPays = 4;
 
-// Clip of a won colour bet: red 114, black 117.
-inline constexpr int colourWinClip(CardColour c) { return c == CardColour::Red ? 114 : 117; }
-// Clip of a won suit bet: hearts and clubs 117, diamonds 120, spades 115.
-inline constexpr int suitWinClip(int suit) {
-  return suit == kDiamonds ? 120 : suit == kSpades ? 115 : 117;
-}
 
 // A bet: on a colour, or on one suit.
 struct GambleGuess {
@@ -37,9 +31,6 @@ inline constexpr bool guessWins(const GambleGuess& g, int suit) {
   return g.onSuit ? suit == g.suit : colourOf(suit) == g.colour;
 }
 inline constexpr int guessPays(const GambleGuess& g) { return g.onSuit ? kSuitPays : kColourPays; }
-inline constexpr int guessWinClip(const GambleGuess& g, int suit) {
-  return g.onSuit ? suitWinClip(suit) : colourWinClip(g.colour);
-}
 
 // Pictures of the card image list.
 inline constexpr int kCardBack = 5;

@@ -2,7 +2,7 @@
 
 #include <array>
 
-#include "engine/checked.h"
+#include "engine/rules/checked.h"
 
 namespace quov {
 

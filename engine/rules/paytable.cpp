@@ -1,6 +1,6 @@
 #include "engine/rules/paytable.h"
 
-#include "engine/checked.h"
+#include "engine/rules/checked.h"
 
 namespace quov {
 
@@ -78,19 +78,18 @@ std::int32_t evaluateLines(const MatchValues& match, int linesplayed, int betper
 }
 
 WinSize winSize(std::int32_t spinwin) {
+  // The upper end of each band but the last, and the band's pause.
   struct Band {
     std::int32_t upTo;
-    WinSize size;
+    std::int16_t autopause;
   };
-  static constexpr Band kBands[] = {
-      {0, {10, 0}},      {10, {10, 105}},   {21, {10, 112}},  {30, {15, 117}},
-      {40, {15, 114}},   {50, {15, 115}},   {100, {15, 117}}, {120, {20, 118}},
-      {150, {20, 119}},  {200, {20, 120}},  {300, {20, 117}}, {450, {30, 122}},
-      {600, {10, 123}},  {750, {35, 126}},  {2000, {35, 124}},
+  static constexpr Band kBands[kWinBands - 1] = {
+      {0, 10},    {10, 10},  {21, 10},  {30, 15},  {40, 15},  {50, 15},  {100, 15}, {120, 20},
+      {150, 20},  {200, 20}, {300, 20}, {450, 30}, {600, 10}, {750, 35}, {2000, 35},
   };
-  for (const Band& b : kBands)
-    if (spinwin <= b.upTo) return b.size;
-  return {120, 140};
+  for (int b = 0; b < kWinBands - 1; ++b)
+    if (spinwin <= kBands[b].upTo) return {kBands[b].autopause, b};
+  return {120, kWinBands - 1};
 }
 
 }  // namespace quov

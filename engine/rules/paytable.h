@@ -1,6 +1,6 @@
 // The pay table and the evaluation of an outcome: line pays as multiples of
 // the bet per line, scatter pays as multiples of the total bet, and the
-// win-size table that picks the autoplay pause and the win clip.
+// win-size table that sets the autoplay pause and the band whose clip sounds.
 #pragma once
 
 #include <cstdint>
@@ -26,9 +26,12 @@ int scatterMultiple(int scattercount);
 std::int32_t evaluateLines(const MatchValues& match, int linesplayed, int betperline,
                            LineArray& winline, LineArray& winlength);
 
+// The win-size bands, smallest first: band 0 is no win, the last band every
+// win above 2000 cents. Each band has its own pause and its own win clip.
+inline constexpr int kWinBands = 16;
 struct WinSize {
   std::int16_t autopause;  // tmrtick ticks autoplay waits after the spin
-  int clip;                // resource number of the win clip, 0 none
+  int band;                // 0 (no win) .. kWinBands - 1
 };
 WinSize winSize(std::int32_t spinwin);
 

@@ -1,6 +1,6 @@
 #include "engine/rules/reels.h"
 
-#include "engine/checked.h"
+#include "engine/rules/checked.h"
 
 namespace quov {
 

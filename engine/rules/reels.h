@@ -1,6 +1,6 @@
 // The reel strips, the payline table, the cell codes and the reel marks, and
 // the reading of a reel's three visible cells into the per-line match
-// values. The game and the PAR tool both read reels through these functions.
+// values. Everything that reads reels does it through these functions.
 #pragma once
 
 #include <array>

@@ -4,7 +4,7 @@
 #include <algorithm>
 #include <chrono>
 
-#include "engine/timing.h"
+#include "mainscreen/timing.h"
 
 namespace quov {
 

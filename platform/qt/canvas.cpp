@@ -1,15 +1,14 @@
 #include "platform/qt/canvas.h"
 
-#include <QCloseEvent>
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
 
-#include "cabinet/input.h"
 
 namespace quov {
 
-Canvas::Canvas(Quov& quov, QtEventLoop& loop) : quov_(quov), loop_(loop), painter_(quov.screen) {
+Canvas::Canvas(Screen& screen, QtEventLoop& loop)
+    : screen_(screen), loop_(loop), painter_(screen) {
   setAttribute(Qt::WA_OpaquePaintEvent);
   setMouseTracking(true);
   setFocusPolicy(Qt::StrongFocus);
@@ -18,11 +17,11 @@ Canvas::Canvas(Quov& quov, QtEventLoop& loop) : quov_(quov), loop_(loop), painte
 }
 
 void Canvas::refresh() {
-  if (quov_.screen.revision.value != paintedRevision_) update();
+  if (screen_.revision.value != paintedRevision_) update();
 }
 
 void Canvas::paintNow() {
-  if (isVisible() && quov_.screen.revision.value != paintedRevision_) repaint();
+  if (isVisible() && screen_.revision.value != paintedRevision_) repaint();
 }
 
 void Canvas::paintEvent(QPaintEvent*) {
@@ -35,7 +34,7 @@ void Canvas::paintEvent(QPaintEvent*) {
   const ViewMapping view = mapping();
   if (view.offsetX() > 0 || view.offsetY() > 0) p.fillRect(rect(), Qt::black);
   painter_.paint(p, view, dpr);
-  paintedRevision_ = quov_.screen.revision.value;
+  paintedRevision_ = screen_.revision.value;
   ++frames_;
 }
 
@@ -46,7 +45,7 @@ void Canvas::resizeEvent(QResizeEvent*) {
 
 Element* Canvas::elementAt(QPointF pos) const {
   const PointF t = mapping().toTwips(pos.x(), pos.y());
-  return quov_.screen.hitTest(static_cast<int>(std::floor(t.x)), static_cast<int>(std::floor(t.y)));
+  return screen_.hitTest(static_cast<int>(std::floor(t.x)), static_cast<int>(std::floor(t.y)));
 }
 
 bool Canvas::over(const Element& e, QPointF pos) const {
@@ -59,7 +58,7 @@ void Canvas::mousePressEvent(QMouseEvent* ev) {
   if (ev->button() != Qt::LeftButton || loop_.ended()) return;
   loop_.syncClock();
   pressed_ = elementAt(ev->position());
-  if (pressed_) input::mouseDown(quov_, *pressed_);
+  if (pressed_) screen_.mouseDown(*pressed_);
   loop_.afterHandler();
 }
 
@@ -68,17 +67,17 @@ void Canvas::mouseReleaseEvent(QMouseEvent* ev) {
   Element& e = *pressed_;
   pressed_ = nullptr;
   loop_.syncClock();
-  input::mouseUp(quov_, e);
+  screen_.mouseUp(e);
   // A click is a release over the element that was pressed, even when the
   // press hid it (a pressed picture button shows the bar beneath).
-  if (!loop_.ended() && over(e, ev->position())) input::click(quov_, e);
+  if (!loop_.ended() && over(e, ev->position())) screen_.click(e);
   loop_.afterHandler();
 }
 
 void Canvas::mouseMoveEvent(QMouseEvent* ev) {
   if (loop_.ended()) return;
   loop_.syncClock();
-  input::mouseMove(quov_, elementAt(ev->position()));
+  screen_.mouseMove(elementAt(ev->position()));
   loop_.afterHandler();
 }
 
@@ -93,18 +92,8 @@ void Canvas::keyPressEvent(QKeyEvent* ev) {
     return;
   }
   loop_.syncClock();
-  input::keyPress(quov_, text[0].unicode());
+  screen_.keyPress(text[0].unicode());
   loop_.afterHandler();
-}
-
-void Canvas::closeEvent(QCloseEvent* ev) {
-  if (!loop_.ended()) {
-    loop_.syncClock();
-    input::closeRequest(quov_);
-    loop_.afterHandler();
-  }
-  if (loop_.ended()) ev->accept();
-  else ev->ignore();
 }
 
 }  // namespace quov

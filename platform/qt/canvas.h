@@ -1,12 +1,13 @@
-// The main screen's window: one widget that paints the element model and
-// turns the pointer and keyboard into the cabinet's input, hit-tested in
-// twips of the design screen. It draws only when the model has changed.
+// A painted screen's window: one widget that paints the screen's element
+// model and turns the pointer and keyboard into the screen's input,
+// hit-tested in twips of the design screen and handed to the screen's input
+// routes. It draws only when the model has changed.
 #pragma once
 
 #include <QWidget>
 #include <cstdint>
 
-#include "engine/quov.h"
+#include "platform/screen.h"
 #include "platform/qt/element_painter.h"
 #include "platform/qt/qt_event_loop.h"
 #include "platform/qt/view_mapping.h"
@@ -16,7 +17,7 @@ namespace quov {
 class Canvas : public QWidget {
   Q_OBJECT
  public:
-  Canvas(Quov& quov, QtEventLoop& loop);
+  Canvas(Screen& screen, QtEventLoop& loop);
 
   ViewMapping mapping() const { return ViewMapping(width(), height()); }
   // Schedules a redraw when the model changed since the last one.
@@ -37,12 +38,11 @@ class Canvas : public QWidget {
   void mouseReleaseEvent(QMouseEvent*) override;
   void mouseMoveEvent(QMouseEvent*) override;
   void keyPressEvent(QKeyEvent*) override;
-  void closeEvent(QCloseEvent*) override;
 
  private:
   Element* elementAt(QPointF windowPos) const;
   bool over(const Element& e, QPointF windowPos) const;
-  Quov& quov_;
+  Screen& screen_;
   QtEventLoop& loop_;
   ElementPainter painter_;
   Element* pressed_ = nullptr;

@@ -4,14 +4,22 @@
 #include <QScreen>
 #include <QSessionManager>
 
+#include "cabinet/startup.h"
 #include "platform/qt/user_folders.h"
 #include "records/player_records.h"
 
 namespace quov {
 
-DesktopMachine::DesktopMachine(QString settingsFolder) : store(std::move(settingsFolder)) {
+DesktopMachine::DesktopMachine(QString settingsFolder)
+    : store(std::move(settingsFolder)),
+      offer_([this] {
+        loop.syncClock();
+        cabinet.popupquov.screen.click(cabinet.popupquov.SSCommand2);
+        loop.afterHandler();
+      }) {
   messages.setParent(&canvas);
-  offer_ = std::make_unique<OfferWindow>([this] { returnToGame(); });
+  windows_.push_back(std::make_unique<ScreenWindow>(quov.screen, canvas, loop));
+  windows_.push_back(std::make_unique<ScreenWindow>(cabinet.popupquov.screen, offer_, loop));
   loop.onChange = [this] { syncWindows(); };
   loop.onRepaint = [this] { canvas.paintNow(); };
   loop.onEnd = [this] { store.flush(); };
@@ -45,12 +53,13 @@ void DesktopMachine::start() {
   // Without a cache folder no tune is written (the files refuse every
   // path) and the free spins play without music.
   const QString cache = cacheFolder();
-  quov.musicFolder = cache.isEmpty() ? std::string() : cache.toStdString() + "/brelk-video-slots";
+  cabinet.sounds.musicFolder =
+      cache.isEmpty() ? std::string() : cache.toStdString() + "/brelk-video-slots";
   loop.syncClock();
-  quov.Form_Load();
+  cabinet.startup().Form_Load();
   if (const QScreen* s = QGuiApplication::primaryScreen()) {
     const QSize px = s->size();
-    quov.Form_Activate(px.width() * kTwipsPerPixel, px.height() * kTwipsPerPixel);
+    cabinet.startup().Form_Activate(px.width() * kTwipsPerPixel, px.height() * kTwipsPerPixel);
     canvas.move(quov.screen.left / kTwipsPerPixel, quov.screen.top / kTwipsPerPixel);
   }
   loop.afterHandler();
@@ -58,23 +67,8 @@ void DesktopMachine::start() {
 
 void DesktopMachine::syncWindows() {
   if (loop.ended()) return;
-  if (quov.screen.caption != caption_) {
-    caption_ = quov.screen.caption;
-    canvas.setWindowTitle(QString::fromStdString(caption_));
-  }
-  if (quov.screen.visible != canvas.isVisible()) canvas.setVisible(quov.screen.visible);
-  if (quov.popupquov.visible != offer_->isVisible()) {
-    offer_->setWindowTitle(QString::fromStdString(quov.popupquov.caption));
-    offer_->setVisible(quov.popupquov.visible);
-  }
+  for (auto& w : windows_) w->sync();
   canvas.refresh();
-}
-
-void DesktopMachine::returnToGame() {
-  quov.popupquov.visible = false;
-  quov.screen.visible = true;
-  syncWindows();
-  canvas.activateWindow();
 }
 
 }  // namespace quov

@@ -1,14 +1,16 @@
-// The whole desktop game: the Qt services, the machine's state and main
-// screen, its window and the offer pop-up, kept in step after every handler
-// and tick (which window shows, the caption, what needs drawing). The end of
-// the session (a signal, the session manager's quit) is a close request.
+// The whole desktop game: the Qt services, the machine put together on them,
+// and one window per screen, kept in step after every handler and tick
+// (which window shows, its caption, whether it takes input, what needs
+// drawing). The end of the session (a signal, the session manager's quit)
+// is a close request.
 #pragma once
 
 #include <QString>
 #include <memory>
+#include <vector>
 
-#include "engine/modquov.h"
-#include "engine/quov.h"
+#include "cabinet/cabinet.h"
+#include "mainscreen/modquov.h"
 #include "platform/qt/canvas.h"
 #include "platform/qt/offer_window.h"
 #include "platform/qt/qt_event_loop.h"
@@ -17,6 +19,7 @@
 #include "platform/qt/qt_resources.h"
 #include "platform/qt/qt_settings_store.h"
 #include "platform/qt/qt_sound.h"
+#include "platform/qt/screen_window.h"
 #include "platform/qt/session_end.h"
 #include "platform/qt/std_files.h"
 #include "platform/random.h"
@@ -53,16 +56,16 @@ class DesktopMachine {
   ScriptedRandom random{generator};
   Platform services{loop, messages, store, sound, resources, files, links, random};
   Modquov mod;
-  Quov quov{services, mod};
-  Canvas canvas{quov, loop};
+  Cabinet cabinet{services, mod};
+  Quov& quov = cabinet.quov;
+  Canvas canvas{quov.screen, loop};
 
   // The user's cache folder, where the tune is written; empty for none.
   static QString cacheFolder();
 
  private:
-  void returnToGame();
-  std::unique_ptr<OfferWindow> offer_;
-  std::string caption_;
+  OfferWindow offer_;
+  std::vector<std::unique_ptr<ScreenWindow>> windows_;
   SessionEnd sessionEnd_{[this] { requestClose(); }};
 };
 

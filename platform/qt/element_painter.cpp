@@ -5,6 +5,7 @@
 #include "engine/rules/reels.h"
 #include "platform/qt/art/cabinet_art.h"
 #include "platform/qt/art/palette.h"
+#include "platform/qt/element_styles.h"
 
 namespace quov {
 
@@ -21,6 +22,8 @@ QRectF windowRect(const Element& e, const ViewMapping& view, qreal dpr) {
   return snapped(view.toWindow(e.screenLeft(), e.screenTop(), e.width, e.height), dpr);
 }
 
+qreal designPx(int twips) { return static_cast<qreal>(twips) / kTwipsPerPixel; }
+
 QSize logicalSize(const QRectF& r) {
   return QSize(std::max(1, qRound(r.width())), std::max(1, qRound(r.height())));
 }
@@ -33,7 +36,8 @@ ElementPainter::ElementPainter(const Screen& screen) : screen_(screen) {
   for (const Element* e : screen.elements)
     if (bar && e->parent == bar)
       buttons.emplace_back(QString::fromStdString(e->name),
-                           QRectF(e->left / 15.0, e->top / 15.0, e->width / 15.0, e->height / 15.0));
+                           QRectF(designPx(e->left), designPx(e->top), designPx(e->width),
+                                  designPx(e->height)));
   art::setControlBarButtons(std::move(buttons));
 }
 
@@ -60,7 +64,8 @@ void ElementPainter::paintElement(QPainter& p, const Element& e, const ViewMappi
     p.setClipRect(windowRect(*c, view, dpr), Qt::IntersectClip);
   const QRectF r = windowRect(e, view, dpr);
   const QString name = QString::fromStdString(e.name);
-  const QSizeF design(e.width / 15.0, e.height / 15.0);
+  const QSizeF design(designPx(e.width), designPx(e.height));
+  const PaintRole role = paintRole(e.name);
 
   if (e.kind == ElementKind::Line) {
     const PointF a = view.toWindow(e.x1, e.y1), b = view.toWindow(e.x2, e.y2);
@@ -68,11 +73,11 @@ void ElementPainter::paintElement(QPainter& p, const Element& e, const ViewMappi
     const QColor c((e.colour >> 16) & 0xFF, (e.colour >> 8) & 0xFF, e.colour & 0xFF);
     p.setPen(QPen(c, e.lineWidthPx * view.scale(), Qt::SolidLine, Qt::RoundCap));
     p.drawLine(QPointF(a.x, a.y), QPointF(b.x, b.y));
-  } else if (e.name == "reel") {
+  } else if (role == PaintRole::ReelStrip) {
     paintReel(p, e, view, dpr);
   } else if (e.kind == ElementKind::Label) {
     paintLabel(p, e, r, view);
-  } else if (e.name == "suitbet") {
+  } else if (role == PaintRole::IconButton) {
     // A plain button face carrying its suit icon.
     drawArt(p, art::ArtKey::own(name, design), r, dpr);
     if (e.picture.list != ImageListId::None && e.picture.index > 0) {
@@ -111,33 +116,13 @@ void ElementPainter::paintLabel(QPainter& p, const Element& e, const QRectF& r,
   if (e.caption.empty()) return;
   const QString text = QString::fromStdString(e.caption);
   const qreal s = view.scale();
-  const std::string& n = e.name;
-  QColor colour(255, 250, 230);
-  qreal size = r.height() * 0.62;
-  int align = Qt::AlignCenter;
-  if (n == "lblgrand" || n == "lblmajor" || n == "lblminor") {
-    colour = art::kGoldLight;
-    size = r.height() * 0.7;
-    align = Qt::AlignRight | Qt::AlignVCenter;
-  } else if (n == "panelbank" || n == "LABWIN" || n == "lbllast") {
-    colour = QColor(200, 210, 255);
-    size = r.height() * 0.62;
-    align = Qt::AlignRight | Qt::AlignVCenter;
-  } else if (n == "Lblcredit" || n == "lblwin" || n == "lbltotallast") {
-    colour = QColor(255, 220, 60);
-    size = r.height() * 0.72;
-  } else if (n == "spinsleft") {
+  const LabelStyle& style = labelStyle(e.name);
+  qreal size = r.height() * style.heightShare;
+  if (style.maxDesignPx > 0) size = std::min(size, style.maxDesignPx * s);
+  if (style.pill) {
     p.setPen(Qt::NoPen);
     p.setBrush(QColor(0, 0, 0, 170));
     p.drawRoundedRect(r, r.height() / 2, r.height() / 2);
-    colour = art::kGoldLight;
-    size = r.height() * 0.62;
-  } else if (n == "lbljackpotwon") {
-    colour = art::kGoldLight;
-    size = r.height() * 0.6;
-  } else if (n == "risklab" || n == "lblblackred" || n == "lblsuit") {
-    size = std::min(r.height() * 0.75, 16 * s);
-    align = Qt::AlignLeft | Qt::AlignVCenter;
   }
   const QRectF inner = r.adjusted(3 * s, 0, -3 * s, 0);
   // Long captions shrink to the field's width.
@@ -146,9 +131,9 @@ void ElementPainter::paintLabel(QPainter& p, const Element& e, const QRectF& r,
   if (w > inner.width() && w > 0) size *= inner.width() / w;
   p.setFont(art::gameFont(size));
   p.setPen(QColor(0, 0, 0, 200));
-  p.drawText(inner.translated(1.2 * s, 1.2 * s), align, text);
-  p.setPen(colour);
-  p.drawText(inner, align, text);
+  p.drawText(inner.translated(1.2 * s, 1.2 * s), style.align, text);
+  p.setPen(style.colour);
+  p.drawText(inner, style.align, text);
 }
 
 }  // namespace quov

@@ -5,7 +5,7 @@
 
 #include <QPainter>
 
-#include "platform/element.h"
+#include "platform/screen.h"
 #include "platform/qt/art/art_cache.h"
 #include "platform/qt/view_mapping.h"
 

@@ -1,6 +1,5 @@
 #include "platform/qt/offer_window.h"
 
-#include <QCloseEvent>
 #include <QPainter>
 #include <QPushButton>
 
@@ -26,12 +25,6 @@ void OfferWindow::paintEvent(QPaintEvent*) {
   p.setRenderHint(QPainter::Antialiasing);
   p.translate(10, 10);
   art::paintArt(p, art::ArtKey::own(QStringLiteral("offer"), QSizeF(kWidth - 20, kHeight - 76)));
-}
-
-void OfferWindow::closeEvent(QCloseEvent* ev) {
-  // Closing the pop-up is the same as returning: the game always keeps a window.
-  ev->ignore();
-  onReturn_();
 }
 
 }  // namespace quov

@@ -1,5 +1,5 @@
-// The offer pop-up: a small window with the offer picture and a button that
-// returns the player to the game.
+// The offer pop-up's window: the offer picture and a button that returns the
+// player to the game.
 #pragma once
 
 #include <QWidget>
@@ -14,7 +14,6 @@ class OfferWindow : public QWidget {
 
  protected:
   void paintEvent(QPaintEvent*) override;
-  void closeEvent(QCloseEvent*) override;
 
  private:
   std::function<void()> onReturn_;

@@ -4,7 +4,7 @@
 
 #include <QFile>
 
-#include "engine/timing.h"
+#include "mainscreen/timing.h"
 
 namespace quov {
 

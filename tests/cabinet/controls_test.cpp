@@ -2,6 +2,7 @@
 
 #include <climits>
 
+#include "cabinet/controls.h"
 #include "machine_fixture.h"
 #include "outcomes.h"
 
@@ -46,7 +47,7 @@ TEST_F(Controls, CoinAddsFiftyDollarsOutsideFreeSpinsOnly) {
   EXPECT_EQ(machine.platform.sound.ids(), (std::vector<int>{130, 0})) << "click, then a stop";
 
   q.freespinmode = -1;
-  q.coinsin_mousedown();
+  machine.cabinet.controls().coinsin_mousedown();
   EXPECT_EQ(m.bank, 105000);
   EXPECT_EQ(m.amountinvested, 5000);
   EXPECT_EQ(machine.platform.sound.played.size(), 2u);
@@ -54,7 +55,7 @@ TEST_F(Controls, CoinAddsFiftyDollarsOutsideFreeSpinsOnly) {
 
 TEST_F(Controls, CoinCannotPushTheCreditPastItsRange) {
   m.bank = INT_MAX;
-  q.coinsin_mousedown();
+  machine.cabinet.controls().coinsin_mousedown();
   EXPECT_EQ(m.bank, INT_MAX);
   EXPECT_EQ(m.amountinvested, 5000) << "the money put in is still counted";
 }
@@ -63,7 +64,7 @@ TEST_F(Controls, BetStepsThroughItsLevelsAndEnablesSpinOnlyWhenCovered) {
   m.bank = 30;
   q.btnspin.disable();
   q.pannomoney.show();
-  q.btnbet_mousedown();  // level 2: 2 cents on 25 lines is more than the credit
+  machine.cabinet.controls().btnbet_mousedown();  // level 2: 2 cents on 25 lines is more than the credit
   EXPECT_EQ(q.betperline, 2);
   EXPECT_EQ(q.lblbet.caption, "2");
   EXPECT_EQ(q.lbllast.caption, "50");
@@ -72,14 +73,14 @@ TEST_F(Controls, BetStepsThroughItsLevelsAndEnablesSpinOnlyWhenCovered) {
   EXPECT_TRUE(q.pannomoney.visible);
 
   m.bank = 1000;
-  q.btnbet_mousedown();  // level 3: covered
+  machine.cabinet.controls().btnbet_mousedown();  // level 3: covered
   EXPECT_EQ(q.betperline, 3);
   EXPECT_TRUE(q.btnspin.enabled);
   EXPECT_FALSE(q.pannomoney.visible);
 
   const std::int16_t rest[] = {5, 10, 20, 1, 2};
   for (std::int16_t want : rest) {
-    q.btnbet_mousedown();
+    machine.cabinet.controls().btnbet_mousedown();
     EXPECT_EQ(q.betperline, want);
   }
 }
@@ -183,23 +184,23 @@ TEST_F(Controls, AutoplayNoticeAppearsOnlyOnTheFirstSwitchOnOfAStore) {
   again.advance(100);
   const Stops& s = losingStops();
   again.scriptSpin({s[0], s[1], s[2], s[3], s[4]});
-  again.quov.autoplayon_mousedown();
+  again.cabinet.controls().autoplayon_mousedown();
   EXPECT_TRUE(again.platform.messages.shown.empty());
   EXPECT_EQ(again.quov.autoplaymode, 10);
 }
 
 TEST_F(Controls, AutoplaySwitchedOnWithTooLittleCreditStopsAtOnce) {
   m.bank = 10;
-  q.autoplayon_mousedown();
+  machine.cabinet.controls().autoplayon_mousedown();
   EXPECT_TRUE(q.pannomoney.visible);
   EXPECT_EQ(q.autoplaymode, 0);
-  EXPECT_EQ(q.autotoggle, 1);
+  EXPECT_EQ(machine.cabinet.controls().state.autotoggle, 1);
   EXPECT_EQ(m.games, 0);
   EXPECT_FALSE(q.btnspin.enabled);
 
   // The next press turns the switch off once more and gives the buttons back.
-  q.autoplayon_mousedown();
-  EXPECT_EQ(q.autotoggle, 0);
+  machine.cabinet.controls().autoplayon_mousedown();
+  EXPECT_EQ(machine.cabinet.controls().state.autotoggle, 0);
   EXPECT_FALSE(q.tmrautospin.enabled());
   EXPECT_TRUE(q.btnopenmenu.enabled);
   EXPECT_TRUE(q.btnoptions.enabled);
@@ -210,26 +211,26 @@ TEST_F(Controls, AutoplayTimerPressesOnlyAfterThePause) {
   q.autopause = 30;
   q.idleticks = 29;
   scriptLosingSpin();
-  q.tmrautospin_tick();
+  machine.cabinet.controls().tmrautospin_tick();
   EXPECT_EQ(m.games, 0);
   EXPECT_EQ(q.idleticks, 29);
 
   q.idleticks = 30;
-  q.tmrautospin_tick();
+  machine.cabinet.controls().tmrautospin_tick();
   EXPECT_EQ(m.games, 1);
 
   q.autoplaymode = 0;
   q.idleticks = 100;
   scriptLosingSpin();
-  q.tmrautospin_tick();
+  machine.cabinet.controls().tmrautospin_tick();
   EXPECT_EQ(m.games, 1) << "no presses with autoplay off";
 }
 
 TEST_F(Controls, AutoplayPlaysOnUntilSwitchedOff) {
-  q.autoplayon_mousedown();
+  machine.cabinet.controls().autoplayon_mousedown();
   machine.advance(60000);
   EXPECT_GE(m.games, 5);
-  q.autoplayon_mousedown();
+  machine.cabinet.controls().autoplayon_mousedown();
   ASSERT_TRUE(machine.settle());
   const std::int32_t games = m.games;
   machine.advance(20000);
@@ -241,7 +242,7 @@ TEST_F(Controls, BetPressWhileTheReelsTurnIsIgnored) {
   m.bank = 25;
   int presses = 0;
   machine.platform.loop.onSleep = [&](int) {
-    if (presses++ == 0) q.btnbet_mousedown();
+    if (presses++ == 0) machine.cabinet.controls().btnbet_mousedown();
   };
   spinLosing();
   ASSERT_GT(presses, 0);
@@ -256,13 +257,13 @@ TEST_F(Controls, AutoplaySwitchedOffWhileTheReelsTurnLeavesTheSpinItsControls) {
   machine.platform.loop.onSleep = [&](int) {
     if (checked || q.autoplaymode != 10) return;
     checked = true;
-    q.autoplayon_mousedown();
+    machine.cabinet.controls().autoplayon_mousedown();
     EXPECT_EQ(q.autoplaymode, 0);
     EXPECT_FALSE(q.btnspin.enabled) << "no second spin press while the reels turn";
     EXPECT_FALSE(q.inputAllowed());
   };
   scriptLosingSpin();
-  q.autoplayon_mousedown();
+  machine.cabinet.controls().autoplayon_mousedown();
   ASSERT_TRUE(checked);
   EXPECT_TRUE(q.btnspin.enabled) << "the spin press gives the controls back at its end";
   EXPECT_TRUE(q.btnopenmenu.enabled);

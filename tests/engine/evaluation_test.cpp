@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include "engine/rules/paytable.h"
+#include "sound/clips.h"
 #include "outcomes.h"
 
 namespace quov {
@@ -147,7 +148,7 @@ TEST(Evaluation, WinSizeTableBorders) {
   for (const Case& c : cases) {
     const WinSize w = winSize(c.win);
     EXPECT_EQ(w.autopause, c.pause) << c.win;
-    EXPECT_EQ(w.clip, c.clip) << c.win;
+    EXPECT_EQ(resourceNumber(winClip(w)), c.clip) << c.win;
   }
 }
 

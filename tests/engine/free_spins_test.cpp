@@ -3,8 +3,11 @@
 #include <string>
 #include <vector>
 
+#include "engine/free_spins.h"
+#include "engine/reels.h"
 #include "engine/rules/free_spins.h"
 #include "engine/rules/paytable.h"
+#include "engine/wild_animations.h"
 #include "machine_fixture.h"
 #include "outcomes.h"
 
@@ -74,7 +77,7 @@ TEST_F(FreeSpins, ThreeFourAndFiveScattersPlayTenFifteenAndTwentyFreeSpins) {
     for (int k = 0; k < spins[i]; ++k) pushFreeSpin(lose);  // the series starts later, by timer
     EXPECT_EQ(q.freespinmode, -1);
     EXPECT_EQ(q.freespinsgiven, spins[i] + 1);
-    EXPECT_EQ(q.bonuslevel, spins[i]);
+    EXPECT_EQ(machine.engine.freeSpins().state.bonuslevel, spins[i]);
     EXPECT_FALSE(q.panfreespin.visible);
     const auto captions = runSeries([&] { return q.takewin.visible; });
     std::vector<std::string> expected = countdown(spins[i], 1);
@@ -152,7 +155,7 @@ TEST_F(FreeSpins, OnlyAWinThroughAWildIsMultipliedAndAStaleRunMeetsAHeldWild) {
   // A plain win: the multiplier drawn (10) falls back to 1.
   const Stops plain = *findStops(25, plainLineWin);
   pushFreeSpin(plain, 1);
-  q.spinreel1();
+  machine.engine.reels().spinreel1();
   EXPECT_EQ(q.freespinmult, 1);
   EXPECT_EQ(q.spinwin, testing::evaluate(plain, 25, 1).lineWin);
 
@@ -172,7 +175,7 @@ TEST_F(FreeSpins, OnlyAWinThroughAWildIsMultipliedAndAStaleRunMeetsAHeldWild) {
   LineArray winline{};
   const std::int32_t wildBase = evaluateLines(wildReadout.match, 25, 1, winline, before);
   pushFreeSpin(wild, 1);
-  q.spinreel1();
+  machine.engine.reels().spinreel1();
   EXPECT_EQ(q.freespinmult, 10);
   EXPECT_EQ(q.wildpic, 44);
   EXPECT_EQ(q.spinwin, 10 * wildBase);
@@ -183,7 +186,7 @@ TEST_F(FreeSpins, OnlyAWinThroughAWildIsMultipliedAndAStaleRunMeetsAHeldWild) {
   // Next free spin: reel 3 holds its wild. Find a win whose own runs miss
   // the wild while a run length left on a line from before meets it.
   const LineArray stale = q.winlength;
-  const int heldStop = q.reel3stop;
+  const int heldStop = machine.engine.reels().state.reel3stop;
   struct Found {
     Stops stops;
     std::int32_t lineWin;
@@ -209,8 +212,8 @@ TEST_F(FreeSpins, OnlyAWinThroughAWildIsMultipliedAndAStaleRunMeetsAHeldWild) {
   machine.platform.random.push({found->stops[0], found->stops[1], found->stops[3],
                                 found->stops[4]});
   machine.platform.random.push({1, 1});
-  q.spinreel1();
-  EXPECT_EQ(q.reel3stop, heldStop);
+  machine.engine.reels().spinreel1();
+  EXPECT_EQ(machine.engine.reels().state.reel3stop, heldStop);
   EXPECT_EQ(q.freespinmult, 10) << "the old run length on a line through the held wild counts";
   EXPECT_EQ(q.spinwin, 10 * found->lineWin);
   EXPECT_EQ(machine.platform.random.pending(), 0u);
@@ -236,10 +239,10 @@ TEST_F(FreeSpins, TheQueenWalksHerPathInFramesTheWindowCanDraw) {
 TEST_F(MachineTest, PortraitFramesCycleOverEveryWildAndTheBadgeFollowsTheMultiplier) {
   q.wildcell = {0, 0, 5, 8, 0, 0};  // wilds on reels 2 and 3
   q.symbolframe = 27;
-  q.Timer4_tick();
+  machine.engine.wildAnimations().Timer4_tick();
   EXPECT_EQ(q.flasher[5].picture, (PictureRef{ImageListId::ImageList2, 28, 0}));
   EXPECT_EQ(q.flasher[8].picture, (PictureRef{ImageListId::ImageList2, 28, 0}));
-  q.Timer4_tick();
+  machine.engine.wildAnimations().Timer4_tick();
   EXPECT_EQ(q.flasher[5].picture.index, 1) << "28 portrait frames, then round again";
   EXPECT_EQ(q.flasher[11].picture.list, ImageListId::ImageList1) << "no wild there";
 
@@ -248,7 +251,7 @@ TEST_F(MachineTest, PortraitFramesCycleOverEveryWildAndTheBadgeFollowsTheMultipl
   q.wildticks = 26;
   std::vector<int> badges, portraits;
   for (int t = 0; t < 5; ++t) {
-    q.timerwild_tick();
+    machine.engine.wildAnimations().timerwild_tick();
     badges.push_back(q.flasher[8].picture.overlay);
     portraits.push_back(q.flasher[8].picture.index);
   }
@@ -257,7 +260,7 @@ TEST_F(MachineTest, PortraitFramesCycleOverEveryWildAndTheBadgeFollowsTheMultipl
 
   q.freespinmult = 1;  // no wild in a paying run: nothing changes
   const PictureRef shown = q.flasher[8].picture;
-  q.timerwild_tick();
+  machine.engine.wildAnimations().timerwild_tick();
   EXPECT_EQ(q.flasher[8].picture, shown);
 }
 

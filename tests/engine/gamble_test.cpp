@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include "engine/gamble.h"
 #include "engine/rules/gamble.h"
 #include "machine_fixture.h"
 #include "outcomes.h"
@@ -111,7 +112,7 @@ TEST_F(Gamble, FromTheSixthDrawTheHistoryRowPutsTheNewestSuitAtItsRightEnd) {
   }
   EXPECT_EQ(q.historypic[1].left, 500) << "the design positions until the row is full";
   bet(q.betred, kDiamonds);
-  EXPECT_EQ(q.historycount, 6);
+  EXPECT_EQ(machine.engine.gamble().state.historycount, 6);
   EXPECT_EQ(q.historypic[1].picture.index, suitIcon(kDiamonds));
   EXPECT_EQ(q.historypic[1].left, 2760);
   const int lefts[6] = {0, 2760, 360, 960, 1560, 2160};
@@ -121,7 +122,7 @@ TEST_F(Gamble, FromTheSixthDrawTheHistoryRowPutsTheNewestSuitAtItsRightEnd) {
   EXPECT_EQ(q.historypic[3].left, 360);
   EXPECT_EQ(q.historypic[1].left, 2160);
   for (int draw = 8; draw <= 11; ++draw) bet(q.betred, kHearts);
-  EXPECT_EQ(q.historycount, 6) << "11 becomes 6";
+  EXPECT_EQ(machine.engine.gamble().state.historycount, 6) << "11 becomes 6";
   EXPECT_EQ(q.historypic[1].left, 2760);
   EXPECT_EQ(q.atrisk, 25 << 11);
 }
@@ -159,14 +160,14 @@ TEST_F(Gamble, PressesDuringTheRevealAreIgnored) {
   EXPECT_FALSE(machine.platform.loop.hasPosted());
   EXPECT_EQ(machine.platform.random.pending(), 0u);
   EXPECT_EQ(q.atrisk, 50);
-  EXPECT_EQ(q.historycount, 1) << "no second bet nested in the first";
+  EXPECT_EQ(machine.engine.gamble().state.historycount, 1) << "no second bet nested in the first";
   EXPECT_TRUE(q.pandouble.visible);
   // A losing reveal: the collect pressed meanwhile pays nothing.
   pressAll();
   bet(q.betred, kClubs);
   EXPECT_FALSE(q.pandouble.visible);
   EXPECT_EQ(m.bank, afterEntry);
-  EXPECT_EQ(q.historycount, 2);
+  EXPECT_EQ(machine.engine.gamble().state.historycount, 2);
 }
 
 TEST_F(Gamble, NoSpinStartsWhileThePanelHoldsTheStake) {

@@ -3,6 +3,8 @@
 #include <map>
 #include <vector>
 
+#include "cabinet/controls.h"
+#include "engine/jackpot.h"
 #include "engine/rules/jackpot.h"
 #include "machine_fixture.h"
 
@@ -44,7 +46,7 @@ class Jackpot : public MachineTest {
     machine.pressSpin();
   }
   void runToEnd() {
-    ASSERT_TRUE(machine.runUntil([&] { return !q.jackpotTime; }, kSequenceLimit, 50));
+    ASSERT_TRUE(machine.runUntil([&] { return !machine.jackpotTime(); }, kSequenceLimit, 50));
     EXPECT_EQ(machine.platform.random.pending(), 0u);
   }
 };
@@ -53,7 +55,7 @@ TEST_F(Jackpot, AtCreditZeroItRunsAndPaysWithoutTakingABet) {
   m.bank = 0;
   m.soundonoff = -1;
   pressJackpot(5, 2);  // cell 2 pays ten times the bet
-  EXPECT_TRUE(q.jackpotTime);
+  EXPECT_TRUE(machine.jackpotTime());
   EXPECT_EQ(q.spinsleft.caption, "  ****   JACKPOT TIME   ****");
   EXPECT_FALSE(q.pannomoney.visible) << "no credit check";
   std::vector<std::string> shown;
@@ -61,7 +63,7 @@ TEST_F(Jackpot, AtCreditZeroItRunsAndPaysWithoutTakingABet) {
       [&] {
         if (q.lbljackpotwon.visible && (shown.empty() || shown.back() != q.lbljackpotwon.caption))
           shown.push_back(q.lbljackpotwon.caption);
-        return !q.jackpotTime;
+        return !machine.jackpotTime();
       },
       kSequenceLimit, 50));
   EXPECT_EQ(shown, std::vector<std::string>{"BET X 10  = 250"});
@@ -85,7 +87,7 @@ TEST_F(Jackpot, TheBallRunsTwoLapsThenSlowsDownToItsCell) {
   auto tick = q.tmrdecidejackpot.onTick;
   q.tmrdecidejackpot.onTick = [&] {
     tick();
-    cells.push_back(q.ballcell);
+    cells.push_back(machine.engine.jackpot().state.ballcell);
     intervals.push_back(q.tmrdecidejackpot.interval());
   };
   pressJackpot(14, 3);
@@ -165,13 +167,13 @@ TEST_F(Jackpot, NoSpinStartsWhileItRunsAndThePrizeIsPaid) {
   int attempts = 0;
   ASSERT_TRUE(machine.runUntil(
       [&] {
-        if (!q.jackpotTime) return true;
+        if (!machine.jackpotTime()) return true;
         // The spin button, the space bar and the autoplay timer, each time
         // the idle ticker has allowed input again.
         if (q.inputAllowed()) {
           machine.pressSpin();
           machine.key(32);
-          q.tmrautospin_tick();
+          machine.cabinet.controls().tmrautospin_tick();
           ++attempts;
         }
         return false;

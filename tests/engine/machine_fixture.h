@@ -3,7 +3,7 @@
 
 #include <gtest/gtest.h>
 
-#include "engine/headless_machine.h"
+#include "platform/headless/headless_machine.h"
 
 namespace quov::testing {
 

@@ -2,6 +2,7 @@
 
 #include <set>
 
+#include "engine/reels.h"
 #include "engine/rules/reels.h"
 #include "machine_fixture.h"
 
@@ -115,8 +116,8 @@ TEST(ReelRules, FiveScattersCanShowAtOnce) {
 TEST_F(MachineTest, SpinTakesItsStopsFromTheDrawServiceAndRestsEveryReelOnIt) {
   spin({1, 22, 5, 17, 9});
   const int expected[6] = {0, 1, 22, 5, 17, 9};
-  const int stops[6] = {0, q.reel1stop, q.reel2stop, q.reel3stop, q.reel4stop, q.reel5stop};
-  const std::int32_t pos[6] = {0, q.reel1pos, q.reel2pos, q.reel3pos, q.reel4pos, q.reel5pos};
+  const int stops[6] = {0, machine.engine.reels().state.reel1stop, machine.engine.reels().state.reel2stop, machine.engine.reels().state.reel3stop, machine.engine.reels().state.reel4stop, machine.engine.reels().state.reel5stop};
+  const std::int32_t pos[6] = {0, machine.engine.reels().state.reel1pos, machine.engine.reels().state.reel2pos, machine.engine.reels().state.reel3pos, machine.engine.reels().state.reel4pos, machine.engine.reels().state.reel5pos};
   for (int r = 1; r <= 5; ++r) {
     EXPECT_EQ(stops[r], expected[r]);
     EXPECT_EQ(pos[r], -1875 * expected[r]);
@@ -132,21 +133,21 @@ TEST_F(MachineTest, WildInAFreeSpinHoldsItsReelForExactlyOneMoreSpin) {
   q.freespinsplayed = 2;
   machine.platform.random.push({3, 10, 10, 1, 5});  // reel 3 stop 10 shows its wild (cell 11)
   machine.platform.random.push({25, 1});           // multiplier draw, throttle draw
-  q.spinreel1();
+  machine.engine.reels().spinreel1();
   EXPECT_EQ(q.reel3wild, 1);
   EXPECT_EQ(q.reel3held, 0);
   machine.platform.random.push({4, 5, 2, 6});  // four draws: reel 3 is held
   machine.platform.random.push({25, 1});
-  q.spinreel1();
-  EXPECT_EQ(q.reel3stop, 10);
-  EXPECT_EQ(q.reel1stop, 4);
-  EXPECT_EQ(q.reel5stop, 6);
+  machine.engine.reels().spinreel1();
+  EXPECT_EQ(machine.engine.reels().state.reel3stop, 10);
+  EXPECT_EQ(machine.engine.reels().state.reel1stop, 4);
+  EXPECT_EQ(machine.engine.reels().state.reel5stop, 6);
   EXPECT_EQ(q.reel3held, 0) << "cleared at the end of the animation";
   EXPECT_EQ(q.reel3wild, 0) << "the held reel's wild flag is cleared while the others run";
   machine.platform.random.push({4, 5, 3, 2, 6});  // released: five draws again
   machine.platform.random.push({25, 1});
-  q.spinreel1();
-  EXPECT_EQ(q.reel3stop, 3);
+  machine.engine.reels().spinreel1();
+  EXPECT_EQ(machine.engine.reels().state.reel3stop, 3);
 }
 
 }  // namespace

@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include "engine/reels.h"
 #include "machine_fixture.h"
 #include "outcomes.h"
 
@@ -32,7 +33,7 @@ TEST_F(Settlement, CreditEqualToTheTotalBetSpinsToZero) {
   EXPECT_EQ(m.bank, 0);
   EXPECT_EQ(m.games, 1);
   EXPECT_EQ(m.wager, 25);
-  EXPECT_EQ(q.reel1stop, lose[0]);
+  EXPECT_EQ(machine.engine.reels().state.reel1stop, lose[0]);
   EXPECT_EQ(q.LABWIN.caption, "No Win");
 }
 
@@ -79,7 +80,7 @@ TEST_F(Settlement, AVoidedWinLeavesNoTraceAndTheReplacementIsBookedOnce) {
   EXPECT_EQ(m.total, total);
   EXPECT_EQ(m.bank, bank - 25);
   EXPECT_EQ(q.spinwin, 0);
-  EXPECT_EQ(q.reel1stop, lose[0]);
+  EXPECT_EQ(machine.engine.reels().state.reel1stop, lose[0]);
   EXPECT_EQ(q.reel[1].top, -1875 * lose[0]) << "only the replacement was animated";
 }
 
@@ -111,7 +112,7 @@ TEST_F(Settlement, ALongChainOfVoidsRunsInConstantStack) {
   EXPECT_EQ(machine.platform.random.pending(), 0u);
   EXPECT_EQ(m.games, 1);
   EXPECT_EQ(m.wager, 25);
-  EXPECT_EQ(q.reel5stop, lose[4]);
+  EXPECT_EQ(machine.engine.reels().state.reel5stop, lose[4]);
 }
 
 TEST_F(Settlement, TheTwentyFifthLosingSpinOpensTheOfferAndEndsAutoplay) {
@@ -119,12 +120,12 @@ TEST_F(Settlement, TheTwentyFifthLosingSpinOpensTheOfferAndEndsAutoplay) {
   machine.scriptSpin({lose[0], lose[1], lose[2], lose[3], lose[4]});
   machine.pressSpin();
   EXPECT_EQ(m.popupcount, 24);
-  EXPECT_FALSE(q.popupquov.visible);
+  EXPECT_FALSE(machine.cabinet.popupquov.screen.visible);
   q.autoplaymode = 10;
   machine.advance(200);
   machine.scriptSpin({lose[0], lose[1], lose[2], lose[3], lose[4]});
   machine.pressSpin();
-  EXPECT_TRUE(q.popupquov.visible);
+  EXPECT_TRUE(machine.cabinet.popupquov.screen.visible);
   EXPECT_FALSE(q.screen.visible);
   EXPECT_EQ(q.autoplaymode, 0);
   EXPECT_EQ(m.popupcount, 0);
@@ -149,7 +150,7 @@ TEST_F(Settlement, FreeSpinVoidLeavesTheSeriesTotalsAndAHeldReelAlwaysStands) {
   machine.platform.random.push({20, 2});  // multiplier draw, throttle voids
   push(lose);
   machine.platform.random.push({20, 2});
-  q.spinreel1();
+  machine.engine.reels().spinreel1();
   EXPECT_EQ(machine.platform.random.pending(), 0u);
   EXPECT_EQ(q.freespinwin, 500);
   EXPECT_EQ(m.total, 700);
@@ -159,12 +160,12 @@ TEST_F(Settlement, FreeSpinVoidLeavesTheSeriesTotalsAndAHeldReelAlwaysStands) {
   EXPECT_EQ(m.wager, wager);
 
   // A held reel: the same win stands although the throttle draws 2.
-  q.reel3stop = static_cast<std::int16_t>(win[2]);
+  machine.engine.reels().state.reel3stop = static_cast<std::int16_t>(win[2]);
   q.reel3wild = 1;
   machine.platform.random.push({win[0], win[1], win[3], win[4]});  // reel 3 keeps its stop
   machine.platform.random.push({20, 2});
-  q.spinreel1();
-  EXPECT_EQ(q.reel3stop, win[2]);
+  machine.engine.reels().spinreel1();
+  EXPECT_EQ(machine.engine.reels().state.reel3stop, win[2]);
   EXPECT_EQ(machine.platform.random.pending(), 0u);
   EXPECT_EQ(q.spinwin, testing::evaluate(win, 25, 1).lineWin);
   EXPECT_EQ(q.freespinwin, 500 + q.spinwin);

@@ -8,8 +8,12 @@
 #include <cstdio>
 #include <random>
 
-#include "engine/headless_machine.h"
+#include "cabinet/controls.h"
+#include "engine/gamble.h"
+#include "engine/jackpot.h"
+#include "engine/reels.h"
 #include "engine/rules/jackpot.h"
+#include "platform/headless/headless_machine.h"
 #include "outcomes.h"
 
 namespace quov {
@@ -53,7 +57,7 @@ class Soak : public ::testing::Test {
     ASSERT_EQ(q.freespinsgiven, 0);
     ASSERT_FALSE(q.Timerrespin.enabled());
     ASSERT_FALSE(q.takewin.visible);
-    ASSERT_FALSE(q.jackpotTime);
+    ASSERT_FALSE(machine.jackpotTime());
     ASSERT_FALSE(q.pandouble.visible);
     ASSERT_GE(m.bank, 0);
     ASSERT_GE(m.grand, kGrandFloor);
@@ -62,17 +66,17 @@ class Soak : public ::testing::Test {
     ASSERT_TRUE(q.betlevel >= 1 && q.betlevel <= 6);
     ASSERT_TRUE(q.linesplayed == 1 || q.linesplayed == 5 || q.linesplayed == 10 ||
                 q.linesplayed == 15 || q.linesplayed == 25);
-    for (int stop : {q.reel1stop, q.reel2stop, q.reel3stop, q.reel4stop, q.reel5stop})
+    for (int stop : {machine.engine.reels().state.reel1stop, machine.engine.reels().state.reel2stop, machine.engine.reels().state.reel3stop, machine.engine.reels().state.reel4stop, machine.engine.reels().state.reel5stop})
       ASSERT_TRUE(stop >= 1 && stop <= 22);
     ASSERT_TRUE(q.scattercount >= 0 && q.scattercount <= 5);
     ASSERT_TRUE(q.freespinmult == 1 || q.freespinmult == 2 || q.freespinmult == 3 ||
                 q.freespinmult == 5 || q.freespinmult == 10);
-    ASSERT_TRUE(q.historycount >= 0 && q.historycount <= 10);
-    ASSERT_TRUE(q.jpball >= 0 && q.jpball <= 4);
+    ASSERT_TRUE(machine.engine.gamble().state.historycount >= 0 && machine.engine.gamble().state.historycount <= 10);
+    ASSERT_TRUE(machine.engine.jackpot().state.jpball >= 0 && machine.engine.jackpot().state.jpball <= 4);
     ASSERT_TRUE(q.scatterframe >= 0 && q.scatterframe <= 13);
     ASSERT_TRUE(q.symbolframe >= 0 && q.symbolframe <= 28);
     ASSERT_TRUE(q.wildticks >= 0 && q.wildticks <= 27);
-    ASSERT_TRUE(q.ballcell >= 0 && q.ballcell <= 17);
+    ASSERT_TRUE(machine.engine.jackpot().state.ballcell >= 0 && machine.engine.jackpot().state.ballcell <= 17);
     ASSERT_TRUE(m.games >= 0 && m.howmanyspins >= 0 && m.popupcount >= 0 && m.popupcount < 25);
     ASSERT_TRUE(m.grandwon >= 0 && m.majorwon >= 0 && m.minorwon >= 0);
   }
@@ -82,14 +86,14 @@ class Soak : public ::testing::Test {
       tick();
       if (q.tmrdecidejackpot.enabled()) return;
       // The ball stopped: the prize is what its cell pays.
-      const PrizeValues v{m.grand, m.major, m.minor, q.betx10, q.betx20, q.betx30};
-      EXPECT_EQ(m.jackpotprize, prizeValue(boardCell(q.balltarget).prize, v));
+      const PrizeValues v{m.grand, m.major, m.minor, machine.engine.jackpot().state.betx10, machine.engine.jackpot().state.betx20, machine.engine.jackpot().state.betx30};
+      EXPECT_EQ(m.jackpotprize, prizeValue(boardCell(machine.engine.jackpot().state.balltarget).prize, v));
       ++jackpots;
     };
     q.tmrshowjackpot.onTick = [this, tick = q.tmrshowjackpot.onTick] {
       const std::int32_t bank = m.bank;
       tick();
-      if (q.jackpotTime) return;
+      if (machine.jackpotTime()) return;
       EXPECT_EQ(m.bank - bank, m.jackpotprize) << "the prize is paid";
       prizes += m.jackpotprize;
     };
@@ -101,8 +105,8 @@ class Soak : public ::testing::Test {
 
   void insertCoinsIfLow() {
     while (m.bank < 500) {
-      q.coinsin_mousedown();
-      q.coinsin_mouseup();
+      machine.cabinet.controls().coinsin_mousedown();
+      machine.cabinet.controls().coinsin_mouseup();
     }
   }
 
@@ -148,7 +152,7 @@ class Soak : public ::testing::Test {
 
   void beforePress(const std::function<void()>& press) {
     if (presses >= kPresses) return;  // the run is over: autoplay presses no more
-    if (q.jackpotTime) {
+    if (machine.jackpotTime()) {
       // A tick inside the start of jackpot time, before it switches the
       // autoplay timer off: the press must start nothing.
       const auto draws = machine.platform.random.draws();
@@ -193,8 +197,8 @@ TEST_F(Soak, TwoHundredThousandPressesKeepTheMachineSoundAndTheMoneyExact) {
     ASSERT_LE(machine.now() - lastPress, kPressBound) << "press " << presses;
     // The offer pop-up (every 25th losing spin) stops autoplay; the player
     // closes it and switches autoplay on again.
-    if (q.popupquov.visible) {
-      q.popupquov.visible = false;
+    if (machine.cabinet.popupquov.screen.visible) {
+      machine.cabinet.popupquov.screen.visible = false;
       q.screen.visible = true;
     }
     if (q.autoplaymode == 0 && q.tmrtick.enabled()) {

@@ -2,8 +2,8 @@
 
 #include <climits>
 
-#include "engine/checked.h"
-#include "engine/money.h"
+#include "engine/rules/checked.h"
+#include "engine/rules/money.h"
 #include "machine_fixture.h"
 #include "outcomes.h"
 

@@ -3,6 +3,7 @@
 #include <string>
 #include <vector>
 
+#include "engine/win_meter.h"
 #include "machine_fixture.h"
 
 namespace quov {
@@ -21,7 +22,7 @@ class WinMeter : public MachineTest {
     q.Timerwincounter.enable();
     std::vector<int> shown;
     for (int tick = 0; tick < 1000 && q.Timerwincounter.enabled(); ++tick) {
-      q.Timerwincounter_tick();
+      machine.engine.winMeter().Timerwincounter_tick();
       shown.push_back(std::stoi(q.LABWIN.caption));
     }
     return shown;
@@ -49,7 +50,7 @@ TEST_F(WinMeter, TwoThousandCentsPassThroughEveryStepSize) {
   q.Timerwincounter.enable();
   std::vector<int> steps;
   while (q.Timerwincounter.enabled()) {
-    q.Timerwincounter_tick();
+    machine.engine.winMeter().Timerwincounter_tick();
     if (steps.empty() || steps.back() != q.rollstep) steps.push_back(q.rollstep);
   }
   EXPECT_EQ(steps, (std::vector<int>{10, 20, 30, 40, 50, 80, 60, 100, 150, 200, 500}));
@@ -87,7 +88,7 @@ TEST_F(WinMeter, CollectCreditsTheSeriesTotalOnceAndOffersItToTheGamble) {
   q.takewin.show();
   q.takewin.enable();
   const auto bank = m.bank;
-  q.takewin_click();
+  machine.engine.winMeter().takewin_click();
   EXPECT_EQ(m.bank, bank + 730);
   EXPECT_EQ(q.gamblecarry, 730);
   EXPECT_EQ(q.freespinwin, 0);
@@ -96,7 +97,7 @@ TEST_F(WinMeter, CollectCreditsTheSeriesTotalOnceAndOffersItToTheGamble) {
   EXPECT_FALSE(q.takewin.visible);
   EXPECT_EQ(q.LABWIN.caption, "730");
   EXPECT_EQ(machine.platform.sound.media.back(), "close quovspin");
-  q.takewin_click();  // a second press finds nothing left to collect
+  machine.engine.winMeter().takewin_click();  // a second press finds nothing left to collect
   EXPECT_EQ(m.bank, bank + 730);
 }
 
@@ -108,13 +109,13 @@ TEST_F(WinMeter, FreeSpinResultHoldsThirtyOneTicksThenTheNextFreeSpinIsDue) {
   q.Timerwincounter.enable();
   int ticks = 0;
   while (q.Timerwincounter.enabled() && ticks < 100) {
-    q.Timerwincounter_tick();
+    machine.engine.winMeter().Timerwincounter_tick();
     ++ticks;
   }
   EXPECT_EQ(ticks, 31);
   EXPECT_TRUE(q.Timerrespin.enabled());
   EXPECT_EQ(q.LABWIN.caption, "90");
-  EXPECT_EQ(q.seriesticks, 0);
+  EXPECT_EQ(machine.engine.winMeter().state.seriesticks, 0);
 }
 
 }  // namespace

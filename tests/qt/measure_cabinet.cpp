@@ -10,7 +10,8 @@
 #include <cstdio>
 
 #include "engine/rules/spin_down.h"
-#include "engine/timing.h"
+#include "engine/spin_cycle.h"
+#include "mainscreen/timing.h"
 #include "platform/qt/desktop_machine.h"
 
 namespace {
@@ -69,7 +70,7 @@ int main(int argc, char** argv) {
     m.mod.reelspeed = 1;
     sleeps = 0;
     const auto pressed = Clock::now();
-    m.quov.btnstartall_click();
+    m.cabinet.engine.spinCycle().btnstartall_click();
     const double whole = msSince(pressed);
     if (m.quov.spinwin != 0 || sleeps == 0) continue;
     sleptMs = sleeps * (quov::spinDownSpeed(1)->pause + quov::timing::kFrameExtra);

@@ -25,7 +25,7 @@ class SessionEndTest : public DesktopTest {
     return true;
   }
   QString tuneFile() const {
-    return QString::fromStdString(machine->quov.musicFolder) + "/quovspin.midi";
+    return QString::fromStdString(machine->cabinet.sounds.musicFolder) + "/quovspin.midi";
   }
 };
 

@@ -2,7 +2,7 @@
 // folders that cannot be written.
 #include <QFile>
 
-#include "engine/money.h"
+#include "engine/rules/money.h"
 #include "engine/rules/jackpot.h"
 #include "tests/qt/desktop_fixture.h"
 

@@ -4,7 +4,7 @@
 
 #include <cmath>
 
-#include "engine/clips.h"
+#include "sound/clips.h"
 #include "platform/qt/qt_resources.h"
 #include "platform/qt/qt_sound.h"
 #include "platform/qt/wave_data.h"
@@ -23,7 +23,7 @@ TEST(ProgramResources, EveryClipHasItsFormatAndLength) {
                             {146, 11025, 16, 0.79}};
   QtResources resources;
   for (const Expected& e : table) {
-    const auto wave = readWave(resources.load("WAVE", clipResourceName(e.id)));
+    const auto wave = readWave(resources.load("WAVE", clipResourceName(static_cast<Clip>(e.id))));
     ASSERT_TRUE(wave) << e.id;
     EXPECT_EQ(wave->rate, e.rate) << e.id;
     EXPECT_EQ(wave->bits, e.bits) << e.id;
@@ -31,7 +31,8 @@ TEST(ProgramResources, EveryClipHasItsFormatAndLength) {
     const double seconds = static_cast<double>(wave->size) / (e.rate * e.bits / 8);
     EXPECT_NEAR(seconds, e.seconds, 0.001) << e.id;
   }
-  for (int id : kClipIds) EXPECT_TRUE(readWave(resources.load("WAVE", clipResourceName(id)))) << id;
+  for (Clip c : kLoadedClips)
+    EXPECT_TRUE(readWave(resources.load("WAVE", clipResourceName(c)))) << resourceNumber(c);
 }
 
 TEST(ProgramResources, ClipsAreQuietlyAudible) {

@@ -14,6 +14,7 @@
 #include <QThread>
 
 #include "platform/qt/ini_text.h"
+#include "engine/spin_cycle.h"
 #include "platform/qt/settings_lock.h"
 #include "tests/qt/desktop_fixture.h"
 #include "tests/qt/finishes_within.h"
@@ -263,8 +264,8 @@ TEST_F(StoreFaults, AFolderThatRefusesWritesIsReportedOnceWhilePlayGoesOn) {
   machine->mod.bank = 5000;  // whether or not the folder could be read
   for (int spin = 0; spin < 2; ++spin) {
     machine->random.push({2, 22, 8, 17, 1, 1});  // no jackpot time, a losing spin
-    machine->quov.btnstartall_click();
-    machine->quov.tmrtick_tick();  // idle again: the records are saved
+    machine->cabinet.engine.spinCycle().btnstartall_click();
+    machine->cabinet.engine.spinCycle().tmrtick_tick();  // idle again: the records are saved
     machine->store.waitSaved();
   }
   EXPECT_EQ(machine->mod.games, 2);
@@ -298,7 +299,7 @@ TEST_F(StoreFaults, WithoutAHomeNothingIsWrittenAndSavingIsReported) {
   const bool configAtTheRoot = QFileInfo::exists("/.config/quov");
   machine = std::make_unique<DesktopMachine>(QtSettingsStore::defaultFolder());
   machine->start();
-  EXPECT_EQ(machine->quov.musicFolder, "");
+  EXPECT_EQ(machine->cabinet.sounds.musicFolder, "");
   EXPECT_TRUE(machine->store.health().failing);
   EXPECT_NE(machine->store.health().reason.find("HOME"), std::string::npos);
   EXPECT_TRUE(machine->canvas.close());

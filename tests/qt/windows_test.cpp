@@ -29,8 +29,8 @@ TEST_F(Windows, CaptionFollowsTheScreen) {
 TEST_F(Windows, TheOfferPopUpAlwaysLeadsBackToTheGame) {
   Quov& q = machine->quov;
   q.screen.visible = false;
-  q.popupquov.visible = true;
-  q.popupquov.caption = "Play for Real Money ";
+  machine->cabinet.popupquov.screen.visible = true;
+  machine->cabinet.popupquov.screen.caption = "Play for Real Money ";
   machine->loop.afterHandler();
   QWidget* pop = offer();
   ASSERT_NE(pop, nullptr);
@@ -40,7 +40,7 @@ TEST_F(Windows, TheOfferPopUpAlwaysLeadsBackToTheGame) {
   QPushButton* back = pop->findChild<QPushButton*>();
   EXPECT_EQ(back->text(), "RETURN TO GAME");
   back->click();
-  EXPECT_FALSE(q.popupquov.visible);
+  EXPECT_FALSE(machine->cabinet.popupquov.screen.visible);
   EXPECT_TRUE(q.screen.visible);
   EXPECT_FALSE(pop->isVisible());
   EXPECT_TRUE(machine->canvas.isVisible());
@@ -49,7 +49,7 @@ TEST_F(Windows, TheOfferPopUpAlwaysLeadsBackToTheGame) {
 TEST_F(Windows, ClosingThePopUpReturnsToo) {
   Quov& q = machine->quov;
   q.screen.visible = false;
-  q.popupquov.visible = true;
+  machine->cabinet.popupquov.screen.visible = true;
   machine->loop.afterHandler();
   offer()->close();
   EXPECT_TRUE(q.screen.visible);

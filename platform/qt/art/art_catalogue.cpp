@@ -1,5 +1,8 @@
 #include "platform/qt/art/art_catalogue.h"
 
+#include <functional>
+#include <unordered_map>
+
 #include "platform/qt/art/board_art.h"
 #include "platform/qt/art/button_art.h"
 #include "platform/qt/art/cabinet_art.h"
@@ -39,48 +42,70 @@ QString ArtKey::id() const {
       .arg(design.height());
 }
 
-bool hasOwnArt(const QString& name) {
-  return isButtonArt(name) || isPanelArt(name) || name == "cabinet" || name == "panfreespin" ||
-         name == "Picture" || name == "jackpotframe" || name.startsWith("jackpotball") ||
-         name == "zendara1" || name == "gamblewin" || name == "gamblelose" || name == "offer";
+namespace {
+
+// The painters of the elements' own art, by element name; each paints in
+// the picture's design coordinates.
+using OwnArtPainter = std::function<void(QPainter&, const QString& name, const QRectF& r)>;
+
+const std::unordered_map<QString, OwnArtPainter>& ownArt() {
+  static const std::unordered_map<QString, OwnArtPainter> table = [] {
+    const OwnArtPainter ball = [](QPainter& p, const QString& n, const QRectF& r) {
+      paintJackpotBall(p, n.mid(11, 1).toInt(), r);  // jackpotball11, 21, 31: the colour
+    };
+    const OwnArtPainter banner = [](QPainter& p, const QString& n, const QRectF& r) {
+      paintBanner(p, r, n == QStringLiteral("gamblewin"));
+    };
+    std::unordered_map<QString, OwnArtPainter> t = {
+        {"cabinet", [](QPainter& p, const QString&, const QRectF&) { paintCabinet(p); }},
+        {"panfreespin",
+         [](QPainter& p, const QString&, const QRectF& r) { paintControlBar(p, r, barButtons()); }},
+        {"Picture", [](QPainter& p, const QString&, const QRectF& r) { paintReelWindow(p, r); }},
+        {"jackpotframe",
+         [](QPainter& p, const QString&, const QRectF& r) {
+           p.scale(r.width() / kBoardW, r.height() / kBoardH);
+           paintJackpotBoard(p);
+         }},
+        {"jackpotball11", ball},
+        {"jackpotball21", ball},
+        {"jackpotball31", ball},
+        {"zendara1", [](QPainter& p, const QString&, const QRectF& r) { paintQueenFigure(p, r); }},
+        {"gamblewin", banner},
+        {"gamblelose", banner},
+        {"offer", [](QPainter& p, const QString&, const QRectF& r) { paintOfferPicture(p, r); }},
+        // The offer pop-up's picture.
+        {"Picture1", [](QPainter& p, const QString&, const QRectF& r) { paintOfferPicture(p, r); }},
+    };
+    for (const QString& name : buttonArtNames())
+      t.emplace(name, [](QPainter& p, const QString& n, const QRectF& r) {
+        paintButton(p, n, r, false);
+      });
+    for (const QString& name : kPanelArt) t.emplace(name, paintPanel);
+    return t;
+  }();
+  return table;
 }
+
+}  // namespace
+
+bool hasOwnArt(const QString& name) { return ownArt().count(name) != 0; }
 
 void setControlBarButtons(std::vector<std::pair<QString, QRectF>> buttons) {
   barButtons() = std::move(buttons);
 }
 
 void paintArt(QPainter& p, const ArtKey& key) {
-  const QRectF r(QPointF(0, 0), key.design);
   if (key.list != ImageListId::None) {
     paintListPicture(p, key.list, key.index);
     if (key.overlay > 0) paintListPicture(p, key.list, key.overlay);
     return;
   }
-  const QString& n = key.name;
-  if (n == "symbol") {
+  if (key.name == QStringLiteral("symbol")) {
     paintSymbolCell(p, static_cast<Symbol>(key.index));
-  } else if (n == "cabinet") {
-    paintCabinet(p);
-  } else if (n == "panfreespin") {
-    paintControlBar(p, r, barButtons());
-  } else if (n == "Picture") {
-    paintReelWindow(p, r);
-  } else if (isButtonArt(n)) {
-    paintButton(p, n, r, false);
-  } else if (isPanelArt(n)) {
-    paintPanel(p, n, r);
-  } else if (n == "jackpotframe") {
-    p.scale(r.width() / kBoardW, r.height() / kBoardH);
-    paintJackpotBoard(p);
-  } else if (n.startsWith("jackpotball")) {
-    paintJackpotBall(p, n.mid(11, 1).toInt(), r);
-  } else if (n == "zendara1") {
-    paintQueenFigure(p, r);
-  } else if (n == "gamblewin" || n == "gamblelose") {
-    paintBanner(p, r, n == "gamblewin");
-  } else if (n == "offer") {
-    paintOfferPicture(p, r);
+    return;
   }
+  const auto it = ownArt().find(key.name);
+  if (it != ownArt().end()) it->second(p, key.name, QRectF(QPointF(0, 0), key.design));
 }
 
 }  // namespace quov::art

@@ -2,37 +2,38 @@
 
 #include <QRadialGradient>
 
+#include "engine/rules/jackpot.h"
 #include "platform/qt/art/palette.h"
 
 namespace quov::art {
 
 namespace {
 
-struct BoardCell {
-  int left, top;  // the ball's place on the main screen, twips
-  const char* words;
-};
+// What a cell's picture says: the prize it pays.
+QString cellWords(JackpotPrize prize) {
+  switch (prize) {
+    case JackpotPrize::BetX10: return QStringLiteral("BET X 10");
+    case JackpotPrize::BetX20: return QStringLiteral("BET X 20");
+    case JackpotPrize::BetX30: return QStringLiteral("BET X 30");
+    case JackpotPrize::Minor: return QStringLiteral("Minor");
+    case JackpotPrize::Major: return QStringLiteral("Major");
+    case JackpotPrize::Grand: return QStringLiteral("Grand");
+    case JackpotPrize::None: break;
+  }
+  return {};
+}
 
-// Clockwise from the top-left corner.
-constexpr BoardCell kCells[16] = {
-    {850, 600, "BET X 20"},   {2600, 600, "BET X 10"},  {4350, 600, "BET X 20"},
-    {6150, 600, "Grand"},     {7800, 600, "BET X 10"},  {9500, 600, "Minor"},
-    {9500, 2150, "BET X 10"}, {9500, 3500, "BET X 30"}, {9500, 4900, "BET X 20"},
-    {7800, 4900, "BET X 10"}, {6150, 4900, "Minor"},    {4350, 4900, "BET X 10"},
-    {2600, 4900, "Major"},    {850, 4900, "BET X 10"},  {850, 3500, "BET X 20"},
-    {850, 2150, "BET X 30"},
-};
+constexpr qreal kBallW = 1650.0 / kTwipsPerPixel, kBallH = 1350.0 / kTwipsPerPixel;
 
-constexpr qreal kFrameLeft = 800, kFrameTop = 675;  // where the board rests
-constexpr qreal kBallW = 1650.0 / 15, kBallH = 1350.0 / 15;
-
-QColor cellColour(const QString& words) {
-  if (words == "Grand") return QColor(160, 20, 30);
-  if (words == "Major") return QColor(20, 110, 40);
-  if (words == "Minor") return QColor(20, 60, 150);
-  if (words.endsWith("30")) return QColor(130, 40, 150);
-  if (words.endsWith("20")) return QColor(170, 90, 10);
-  return QColor(60, 60, 80);
+QColor cellColour(JackpotPrize prize) {
+  switch (prize) {
+    case JackpotPrize::Grand: return QColor(160, 20, 30);
+    case JackpotPrize::Major: return QColor(20, 110, 40);
+    case JackpotPrize::Minor: return QColor(20, 60, 150);
+    case JackpotPrize::BetX30: return QColor(130, 40, 150);
+    case JackpotPrize::BetX20: return QColor(170, 90, 10);
+    default: return QColor(60, 60, 80);
+  }
 }
 
 }  // namespace
@@ -43,13 +44,17 @@ void paintJackpotBoard(QPainter& p) {
   goldPlate(p, all, 18, QColor(30, 14, 60), 6);
   outlinedText(p, QRectF(130, 100, kBoardW - 260, 50), QStringLiteral("JACKPOT TIME"), 38,
                kGoldLight, QColor(60, 20, 0), Qt::AlignCenter, 4);
-  for (const BoardCell& c : kCells) {
-    const qreal x = (c.left - kFrameLeft) / 15, y = std::max<qreal>(8, (c.top - kFrameTop) / 15);
+  for (int n = 1; n <= kBoardCells; ++n) {
+    const BoardCell& c = boardCell(n);
+    const qreal x = static_cast<qreal>(c.left - kBoardLeft) / kTwipsPerPixel,
+                y = std::max<qreal>(8, static_cast<qreal>(c.top - kBoardTop) / kTwipsPerPixel);
     const QRectF cell(x + 4, y + 4, kBallW - 8, kBallH - 8);
-    const QString words = QString::fromLatin1(c.words);
-    goldPlate(p, cell, 10, cellColour(words), 3);
-    outlinedText(p, cell.adjusted(4, 2, -4, -2), words.startsWith("BET") ? words.mid(0, 5) + "\n" + words.mid(6) : words,
-                 words.startsWith("BET") ? 17 : 21, QColor(255, 250, 230));
+    const bool multiple = !isMeterPrize(c.prize);
+    const QString words = cellWords(c.prize);
+    goldPlate(p, cell, 10, cellColour(c.prize), 3);
+    outlinedText(p, cell.adjusted(4, 2, -4, -2),
+                 multiple ? words.mid(0, 5) + "\n" + words.mid(6) : words, multiple ? 17 : 21,
+                 QColor(255, 250, 230));
   }
 }
 

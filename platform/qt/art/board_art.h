@@ -4,9 +4,11 @@
 #include <QPainter>
 #include <QRectF>
 
+#include "platform/element.h"
+
 namespace quov::art {
 
-inline constexpr qreal kBoardW = 10400.0 / 15, kBoardH = 5750.0 / 15;
+inline constexpr qreal kBoardW = 10400.0 / kTwipsPerPixel, kBoardH = 5750.0 / kTwipsPerPixel;
 
 // The board in its own 693 x 383 design pixels.
 void paintJackpotBoard(QPainter& p);

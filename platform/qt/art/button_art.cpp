@@ -38,13 +38,18 @@ const std::map<QString, ButtonLook>& looks() {
       {"betblack", {"BLACK", QColor(40, 40, 40), 0.45}},
       {"cancelbet", {"COLLECT", QColor(220, 130, 10), 0.42}},
       {"suitbet", {"", QColor(235, 225, 200)}},
+      {"SSCommand2", {"RETURN TO GAME", QColor(40, 50, 130), 0.4}},
   };
   return table;
 }
 
 }  // namespace
 
-bool isButtonArt(const QString& name) { return looks().count(name) != 0; }
+QStringList buttonArtNames() {
+  QStringList names;
+  for (const auto& [name, look] : looks()) names << name;
+  return names;
+}
 
 void paintSuit(QPainter& p, int suit, const QRectF& r) {
   p.save();

@@ -5,11 +5,12 @@
 #include <QPainter>
 #include <QRectF>
 #include <QString>
+#include <QStringList>
 
 namespace quov::art {
 
-// Whether `name` is a picture button this file knows.
-bool isButtonArt(const QString& name);
+// The picture buttons this file draws, by element name.
+QStringList buttonArtNames();
 // Paints the button `name` filling `r`.
 void paintButton(QPainter& p, const QString& name, const QRectF& r, bool pressed);
 // A suit: 1 hearts, 2 clubs, 3 diamonds, 4 spades, filling `r`.

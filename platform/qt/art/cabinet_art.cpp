@@ -3,6 +3,8 @@
 #include <QPainterPath>
 #include <QRadialGradient>
 
+#include "mainscreen/reel_windows.h"
+#include "platform/element.h"
 #include "platform/qt/art/button_art.h"
 #include "platform/qt/art/palette.h"
 
@@ -63,10 +65,11 @@ void paintCabinet(QPainter& p) {
   sideColumn(p, 34, 28);
   sideColumn(p, 738, 30);
   // Gold rims round the five reel windows.
-  const qreal lefts[5] = {1022, 3049, 5085, 7114, 9165};
   p.setBrush(Qt::NoBrush);
-  for (qreal l : lefts) {
-    const QRectF w(l / 15 - 2, 722.0 / 15 - 2, 1896.0 / 15 + 4, 5644.0 / 15 + 4);
+  for (int r = 1; r <= 5; ++r) {
+    const qreal px = kTwipsPerPixel;
+    const QRectF w(kReelWindowLeft[r] / px - 2, kReelWindowTop / px - 2, kReelWindowWidth / px + 4,
+                   kReelWindowHeight / px + 4);
     p.setPen(QPen(goldGradient(w), 3));
     p.drawRoundedRect(w, 3, 3);
   }
@@ -95,10 +98,6 @@ void paintControlBar(QPainter& p, const QRectF& r,
 
 void paintReelWindow(QPainter& p, const QRectF& r) {
   p.fillRect(r, verticalGradient(r, QColor(40, 30, 20), QColor(10, 8, 6)));
-}
-
-bool isPanelArt(const QString& name) {
-  return name == "pannomoney" || name == "pandouble" || name == "menupic";
 }
 
 void paintPanel(QPainter& p, const QString& name, const QRectF& r) {

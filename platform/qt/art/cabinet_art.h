@@ -6,6 +6,7 @@
 #include <QPainter>
 #include <QRectF>
 #include <QString>
+#include <QStringList>
 #include <utility>
 #include <vector>
 
@@ -20,8 +21,9 @@ void paintControlBar(QPainter& p, const QRectF& r,
                      const std::vector<std::pair<QString, QRectF>>& buttons);
 // A reel window's empty inside.
 void paintReelWindow(QPainter& p, const QRectF& r);
-// Panels: "pannomoney", "pandouble", "menupic".
-bool isPanelArt(const QString& name);
+// Panels: the no-money notice, the gamble table, the menu.
+inline const QStringList kPanelArt = {QStringLiteral("pannomoney"), QStringLiteral("pandouble"),
+                                      QStringLiteral("menupic")};
 void paintPanel(QPainter& p, const QString& name, const QRectF& r);
 
 }  // namespace quov::art

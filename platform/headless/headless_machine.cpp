@@ -1,13 +1,16 @@
-#include "engine/headless_machine.h"
+#include "platform/headless/headless_machine.h"
 
-#include "cabinet/input.h"
+#include "cabinet/startup.h"
+#include "engine/jackpot.h"
+#include "engine/spin_cycle.h"
 
 namespace quov {
 
-HeadlessMachine::HeadlessMachine(std::uint64_t seed) : platform(seed), quov(platform.services, mod) {}
+HeadlessMachine::HeadlessMachine(std::uint64_t seed)
+    : platform(seed), cabinet(platform.services, mod) {}
 
 void HeadlessMachine::start() {
-  quov.Form_Load();
+  cabinet.startup().Form_Load();
   quov.screen.visible = true;
 }
 
@@ -22,25 +25,26 @@ bool HeadlessMachine::runUntil(const std::function<bool()>& done, Millis limit, 
   return true;
 }
 
+bool HeadlessMachine::jackpotTime() { return engine.jackpot().state.running; }
+
 bool HeadlessMachine::settle(Millis limit) {
   return runUntil(
       [this] {
         return quov.inputAllowed() && quov.tmrtick.enabled() && quov.freespinmode == 0 &&
-               !quov.Timerrespin.enabled() && !quov.Timerwincounter.enabled() &&
-               !quov.jackpotTime;
+               !quov.Timerrespin.enabled() && !quov.Timerwincounter.enabled() && !jackpotTime();
       },
       limit);
 }
 
+void HeadlessMachine::pressSpin() { engine.spinCycle().btnstartall_click(); }
+
 bool HeadlessMachine::click(Element& e) {
   if (!e.shownOnScreen() || !e.enabledOnScreen()) return false;
-  input::mouseDown(quov, e);
-  input::mouseUp(quov, e);
-  input::click(quov, e);
+  quov.screen.mouseDown(e);
+  quov.screen.mouseUp(e);
+  quov.screen.click(e);
   return true;
 }
-
-void HeadlessMachine::key(int keyAscii) { input::keyPress(quov, keyAscii); }
 
 void HeadlessMachine::scriptSpin(std::initializer_list<int> stops, int jackpotdraw) {
   platform.random.push(jackpotdraw);

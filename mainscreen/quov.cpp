@@ -1,8 +1,8 @@
-#include "engine/quov.h"
+#include "mainscreen/quov.h"
 
-#include "engine/checked.h"
-#include "engine/money.h"
-#include "engine/timing.h"
+#include "engine/rules/checked.h"
+#include "engine/rules/money.h"
+#include "mainscreen/timing.h"
 
 namespace quov {
 
@@ -23,25 +23,6 @@ Quov::Quov(Platform& platform, Modquov& module)
       tmrshowbuttons(platform.loop.scheduler(), "tmrshowbuttons", timing::kShowButtons, true),
       tmrlineflash(platform.loop.scheduler(), "tmrlineflash", timing::kLineFlash, false) {
   buildElements();
-  wireTimers();
-  quovoptions.name = "quovoptions";
-  quovpays.name = "quovpays";
-  aboutquov.name = "aboutquov";
-}
-
-void Quov::wireTimers() {
-  tmrtick.onTick = [this] { tmrtick_tick(); };
-  Timerrespin.onTick = [this] { Timerrespin_tick(); };
-  Timerscatters.onTick = [this] { Timerscatters_tick(); };
-  Timer4.onTick = [this] { Timer4_tick(); };
-  timerwild.onTick = [this] { timerwild_tick(); };
-  Timerwincounter.onTick = [this] { Timerwincounter_tick(); };
-  tmrbell.onTick = [this] { tmrbell_tick(); };
-  tmrdecidejackpot.onTick = [this] { tmrdecidejackpot_tick(); };
-  tmrshowjackpot.onTick = [this] { tmrshowjackpot_tick(); };
-  tmrautospin.onTick = [this] { tmrautospin_tick(); };
-  tmrshowbuttons.onTick = [this] { tmrshowbuttons_tick(); };
-  tmrlineflash.onTick = [this] { tmrlineflash_tick(); };
 }
 
 std::int16_t Quov::totalBet() const {
@@ -54,17 +35,6 @@ void Quov::setBetPerLineFromLevel() {
   constexpr std::int16_t kBetPerLine[7] = {0, 1, 2, 3, 5, 10, 20};
   if (betlevel >= 1 && betlevel <= 6) betperline = kBetPerLine[betlevel];
 }
-
-void Quov::playClip(int id, ClipMode mode) {
-  if (m.soundonoff == -1) playClipAlways(id, mode);
-}
-
-void Quov::playClipAlways(int id, ClipMode mode) {
-  // A clip that was never loaded is simply not heard.
-  if (Bytes* clip = clips.slot(id)) p.sound.playClip(id, clip, mode);
-}
-
-void Quov::stopSounds() { p.sound.playClip(0, nullptr, ClipMode::Stop); }
 
 void Quov::showCredit() {
   panelbank.setCaption(plainCents(m.bank));
@@ -84,6 +54,10 @@ void Quov::slide(Element& e, int fromLeft, int fromTop, int toLeft, int toTop, i
     e.move(fromLeft + (toLeft - fromLeft) * f / last, fromTop + (toTop - fromTop) * f / last);
     sleep(pauseMs);
   }
+}
+
+void Quov::hideCellFrames() {
+  for (int n = 1; n <= 15; ++n) flasher[n].hide();
 }
 
 }  // namespace quov

@@ -1,6 +1,7 @@
 // The cabinet's elements: their names, kinds, containers and design
 // positions (twips of the 800 x 600 screen), in painting order.
-#include "engine/quov.h"
+#include "mainscreen/quov.h"
+#include "mainscreen/reel_windows.h"
 
 namespace quov {
 
@@ -20,10 +21,6 @@ void define(Screen& s, Element& e, const char* name, ElementKind kind, int l, in
   s.add(e);
 }
 
-constexpr int kWindowLeft[6] = {0, 1022, 3049, 5085, 7114, 9165};
-constexpr int kWindowTop = 722;
-constexpr int kWindowWidth = 1896;
-constexpr int kWindowHeight = 5644;
 
 // Line markers: Left, Top, Width, Height for markers 1..26.
 struct MarkerPlace {
@@ -60,9 +57,9 @@ void Quov::buildElements() {
   Lineflash[1].y2 = 3500;
 
   for (int r = 1; r <= 5; ++r) {
-    define(s, Picture[r], "Picture", ElementKind::Picture, kWindowLeft[r], kWindowTop,
-           kWindowWidth, kWindowHeight, true, nullptr, r);
-    define(s, reel[r], "reel", ElementKind::Image, 0, -kCellTwips, kWindowWidth,
+    define(s, Picture[r], "Picture", ElementKind::Picture, kReelWindowLeft[r], kReelWindowTop,
+           kReelWindowWidth, kReelWindowHeight, true, nullptr, r);
+    define(s, reel[r], "reel", ElementKind::Image, 0, -kCellTwips, kReelWindowWidth,
            kStripCells * kCellTwips, true, &Picture[r], r);
   }
   // Cell frames: codes run down on reels 1, 3, 5 and up on reels 2 and 4.

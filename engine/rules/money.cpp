@@ -1,4 +1,4 @@
-#include "engine/money.h"
+#include "engine/rules/money.h"
 
 namespace quov {
 

@@ -6,8 +6,8 @@
 #include <cstdint>
 #include <functional>
 
-#include "engine/modquov.h"
-#include "engine/quov.h"
+#include "cabinet/cabinet.h"
+#include "mainscreen/modquov.h"
 #include "platform/headless/headless_platform.h"
 
 namespace quov {
@@ -18,7 +18,9 @@ class HeadlessMachine {
 
   HeadlessPlatform platform;
   Modquov mod;
-  Quov quov;
+  Cabinet cabinet;
+  Quov& quov = cabinet.quov;
+  Engine& engine = cabinet.engine;
 
   // Runs the load handler, as the program's start does.
   void start();
@@ -30,7 +32,7 @@ class HeadlessMachine {
   // not within `limit`.
   bool runUntil(const std::function<bool()>& done, Millis limit, Millis step = 10);
   // Waits until the machine is idle: no spin running, input allowed, no
-  // series or roll-up pending.
+  // series, roll-up or jackpot time pending.
   bool settle(Millis limit = 120000);
 
   // Forces the next draws: a jackpot draw that starts no jackpot time, then
@@ -39,12 +41,14 @@ class HeadlessMachine {
   void scriptDraws(std::initializer_list<int> draws) { platform.random.push(draws); }
 
   // The spin press, as the spin button's click delivers it.
-  void pressSpin() { quov.btnstartall_click(); }
+  void pressSpin();
   // A mouse click on an element, as the window delivers it: nothing happens
   // when the element is hidden or disabled. Returns whether it was delivered.
   bool click(Element& e);
   // A key press with its character code (32 = space).
-  void key(int keyAscii);
+  void key(int keyAscii) { quov.screen.keyPress(keyAscii); }
+  // Whether jackpot time runs.
+  bool jackpotTime();
 };
 
 }  // namespace quov

@@ -1,0 +1,105 @@
+#include "cabinet/cabinet.h"
+
+#include "cabinet/controls.h"
+#include "cabinet/menu.h"
+#include "cabinet/startup.h"
+#include "engine/free_spins.h"
+#include "engine/gamble.h"
+#include "engine/jackpot.h"
+#include "engine/spin_cycle.h"
+#include "engine/wild_animations.h"
+#include "engine/win_meter.h"
+#include "presentation/line_flash.h"
+#include "presentation/paylines.h"
+#include "records/autosave.h"
+
+namespace quov {
+
+Cabinet::Cabinet(Platform& platform, Modquov& module)
+    : quov(platform, module),
+      sounds(platform, module),
+      engine(quov, sounds),
+      popupquov(quov),
+      paylines_(std::make_unique<Paylines>(quov)),
+      lineFlash_(std::make_unique<LineFlash>(quov, *paylines_)),
+      records_(std::make_unique<RecordKeeper>()),
+      controls_(std::make_unique<Controls>(quov, sounds, engine.spinCycle())),
+      menu_(std::make_unique<Menu>(quov, sounds, *paylines_, quovoptions, quovpays, aboutquov)),
+      startup_(std::make_unique<Startup>(quov, sounds, *records_)) {
+  bindTimers();
+  routeInput();
+  installHooks();
+}
+
+Cabinet::~Cabinet() = default;
+
+void Cabinet::bindTimers() {
+  Quov& q = quov;
+  SpinCycle& spin = engine.spinCycle();
+  Jackpot& jackpot = engine.jackpot();
+  WildAnimations& wilds = engine.wildAnimations();
+  q.tmrtick.onTick = [&spin] { spin.tmrtick_tick(); };
+  q.Timerrespin.onTick = [&spin] { spin.Timerrespin_tick(); };
+  q.Timerscatters.onTick = [this] { engine.freeSpins().Timerscatters_tick(); };
+  q.Timer4.onTick = [&wilds] { wilds.Timer4_tick(); };
+  q.timerwild.onTick = [&wilds] { wilds.timerwild_tick(); };
+  q.Timerwincounter.onTick = [this] { engine.winMeter().Timerwincounter_tick(); };
+  q.tmrbell.onTick = [&jackpot] { jackpot.tmrbell_tick(); };
+  q.tmrdecidejackpot.onTick = [&jackpot] { jackpot.tmrdecidejackpot_tick(); };
+  q.tmrshowjackpot.onTick = [&jackpot] { jackpot.tmrshowjackpot_tick(); };
+  q.tmrautospin.onTick = [this] { controls_->tmrautospin_tick(); };
+  q.tmrshowbuttons.onTick = [this] { menu_->tmrshowbuttons_tick(); };
+  q.tmrlineflash.onTick = [this] { lineFlash_->tmrlineflash_tick(); };
+}
+
+void Cabinet::routeInput() {
+  Quov& q = quov;
+  InputRoutes& routes = q.screen.routes;
+  SpinCycle& spin = engine.spinCycle();
+  WinMeter& winMeter = engine.winMeter();
+  Gamble& gamble = engine.gamble();
+  Controls& controls = *controls_;
+  Menu& menu = *menu_;
+  Startup& startup = *startup_;
+
+  routes[q.btnspin] = {{}, [&spin] { spin.btnspin_mouseup(); }, [&spin] { spin.btnspin_click(); },
+                       {}};
+  routes[q.coinsin] = {[&controls] { controls.coinsin_mousedown(); },
+                       [&controls] { controls.coinsin_mouseup(); }, {}, {}};
+  routes[q.btnbet] = {[&controls] { controls.btnbet_mousedown(); },
+                      [&controls] { controls.btnbet_mouseup(); }, {}, {}};
+  routes[q.payline] = {[&controls] { controls.payline_mousedown(); },
+                       [&controls] { controls.payline_mouseup(); }, {}, {}};
+  routes[q.autoplayon] = {[&controls] { controls.autoplayon_mousedown(); },
+                          [&controls] { controls.autoplayon_mouseup(); }, {}, {}};
+  routes[q.takewin].click = [&winMeter] { winMeter.takewin_click(); };
+
+  routes[q.doublebutton].mouseDown = [&gamble] { gamble.doublebutton_mousedown(); };
+  routes[q.betred].click = [&gamble] { gamble.betred_click(); };
+  routes[q.betblack].click = [&gamble] { gamble.betblack_click(); };
+  routes[q.cancelbet].click = [&gamble] { gamble.cancelbet_click(); };
+  for (int k = 1; k <= 4; ++k) routes[q.suitbet[k]].click = [&gamble, k] { gamble.suitbet_click(k); };
+
+  routes[q.btnoptions].click = [&menu] { menu.btnoptions_click(); };
+  routes[q.btnopenmenu].mouseMove = [&menu] { menu.btnopenmenu_mousemove(); };
+  routes[q.about].click = [&menu] { menu.about_click(); };
+  routes[q.mnuviewpaytable].click = [&menu] { menu.mnuviewpaytable_click(); };
+  routes[q.viewpaylines].click = [&menu] { menu.viewpaylines_click(); };
+  routes[q.Btnreturn2game].click = [&menu] { menu.Btnreturn2game_click(); };
+  routes[q.xit].click = [&startup] { startup.xit_click(); };
+  routes.backgroundMove = [&menu] { menu.Form_MouseMove(); };
+
+  Paylines& paylines = *paylines_;
+  for (int k = 1; k <= 26; ++k)
+    routes[q.lin[k]].mouseMove = [&paylines, k] { paylines.lin_mousemove(k); };
+
+  routes.keyPress = [&controls](int& keyAscii) { controls.Form_KeyPress(keyAscii); };
+  routes.closeRequest = [&startup] { startup.Form_QueryUnload(); };
+}
+
+void Cabinet::installHooks() {
+  quov.recordsSettled = [this] { records_->saveIfChanged(quov.p.store, quov.m); };
+  quov.offerDue = [this] { popupquov.Form_Load(); };
+}
+
+}  // namespace quov

@@ -1,0 +1,35 @@
+// Scatters and free spins: the scatter animation, the award of a series for
+// three or more scatters, the series step after every evaluation of a
+// series, and the multiplier draw of each free spin.
+#pragma once
+
+#include <cstdint>
+
+namespace quov {
+
+class Engine;
+class Quov;
+class Sounds;
+
+struct FreeSpinsState {
+  std::int16_t bonuslevel = 0;  // free spins the last award announced: 10, 15 or 20
+};
+
+class FreeSpins {
+ public:
+  explicit FreeSpins(Engine& engine);
+
+  void Timerscatters_tick();
+  void award();       // three or more scatters
+  void seriesStep();  // the series goes on or ends
+  void freespinbusiness();  // the multiplier of the free spin being settled
+
+  FreeSpinsState state;
+
+ private:
+  Engine& engine;
+  Quov& q;
+  Sounds& sounds;
+};
+
+}  // namespace quov

@@ -1,0 +1,52 @@
+// Jackpots: the three progressive meters' step with every kept outcome, and
+// jackpot time, which a spin press starts instead of a spin once in 120: the
+// board slides in, a lit ball runs around its sixteen cells, slows down and
+// stops, and the cell's prize is shown and then credited.
+#pragma once
+
+#include <cstdint>
+
+namespace quov {
+
+class Engine;
+class Quov;
+class Sounds;
+
+struct JackpotState {
+  std::int16_t jackpotdraw = 0;  // the 1..120 draw of the last spin press; 1 starts jackpot time
+  std::int16_t bellcount = 0;    // idle ticks into jackpot time: the board's slide-in
+  std::int16_t ballcell = 0, balllaps = 0, ballinterval = 0, balltarget = 0, ballslowing = 0;
+  int ballleft = 0;
+  std::int16_t balltop = 0;
+  int betx10 = 0, betx20 = 0;
+  std::int16_t betx30 = 0;
+  std::int16_t jpframe = 0, jpball = 0, jpticks = 0;  // the prize show's counters
+  // From the start of jackpot time to the crediting of its prize; no spin
+  // can start meanwhile, so the meters cannot move under the prize.
+  bool running = false;
+};
+
+class Jackpot {
+ public:
+  explicit Jackpot(Engine& engine);
+
+  // The meters grow with every kept outcome, free spins included.
+  void meterStep();
+  // The spin press drew jackpot time.
+  void start();
+  void tmrbell_tick();
+  void tmrdecidejackpot_tick();
+  void tmrshowjackpot_tick();
+
+  JackpotState state;
+
+ private:
+  void moveBall(int cell);
+  void payOut();
+  void endShow();
+  Engine& engine;
+  Quov& q;
+  Sounds& sounds;
+};
+
+}  // namespace quov

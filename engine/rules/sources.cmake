@@ -1,0 +1,10 @@
+target_sources(quov_rules PRIVATE
+  engine/rules/money.cpp
+  engine/rules/reels.cpp
+  engine/rules/paytable.cpp
+  engine/rules/spin_down.cpp
+  engine/rules/win_meter.cpp
+  engine/rules/free_spins.cpp
+  engine/rules/jackpot.cpp
+  engine/rules/gamble.cpp
+)

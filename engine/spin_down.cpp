@@ -1,0 +1,79 @@
+// The spin-down animation: the strips run together, then come to rest one
+// by one from the left with a small bounce, into the places the drawing has
+// already decided. It blocks the thread frame by frame and yields nowhere.
+#include "engine/reels.h"
+#include "engine/rules/spin_down.h"
+#include "mainscreen/quov.h"
+#include "mainscreen/timing.h"
+#include "sound/sounds.h"
+
+namespace quov {
+
+void Reels::spinDown() {
+  // Speeds the options screen cannot produce have no row; such a value
+  // plays at the fastest speed rather than never moving the strips.
+  const SpinDownSpeed speed = spinDownSpeed(q.m.reelspeed).value_or(*spinDownSpeed(1));
+  const int frameSleep = speed.pause + timing::kFrameExtra;
+  const std::int32_t pos[6] = {0, state.reel1pos, state.reel2pos, state.reel3pos, state.reel4pos,
+                               state.reel5pos};
+  auto held = [this](int r) {
+    return (r == 2 && q.reel2held > 0) || (r == 3 && q.reel3held > 0) ||
+           (r == 4 && q.reel4held > 0);
+  };
+  // Stop and scatter clips sound in normal play only.
+  const bool clipsOn = q.freespinmode == 0;
+  auto pass = [&](std::int32_t target, auto&& frame) {
+    for (std::int32_t top = target - kPassLength; top <= target; top += speed.step) {
+      frame(top);
+      q.sleep(frameSleep);
+    }
+  };
+
+  for (int n = 0; n < kPhase0Passes; ++n)
+    pass(state.reel1pos, [&](std::int32_t top) {
+      q.reel[1].move(0, top);
+      q.reel[5].move(0, top);
+      for (int r = 2; r <= 4; ++r) {
+        if (!held(r)) {
+          q.reel[r].move(0, top);
+        } else if (r == 2) {
+          q.reel2wild = 0;
+        } else if (r == 3) {
+          q.reel3wild = 0;
+        } else {
+          q.reel4wild = 0;
+        }
+      }
+    });
+
+  for (int k = 1; k <= 4; ++k) {
+    const std::int32_t base = pos[k] + kBounceRise;
+    int bounce = 0;
+    if (clipsOn && (k == 1 || !held(k))) sounds.play(Clip::ReelStop);
+    if (clipsOn && q.scattercell[k] > 0 && (k <= 3 || q.scattercount >= 2))
+      sounds.play(scatterLanding(k));
+    for (int n = 0; n < speed.passes; ++n)
+      pass(pos[k + 1], [&](std::int32_t top) {
+        if (bounce < kBounceRise) {
+          bounce += kBounceStep;
+          if (!held(k)) q.reel[k].move(0, base - bounce);
+        }
+        for (int r = k + 1; r <= 5; ++r)
+          if (!held(r)) q.reel[r].move(0, top);
+      });
+  }
+
+  const std::int32_t base = state.reel5pos + kBounceRise;
+  if (clipsOn) sounds.play(Clip::ReelStop);
+  if (clipsOn && q.scattercell[5] > 0 && q.scattercount >= 2) sounds.play(scatterLanding(5));
+  for (int bounce = 0; bounce <= kBounceRise; bounce += kBounceStep) {
+    q.reel[5].move(0, base - bounce);
+    q.sleep(frameSleep);
+  }
+
+  q.reel2held = q.reel3held = 0;
+  q.reel4held = 0;
+  q.tmrtick.enable();
+}
+
+}  // namespace quov

@@ -1,0 +1,43 @@
+#include "platform/qt/screen_window.h"
+
+#include <QCloseEvent>
+
+namespace quov {
+
+ScreenWindow::ScreenWindow(Screen& screen, QWidget& window, QtEventLoop& loop)
+    : screen_(screen), window_(window), loop_(loop) {
+  window_.installEventFilter(this);
+}
+
+void ScreenWindow::sync() {
+  if (!titled_ || screen_.caption != caption_) {
+    caption_ = screen_.caption;
+    titled_ = true;
+    window_.setWindowTitle(QString::fromStdString(caption_));
+  }
+  if (window_.isEnabled() != screen_.enabled) window_.setEnabled(screen_.enabled);
+  if (window_.isVisible() != screen_.visible) {
+    window_.setVisible(screen_.visible);
+    if (screen_.visible) {
+      window_.raise();
+      window_.activateWindow();
+    }
+  }
+}
+
+bool ScreenWindow::eventFilter(QObject* watched, QEvent* event) {
+  if (watched != &window_ || event->type() != QEvent::Close) return false;
+  // A window the game hid itself closes without asking.
+  if (!loop_.ended() && screen_.visible) {
+    loop_.syncClock();
+    screen_.closeRequest();
+    loop_.afterHandler();
+  }
+  if (loop_.ended() || !screen_.visible)
+    event->accept();
+  else
+    event->ignore();
+  return true;
+}
+
+}  // namespace quov

@@ -1,0 +1,38 @@
+// One top-level window kept in step with a screen record, the same way for
+// the cabinet and for every side screen: shown while the screen is visible,
+// titled by its caption, taking input only while the screen is enabled. Its
+// close control is the screen's close request, which the game answers; the
+// window closes only when the game has ended or hidden the screen.
+#pragma once
+
+#include <QObject>
+#include <QWidget>
+#include <string>
+
+#include "platform/qt/qt_event_loop.h"
+#include "platform/screen.h"
+
+namespace quov {
+
+class ScreenWindow : public QObject {
+  Q_OBJECT
+ public:
+  ScreenWindow(Screen& screen, QWidget& window, QtEventLoop& loop);
+
+  // The window follows the screen's switches.
+  void sync();
+  Screen& screen() { return screen_; }
+  QWidget& window() { return window_; }
+
+ protected:
+  bool eventFilter(QObject* watched, QEvent* event) override;
+
+ private:
+  Screen& screen_;
+  QWidget& window_;
+  QtEventLoop& loop_;
+  std::string caption_;
+  bool titled_ = false;
+};
+
+}  // namespace quov

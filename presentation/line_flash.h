@@ -1,0 +1,31 @@
+// The flashing of the winning lines after a spin: each winning played line
+// in turn gets five ticks, its segments and the frames of its paying run
+// blinking together and its marker in the opposite phase.
+#pragma once
+
+#include <cstdint>
+
+namespace quov {
+
+class Quov;
+class Paylines;
+
+struct LineFlashState {
+  std::int16_t flashpos = 0;    // the line being flashed; survives from one flashing to the next
+  std::int16_t flashcount = 0;  // ticks the current line has had
+};
+
+class LineFlash {
+ public:
+  LineFlash(Quov& q, Paylines& paylines) : q(q), paylines(paylines) {}
+
+  void tmrlineflash_tick();
+
+  LineFlashState state;
+
+ private:
+  Quov& q;
+  Paylines& paylines;
+};
+
+}  // namespace quov

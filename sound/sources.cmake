@@ -1,0 +1,3 @@
+target_sources(quov_game PRIVATE
+  sound/sounds.cpp
+)

@@ -1,0 +1,345 @@
+// The player's records in the settings store: what the start-up reads, what
+// the exit writes and where, how stored text becomes numbers, and the
+// keeper that writes the records between spins only when they changed.
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <set>
+#include <string>
+#include <vector>
+
+#include "cabinet/startup.h"
+#include "outcomes.h"
+#include "platform/headless/headless_machine.h"
+#include "records/autosave.h"
+#include "records/player_records.h"
+
+namespace quov {
+namespace {
+
+// A store that also logs every read, in order.
+class LoggingStore : public MemoryStore {
+ public:
+  std::string read(const std::string& app, const std::string& section,
+                   const std::string& key) override {
+    reads.push_back(app + "/" + section + "/" + key);
+    return MemoryStore::read(app, section, key);
+  }
+  std::vector<std::string> reads;
+};
+
+// The keys the exit save writes for a section: the player numbers, the
+// name, the roll-up switch and the screen size in "quovslot", the meters
+// in "allslot".
+std::set<std::string> exitKeys(const std::string& section) {
+  std::set<std::string> keys;
+  for (const char* k : {"sizescreen", "howmanyspins", "soundonoff", "machinepay", "winroll",
+                        "reelspeed", "amountinvested", "wager", "total", "bank", "games",
+                        "currentplayer", "grandwon", "majorwon", "minorwon", "jackpotbank"})
+    keys.insert(std::string("quovslot/") + section + "/" + k);
+  for (const char* k : {"grand", "major", "minor"})
+    keys.insert(std::string("allslot/") + section + "/" + k);
+  return keys;
+}
+
+// A record in which every stored variable holds a value of its own.
+Modquov distinctRecord() {
+  Modquov m;
+  m.howmanyspins = 7;
+  m.soundonoff = -1;
+  m.machinepay = 3;
+  m.winroll = 2;
+  m.reelspeed = 8;
+  m.amountinvested = 1500000;
+  m.wager = 987654;
+  m.total = 123456;
+  m.bank = -42;
+  m.games = 31337;
+  m.currentplayer = "Ona Vale";
+  m.grandwon = 1;
+  m.majorwon = 2;
+  m.minorwon = 32767;
+  m.jackpotbank = 2147483647;
+  m.grand = 250000;
+  m.major = 21000;
+  m.minor = 2100;
+  m.playerslot = "1";
+  return m;
+}
+
+TEST(PlayerRecords, StartUpReadsSlotOneInItsOrder) {
+  LoggingStore store;
+  Modquov m;
+  startupLoad(store, m);
+  const std::vector<std::string> order = {
+      "quovslot/player1/sizescreen",  "quovslot/player1/howmanyspins",
+      "quovslot/player1/soundonoff",  "quovslot/player1/machinepay",
+      "quovslot/player1/winroll",     "quovslot/player1/reelspeed",
+      "quovslot/player1/amountinvested", "quovslot/player1/wager",
+      "quovslot/player1/total",       "quovslot/player1/bank",
+      "quovslot/player1/games",       "quovslot/player1/currentplayer",
+      "allslot/player1/grand",        "allslot/player1/major",
+      "allslot/player1/minor",        "quovslot/player1/grandwon",
+      "quovslot/player1/majorwon",    "quovslot/player1/minorwon",
+      "quovslot/player1/jackpotbank"};
+  EXPECT_EQ(store.reads, order);
+  EXPECT_TRUE(store.writtenKeys.empty());
+}
+
+TEST(PlayerRecords, EveryStoredVariableRoundTripsThroughExitAndStartUp) {
+  const Modquov saved = distinctRecord();
+  MemoryStore store;
+  exitSave(store, saved);
+  Modquov loaded;
+  startupLoad(store, loaded);
+  EXPECT_EQ(loaded.howmanyspins, saved.howmanyspins);
+  EXPECT_EQ(loaded.soundonoff, saved.soundonoff);
+  EXPECT_EQ(loaded.machinepay, saved.machinepay);
+  EXPECT_EQ(loaded.winroll, saved.winroll);
+  EXPECT_EQ(loaded.reelspeed, saved.reelspeed);
+  EXPECT_EQ(loaded.amountinvested, saved.amountinvested);
+  EXPECT_EQ(loaded.wager, saved.wager);
+  EXPECT_EQ(loaded.total, saved.total);
+  EXPECT_EQ(loaded.bank, saved.bank);
+  EXPECT_EQ(loaded.games, saved.games);
+  EXPECT_EQ(loaded.currentplayer, saved.currentplayer);
+  EXPECT_EQ(loaded.grandwon, saved.grandwon);
+  EXPECT_EQ(loaded.majorwon, saved.majorwon);
+  EXPECT_EQ(loaded.minorwon, saved.minorwon);
+  EXPECT_EQ(loaded.jackpotbank, saved.jackpotbank);
+  EXPECT_EQ(loaded.grand, saved.grand);
+  EXPECT_EQ(loaded.major, saved.major);
+  EXPECT_EQ(loaded.minor, saved.minor);
+}
+
+TEST(PlayerRecords, ExitWritesEveryKeyOnceAsDecimalTextWithAnEmptyScreenSize) {
+  MemoryStore store;
+  store.write("quovslot", "player1", "sizescreen", "800x600");
+  store.writtenKeys.clear();
+  exitSave(store, distinctRecord());
+  const std::set<std::string> written(store.writtenKeys.begin(), store.writtenKeys.end());
+  EXPECT_EQ(written, exitKeys("player1"));
+  EXPECT_EQ(store.writtenKeys.size(), written.size()) << "no key is written twice";
+  EXPECT_EQ(store.read("quovslot", "player1", "sizescreen"), "");
+  EXPECT_EQ(store.read("quovslot", "player1", "soundonoff"), "-1");
+  EXPECT_EQ(store.read("quovslot", "player1", "bank"), "-42");
+  EXPECT_EQ(store.read("quovslot", "player1", "jackpotbank"), "2147483647");
+  EXPECT_EQ(store.read("quovslot", "player1", "winroll"), "2");
+  EXPECT_EQ(store.read("allslot", "player1", "grand"), "250000");
+  EXPECT_FALSE(store.has("quovslot", "player1", "grand")) << "meters live in their own application";
+  EXPECT_EQ(store.flushes, 1);
+}
+
+TEST(PlayerRecords, ExitWritesTheSectionOfTheCurrentSlotOrPlainPlayerForAnyOtherText) {
+  for (const std::string slot : {"1", "2", "3", "4", "5", "6"}) {
+    MemoryStore store;
+    Modquov m = distinctRecord();
+    m.playerslot = slot;
+    exitSave(store, m);
+    const std::set<std::string> written(store.writtenKeys.begin(), store.writtenKeys.end());
+    EXPECT_EQ(written, exitKeys("player" + slot)) << slot;
+  }
+  for (const std::string slot : {"", "0", "7", "04", " 4", "4 ", "player4", "12"}) {
+    EXPECT_EQ(slotSection(slot), "player") << '"' << slot << '"';
+    MemoryStore store;
+    Modquov m = distinctRecord();
+    m.playerslot = slot;
+    exitSave(store, m);
+    const std::set<std::string> written(store.writtenKeys.begin(), store.writtenKeys.end());
+    EXPECT_EQ(written, exitKeys("player")) << '"' << slot << '"';
+  }
+}
+
+TEST(PlayerRecords, NamesRoundTripExactly) {
+  const std::string names[] = {"", "A", "  padded  ", "Twelve chars", "Zoë Ångström",
+                               "12345", "-7", "=;[x]#"};
+  for (const std::string& name : names) {
+    MemoryStore store;
+    Modquov m = distinctRecord();
+    m.currentplayer = name;
+    exitSave(store, m);
+    EXPECT_EQ(store.read("quovslot", "player1", "currentplayer"), name);
+    Modquov loaded;
+    loaded.currentplayer = "previous";
+    startupLoad(store, loaded);
+    EXPECT_EQ(loaded.currentplayer, name) << '"' << name << '"';
+  }
+}
+
+TEST(PlayerRecords, NumbersOutsideTheirWidthOrNotNumbersFailAndLeaveTheVariable) {
+  struct Case {
+    const char* text;
+    bool narrowOk, wideOk;
+    long long value;
+  };
+  const Case cases[] = {
+      {"0", true, true, 0},
+      {"-1", true, true, -1},
+      {"32767", true, true, 32767},
+      {"-32768", true, true, -32768},
+      {"32768", false, true, 32768},
+      {"-32769", false, true, -32769},
+      {"2147483647", false, true, 2147483647},
+      {"-2147483648", false, true, -2147483648LL},
+      {"2147483648", false, false, 0},
+      {"-2147483649", false, false, 0},
+      {"99999999999999999999", false, false, 0},
+      {"", false, false, 0},
+      {"abc", false, false, 0},
+      {"12abc", false, false, 0},
+      {"1.5", false, false, 0},
+      {"--3", false, false, 0},
+  };
+  MemoryStore store;
+  for (const Case& c : cases) {
+    store.write("quovslot", "player1", "n", c.text);
+    std::int16_t narrow = 17;
+    std::int32_t wide = 17;
+    EXPECT_EQ(readNumber(store, "quovslot", "player1", "n", narrow), c.narrowOk) << c.text;
+    EXPECT_EQ(readNumber(store, "quovslot", "player1", "n", wide), c.wideOk) << c.text;
+    EXPECT_EQ(narrow, c.narrowOk ? c.value : 17) << c.text;
+    EXPECT_EQ(wide, c.wideOk ? c.value : 17) << c.text;
+  }
+  std::int32_t missing = 5;
+  EXPECT_FALSE(readNumber(store, "quovslot", "player1", "absent", missing));
+  EXPECT_EQ(missing, 5);
+}
+
+TEST(PlayerRecords, AFailedReadLeavesItsVariableAndTheLoadGoesOn) {
+  MemoryStore store;
+  store.write("quovslot", "player1", "howmanyspins", "40000");  // past 16 bits
+  store.write("quovslot", "player1", "bank", "abc");
+  store.write("quovslot", "player1", "games", "12");
+  store.write("quovslot", "player1", "currentplayer", "Ona");
+  store.write("allslot", "player1", "grand", "300000");
+  store.write("quovslot", "player1", "jackpotbank", "900");
+  Modquov m;
+  m.howmanyspins = 3;
+  m.bank = 777;
+  startupLoad(store, m);
+  EXPECT_EQ(m.howmanyspins, 3);
+  EXPECT_EQ(m.bank, 777);
+  EXPECT_EQ(m.games, 12);
+  EXPECT_EQ(m.currentplayer, "Ona");
+  EXPECT_EQ(m.grand, 300000);
+  EXPECT_EQ(m.jackpotbank, 900);
+}
+
+TEST(PlayerRecords, AnEmptyStoreStartsWithNoCreditSoundOffAndTheMetersAtTheirFloors) {
+  HeadlessMachine machine;
+  machine.start();
+  const Modquov& m = machine.mod;
+  EXPECT_EQ(m.bank, 0);
+  EXPECT_EQ(m.soundonoff, 0);
+  EXPECT_EQ(m.machinepay, 4);
+  EXPECT_EQ(m.reelspeed, 1);
+  EXPECT_EQ(m.grand, 200000);
+  EXPECT_EQ(m.major, 20000);
+  EXPECT_EQ(m.minor, 2000);
+  EXPECT_EQ(m.playerslot, "1");
+}
+
+TEST(PlayerRecords, AMalformedCreditStartsAtZeroAndTheNextExitWritesZero) {
+  HeadlessMachine machine;
+  MemoryStore& store = machine.platform.store;
+  store.write("quovslot", "player1", "bank", "abc");
+  store.write("quovslot", "player1", "games", "9");
+  machine.start();
+  EXPECT_EQ(machine.mod.bank, 0);
+  EXPECT_EQ(machine.mod.games, 9);
+  machine.quov.screen.closeRequest();
+  EXPECT_TRUE(machine.platform.loop.ended);
+  EXPECT_EQ(store.read("quovslot", "player1", "bank"), "0");
+  EXPECT_EQ(store.read("quovslot", "player1", "games"), "9");
+}
+
+TEST(PlayerRecords, ExitAfterChoosingSlotFourWritesSlotFourAndTheNextStartLoadsSlotOne) {
+  HeadlessMachine first;
+  first.platform.store.write("quovslot", "player1", "bank", "1000");
+  first.platform.store.write("quovslot", "player4", "bank", "4000");
+  first.start();
+  ASSERT_EQ(first.mod.bank, 1000);
+  first.mod.playerslot = "4";  // the options screen's slot choice
+  first.mod.bank = 4444;
+  first.platform.store.writtenKeys.clear();
+  first.cabinet.startup().xit_click();
+  const std::set<std::string> written(first.platform.store.writtenKeys.begin(),
+                                      first.platform.store.writtenKeys.end());
+  EXPECT_EQ(written, exitKeys("player4"));
+  EXPECT_EQ(first.platform.store.read("quovslot", "player4", "bank"), "4444");
+  EXPECT_EQ(first.platform.store.read("quovslot", "player1", "bank"), "1000");
+
+  HeadlessMachine next;
+  next.platform.store.values = first.platform.store.values;
+  next.start();
+  EXPECT_EQ(next.mod.playerslot, "1");
+  EXPECT_EQ(next.mod.bank, 1000);
+}
+
+TEST(RecordKeeper, WritesOnlyWhenARecordChanged) {
+  Modquov m = distinctRecord();
+  MemoryStore store;
+  RecordKeeper keeper;
+  keeper.remember(m);
+  EXPECT_FALSE(keeper.saveIfChanged(store, m));
+  EXPECT_TRUE(store.writtenKeys.empty());
+
+  // Fields that are not stored do not count as a change.
+  m.popupcount = 5;
+  m.jackpotprize = 100;
+  m.sndresult = 1;
+  EXPECT_FALSE(keeper.saveIfChanged(store, m));
+  EXPECT_TRUE(store.writtenKeys.empty());
+
+  m.bank += 25;
+  EXPECT_TRUE(keeper.saveIfChanged(store, m));
+  const std::set<std::string> written(store.writtenKeys.begin(), store.writtenKeys.end());
+  EXPECT_EQ(written, exitKeys("player1"));
+  EXPECT_EQ(store.read("quovslot", "player1", "bank"), std::to_string(m.bank));
+  store.writtenKeys.clear();
+  EXPECT_FALSE(keeper.saveIfChanged(store, m)) << "nothing changed since the last write";
+
+  // Each stored variable on its own is a change; so is another slot.
+  auto changes = [&](auto mutate) {
+    mutate(m);
+    return keeper.saveIfChanged(store, m);
+  };
+  EXPECT_TRUE(changes([](Modquov& r) { r.winroll = 0; }));
+  EXPECT_TRUE(changes([](Modquov& r) { r.currentplayer = "Other"; }));
+  EXPECT_TRUE(changes([](Modquov& r) { r.minor += 1; }));
+  EXPECT_TRUE(changes([](Modquov& r) { r.minorwon -= 1; }));
+  EXPECT_TRUE(changes([](Modquov& r) { r.reelspeed = 10; }));
+  store.writtenKeys.clear();
+  EXPECT_TRUE(changes([](Modquov& r) { r.playerslot = "2"; }));
+  EXPECT_EQ(std::set<std::string>(store.writtenKeys.begin(), store.writtenKeys.end()),
+            exitKeys("player2"));
+}
+
+TEST(RecordKeeper, TheMachineWritesItsRecordsAfterASpinAndNotWhileIdle) {
+  HeadlessMachine machine;
+  MemoryStore& store = machine.platform.store;
+  store.write("quovslot", "player1", "bank", "100000");
+  store.write("quovslot", "player1", "machinepay", "1");
+  machine.start();
+  store.writtenKeys.clear();
+  machine.advance(5000);
+  EXPECT_TRUE(store.writtenKeys.empty()) << "what start-up loaded and repaired is not a change";
+
+  const testing::Stops s = *testing::findStops(25, testing::losing);
+  machine.scriptSpin({s[0], s[1], s[2], s[3], s[4]});
+  machine.pressSpin();
+  ASSERT_TRUE(machine.settle());
+  machine.advance(200);
+  ASSERT_EQ(machine.mod.games, 1);
+  EXPECT_EQ(std::count(store.writtenKeys.begin(), store.writtenKeys.end(),
+                       "quovslot/player1/bank"),
+            1);
+  EXPECT_EQ(store.read("quovslot", "player1", "games"), "1");
+  EXPECT_EQ(store.read("quovslot", "player1", "bank"), "99975");
+  store.writtenKeys.clear();
+  machine.advance(5000);
+  EXPECT_TRUE(store.writtenKeys.empty());
+}
+
+}  // namespace
+}  // namespace quov

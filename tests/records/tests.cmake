@@ -1,0 +1,3 @@
+target_sources(quov_tests PRIVATE
+  records/player_records_test.cpp
+)
