@@ -1,6 +1,7 @@
 // The desktop slot machine: one window showing the cabinet.
 #include <QApplication>
 
+#include "platform/qt/app_identity.h"
 #include "platform/qt/desktop_machine.h"
 
 #ifdef QUOV_TEST_HOOKS
@@ -23,9 +24,7 @@ void pushTestDraws(quov::ScriptedRandom& random) {
 
 int main(int argc, char** argv) {
   QApplication app(argc, argv);
-  QApplication::setApplicationName(QStringLiteral("quov"));
-  QApplication::setOrganizationName(QStringLiteral("quov"));
-  QApplication::setDesktopFileName(QStringLiteral("io.quov.Quov"));
+  quov::presentToDesktop();
   // The game ends only through its own shut-down, never because a window hid.
   QApplication::setQuitOnLastWindowClosed(false);
   quov::DesktopMachine machine;

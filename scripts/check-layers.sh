@@ -19,7 +19,7 @@ edges=$(
     sed -n 's/^[[:space:]]*#[[:space:]]*include[[:space:]]*"\([^"]*\/[^"]*\)".*/\1/p' "$file" |
       while read -r header; do
         to=$(dirname "$header")
-        [ "$from" != "$to" ] && echo "$from $to"
+        if [ "$from" != "$to" ]; then echo "$from $to"; fi
       done
   done | sort -u
 )

@@ -20,6 +20,12 @@ void Canvas::refresh() {
   if (screen_.revision.value != paintedRevision_) update();
 }
 
+void Canvas::setLinesRaised(bool raised) {
+  if (painter_.linesRaised() == raised) return;
+  painter_.setLinesRaised(raised);
+  paintedRevision_ = ~std::uint64_t{0};
+}
+
 void Canvas::paintNow() {
   if (isVisible() && screen_.revision.value != paintedRevision_) repaint();
 }
@@ -82,8 +88,16 @@ void Canvas::mouseMoveEvent(QMouseEvent* ev) {
 }
 
 void Canvas::keyPressEvent(QKeyEvent* ev) {
+  if (ev->keyCombination() == QKeyCombination(Qt::ControlModifier, Qt::Key_Q)) {
+    close();  // the close request, answered by the game's shut-down
+    return;
+  }
   if (ev->key() == Qt::Key_F11) {
     setWindowState(windowState() ^ Qt::WindowFullScreen);
+    return;
+  }
+  if (ev->key() == Qt::Key_Escape && isFullScreen()) {
+    setWindowState(windowState() & ~Qt::WindowFullScreen);
     return;
   }
   const QString text = ev->text();

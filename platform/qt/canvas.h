@@ -1,7 +1,9 @@
 // A painted screen's window: one widget that paints the screen's element
 // model and turns the pointer and keyboard into the screen's input,
 // hit-tested in twips of the design screen and handed to the screen's input
-// routes. It draws only when the model has changed.
+// routes. It draws only when the model has changed. The window's own keys
+// never reach the game: Ctrl+Q closes the window as its close control does,
+// F11 switches full screen on and off, Escape leaves it.
 #pragma once
 
 #include <QWidget>
@@ -25,6 +27,9 @@ class Canvas : public QWidget {
   // Redraws at once when the model changed (used before a blocking sleep).
   void paintNow();
   std::uint64_t paintedFrames() const { return frames_; }
+  // Line segments over the reel symbols (see ElementPainter); a change
+  // redraws.
+  void setLinesRaised(bool raised);
   ElementPainter& painter() { return painter_; }
 
   QSize sizeHint() const override { return {kDesignWidthPx, kDesignHeightPx}; }

@@ -11,7 +11,11 @@
 namespace quov {
 
 DesktopMachine::DesktopMachine(QString settingsFolder)
-    : store(std::move(settingsFolder)),
+    : store(settingsFolder),
+      // Without a folder for the records there is none for the window.
+      windowKeeper(canvas, settingsFolder.isEmpty()
+                               ? QString()
+                               : settingsFolder + QStringLiteral("/window.ini")),
       offer_([this] {
         loop.syncClock();
         cabinet.popupquov.screen.click(cabinet.popupquov.SSCommand2);
@@ -21,8 +25,14 @@ DesktopMachine::DesktopMachine(QString settingsFolder)
   windows_.push_back(std::make_unique<ScreenWindow>(quov.screen, canvas, loop));
   windows_.push_back(std::make_unique<ScreenWindow>(cabinet.popupquov.screen, offer_, loop));
   loop.onChange = [this] { syncWindows(); };
-  loop.onRepaint = [this] { canvas.paintNow(); };
-  loop.onEnd = [this] { store.flush(); };
+  loop.onRepaint = [this] {
+    followLineFlashing();
+    canvas.paintNow();
+  };
+  loop.onEnd = [this] {
+    windowKeeper.save();
+    store.flush();
+  };
   // Logging out may still be cancelled: the records go to the disk, the
   // game plays on. The session manager's quit then ends the event loop.
   QObject::connect(qApp, &QGuiApplication::commitDataRequest, &canvas,
@@ -55,12 +65,14 @@ void DesktopMachine::start() {
   const QString cache = cacheFolder();
   cabinet.sounds.musicFolder =
       cache.isEmpty() ? std::string() : cache.toStdString() + "/brelk-video-slots";
+  windowKeeper.restore(canvas.sizeHint());
   loop.syncClock();
   cabinet.startup().Form_Load();
+  // The game centres its design screen on the display; the window itself
+  // opens where the keeper put it, which fits any screen and scale.
   if (const QScreen* s = QGuiApplication::primaryScreen()) {
-    const QSize px = s->size();
+    const QSize px = s->availableGeometry().size();
     cabinet.startup().Form_Activate(px.width() * kTwipsPerPixel, px.height() * kTwipsPerPixel);
-    canvas.move(quov.screen.left / kTwipsPerPixel, quov.screen.top / kTwipsPerPixel);
   }
   loop.afterHandler();
 }
@@ -68,7 +80,10 @@ void DesktopMachine::start() {
 void DesktopMachine::syncWindows() {
   if (loop.ended()) return;
   for (auto& w : windows_) w->sync();
+  followLineFlashing();
   canvas.refresh();
 }
+
+void DesktopMachine::followLineFlashing() { canvas.setLinesRaised(quov.tmrlineflash.enabled()); }
 
 }  // namespace quov

@@ -1,8 +1,8 @@
 // The whole desktop game: the Qt services, the machine put together on them,
 // and one window per screen, kept in step after every handler and tick
 // (which window shows, its caption, whether it takes input, what needs
-// drawing). The end of the session (a signal, the session manager's quit)
-// is a close request.
+// drawing). The cabinet's window opens where the player left it. The end of
+// the session (a signal, the session manager's quit) is a close request.
 #pragma once
 
 #include <QString>
@@ -22,6 +22,7 @@
 #include "platform/qt/screen_window.h"
 #include "platform/qt/session_end.h"
 #include "platform/qt/std_files.h"
+#include "platform/qt/window_keeper.h"
 #include "platform/random.h"
 
 namespace quov {
@@ -59,11 +60,15 @@ class DesktopMachine {
   Cabinet cabinet{services, mod};
   Quov& quov = cabinet.quov;
   Canvas canvas{quov.screen, loop};
+  // The window's place, size and full-screen state, beside the records.
+  WindowKeeper windowKeeper;
 
   // The user's cache folder, where the tune is written; empty for none.
   static QString cacheFolder();
 
  private:
+  // Winning lines lie over the symbols while they flash.
+  void followLineFlashing();
   OfferWindow offer_;
   std::vector<std::unique_ptr<ScreenWindow>> windows_;
   SessionEnd sessionEnd_{[this] { requestClose(); }};

@@ -1,6 +1,7 @@
 #include "platform/qt/element_painter.h"
 
 #include <cmath>
+#include <set>
 
 #include "engine/rules/reels.h"
 #include "platform/qt/art/cabinet_art.h"
@@ -39,6 +40,12 @@ ElementPainter::ElementPainter(const Screen& screen) : screen_(screen) {
                            QRectF(designPx(e->left), designPx(e->top), designPx(e->width),
                                   designPx(e->height)));
   art::setControlBarButtons(std::move(buttons));
+
+  std::set<const Element*> reelWindows;
+  for (const Element* e : screen.elements)
+    if (paintRole(e->name) == PaintRole::ReelStrip && e->parent) reelWindows.insert(e->parent);
+  for (const Element* e : screen.elements)
+    if (reelWindows.count(e) || (e->parent && reelWindows.count(e->parent))) reelAreaEnd_ = e;
 }
 
 void ElementPainter::drawArt(QPainter& p, const art::ArtKey& key, const QRectF& r, qreal dpr) {
@@ -52,9 +59,18 @@ void ElementPainter::paint(QPainter& p, const ViewMapping& view, qreal dpr) {
           screenRect, dpr);
   p.save();
   p.setClipRect(screenRect);
-  for (const Element* e : screen_.elements)
-    if (e->shownOnScreen()) paintElement(p, *e, view, dpr);
+  const bool raised = linesRaised_ && reelAreaEnd_;
+  for (const Element* e : screen_.elements) {
+    if (e->shownOnScreen() && !(raised && e->kind == ElementKind::Line))
+      paintElement(p, *e, view, dpr);
+    if (raised && e == reelAreaEnd_) paintLines(p, view, dpr);
+  }
   p.restore();
+}
+
+void ElementPainter::paintLines(QPainter& p, const ViewMapping& view, qreal dpr) {
+  for (const Element* e : screen_.elements)
+    if (e->kind == ElementKind::Line && e->shownOnScreen()) paintElement(p, *e, view, dpr);
 }
 
 void ElementPainter::paintElement(QPainter& p, const Element& e, const ViewMapping& view,

@@ -2,12 +2,25 @@
 
 namespace quov {
 
-void QtSound::playClip(int, const Bytes* clip, ClipMode mode) {
+QtSound::QtSound() : QtSound(QUOV_SOUNDFONT) {}
+QtSound::QtSound(std::string soundFont) : mixer_(std::move(soundFont)) {}
+
+std::shared_ptr<const PcmClip> QtSound::decoded(int id, const Bytes& clip) {
+  const auto key = std::make_tuple(id, clip.data(), clip.size());
+  auto found = decoded_.find(key);
+  if (found == decoded_.end()) found = decoded_.emplace(key, decodeClip(clip)).first;
+  return found->second;
+}
+
+void QtSound::playClip(int id, const Bytes* clip, ClipMode mode) {
   if (mode == ClipMode::Stop || !clip) {
-    clips_.stop();
-    return;
+    mixer_.stopClip();
+  } else {
+    auto pcm = decoded(id, *clip);
+    if (!pcm) return;  // no wave: nothing starts and nothing stops
+    mixer_.playClip(std::move(pcm), mode == ClipMode::Loop);
   }
-  clips_.play(*clip, mode == ClipMode::Loop);
+  output_.wake();
 }
 
 void QtSound::mediaCommand(const std::string& command) {
@@ -15,13 +28,20 @@ void QtSound::mediaCommand(const std::string& command) {
   const std::string tail = " type sequencer alias quovspin";
   if (command.rfind(open, 0) == 0 && command.size() > open.size() + tail.size() &&
       command.compare(command.size() - tail.size(), tail.size(), tail) == 0) {
+    if (!tuneFile_.empty()) return;  // open already
     tuneFile_ = command.substr(open.size(), command.size() - open.size() - tail.size());
+    mixer_.openTune(tuneFile_);
   } else if (command.rfind("play quovspin", 0) == 0) {
-    if (!tuneFile_.empty()) tune_.play(tuneFile_);
+    if (tuneFile_.empty()) return;
+    mixer_.playTune();
   } else if (command == "close quovspin") {
-    tune_.stop();
+    if (tuneFile_.empty()) return;
     tuneFile_.clear();
+    mixer_.closeTune();
+  } else {
+    return;
   }
+  output_.wake();
 }
 
 }  // namespace quov

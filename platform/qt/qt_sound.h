@@ -1,17 +1,24 @@
-// The machine's sound on the desktop: wave clips through the clip player and
-// the media commands that open, play and close the free-spin tune.
+// The machine's sound on the desktop: wave clips and the media commands
+// that open, play and close the free-spin tune, handed to the audio thread.
+// No call waits on the audio device.
 #pragma once
 
+#include <map>
+#include <memory>
 #include <string>
+#include <tuple>
 
-#include "platform/qt/clip_player.h"
-#include "platform/qt/tune_player.h"
+#include "platform/qt/audio_output.h"
+#include "platform/qt/sound_mixer.h"
 #include "platform/services.h"
 
 namespace quov {
 
 class QtSound : public Sound {
  public:
+  QtSound();  // with the sound font the program was built for
+  explicit QtSound(std::string soundFont);
+
   void playClip(int id, const Bytes* clip, ClipMode mode) override;
   // "open <file> type sequencer alias quovspin", "play quovspin ", "close quovspin".
   void mediaCommand(const std::string& command) override;
@@ -19,8 +26,12 @@ class QtSound : public Sound {
   const std::string& openedTune() const { return tuneFile_; }
 
  private:
-  ClipPlayer clips_;
-  TunePlayer tune_;
+  std::shared_ptr<const PcmClip> decoded(int id, const Bytes& clip);
+
+  SoundMixer mixer_;
+  AudioOutput output_{mixer_};  // after the mixer: it stops first
+  // Clips decoded once, by resource number and the bytes they came from.
+  std::map<std::tuple<int, const std::uint8_t*, std::size_t>, std::shared_ptr<const PcmClip>> decoded_;
   std::string tuneFile_;
 };
 

@@ -1,9 +1,14 @@
 // The clips and the tune built into the program, and sound requests made
-// without any audio device.
+// without any audio server.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cmath>
+#include <cstring>
+#include <set>
+#include <vector>
 
+#include "platform/qt/pcm_clip.h"
 #include "sound/clips.h"
 #include "platform/qt/qt_resources.h"
 #include "platform/qt/qt_sound.h"
@@ -35,25 +40,121 @@ TEST(ProgramResources, EveryClipHasItsFormatAndLength) {
     EXPECT_TRUE(readWave(resources.load("WAVE", clipResourceName(c)))) << resourceNumber(c);
 }
 
-TEST(ProgramResources, ClipsAreQuietlyAudible) {
+// No clip starts or ends with a jump (a click): its first and last samples
+// are silence, and it sounds in between.
+TEST(ProgramResources, ClipsSoundBetweenSilentEdges) {
   QtResources resources;
-  const Bytes clip = resources.load("WAVE", "RESOURCE_ID_130");
-  const auto wave = readWave(clip);
-  ASSERT_TRUE(wave);
-  int loudest = 0;
-  for (std::size_t i = wave->offset; i < wave->offset + wave->size; ++i)
-    loudest = std::max(loudest, std::abs(clip[i] - 128));
-  EXPECT_GT(loudest, 2);   // not silent
-  EXPECT_LT(loudest, 30);  // but soft
+  for (Clip c : kLoadedClips) {
+    const auto clip = decodeClip(resources.load("WAVE", clipResourceName(c)));
+    ASSERT_TRUE(clip) << resourceNumber(c);
+    const auto& s = clip->samples;
+    EXPECT_LE(std::abs(s.front()), 1.0F / 128) << resourceNumber(c);
+    EXPECT_LE(std::abs(s.back()), 1.0F / 128) << resourceNumber(c);
+    double sum = 0;
+    for (float v : s) sum += static_cast<double>(v) * v;
+    EXPECT_GT(std::sqrt(sum / static_cast<double>(s.size())), 0.02) << resourceNumber(c);
+  }
 }
 
-TEST(ProgramResources, TheTuneIsAFormatOneMidiFile) {
+// The period of a clip's tone a little after its start, in samples: the
+// first lag at which the clip nearly repeats itself (later multiples of the
+// period repeat it as well).
+std::size_t period(const PcmClip& clip) {
+  const auto n = static_cast<std::size_t>(clip.rate / 10);
+  const auto skip = static_cast<std::size_t>(clip.rate / 50);  // past the attack
+  const auto shortest = static_cast<std::size_t>(clip.rate / 4000);
+  const auto longest = static_cast<std::size_t>(clip.rate / 200);
+  std::vector<double> repeat(longest, 0.0);
+  for (std::size_t lag = shortest; lag < longest; ++lag)
+    for (std::size_t i = skip; i < skip + n; ++i)
+      repeat[lag] += static_cast<double>(clip.samples[i]) * clip.samples[i + lag];
+  const double best = *std::max_element(repeat.begin(), repeat.end());
+  std::size_t lag = shortest;
+  while (repeat[lag] < 0.9 * best || repeat[lag + 1] > repeat[lag]) ++lag;
+  return lag;
+}
+
+TEST(ProgramResources, ScatterChimesRiseReelByReel) {
+  QtResources resources;
+  std::size_t previous = 1000000;
+  for (int reel = 1; reel <= 5; ++reel) {
+    const auto clip = decodeClip(resources.load("WAVE", clipResourceName(scatterLanding(reel))));
+    ASSERT_TRUE(clip);
+    const std::size_t p = period(*clip);
+    EXPECT_LT(p, previous) << "reel " << reel << " sounds higher than the reel before";
+    previous = p;
+  }
+}
+
+TEST(ProgramResources, TheMenuClickIsSofterThanTheButtonClick) {
+  QtResources resources;
+  auto peak = [&resources](Clip c) {
+    const auto clip = decodeClip(resources.load("WAVE", clipResourceName(c)));
+    float loudest = 0;
+    for (float v : clip->samples) loudest = std::max(loudest, std::abs(v));
+    return loudest;
+  };
+  EXPECT_LT(peak(Clip::MenuClick), 0.75F * peak(Clip::Click));
+}
+
+// The tune's tracks, read event by event: where each ends, in ticks, and
+// which channels play notes.
+struct TuneTracks {
+  std::vector<std::uint32_t> ends;
+  std::set<int> noteChannels;
+};
+TuneTracks readTracks(const Bytes& midi) {
+  TuneTracks t;
+  auto u32 = [&midi](std::size_t i) {
+    return std::uint32_t{midi[i]} << 24 | std::uint32_t{midi[i + 1]} << 16 |
+           std::uint32_t{midi[i + 2]} << 8 | midi[i + 3];
+  };
+  std::size_t at = 14;
+  while (at + 8 <= midi.size()) {
+    EXPECT_EQ(std::memcmp(midi.data() + at, "MTrk", 4), 0);
+    const std::size_t end = at + 8 + u32(at + 4);
+    std::size_t i = at + 8;
+    std::uint32_t tick = 0;
+    std::uint8_t status = 0;
+    bool ended = false;
+    while (i < end && !ended) {
+      std::uint32_t delta = 0;
+      do delta = delta << 7 | (midi[i] & 0x7F); while (midi[i++] & 0x80);
+      tick += delta;
+      if (midi[i] & 0x80) status = midi[i++];  // else running status
+      if (status == 0xFF) {
+        ended = midi[i] == 0x2F;
+        i += 2u + midi[i + 1];
+        status = 0;
+      } else {
+        if ((status & 0xF0) == 0x90) t.noteChannels.insert(status & 0x0F);
+        i += (status & 0xF0) == 0xC0 || (status & 0xF0) == 0xD0 ? 1 : 2;
+      }
+    }
+    EXPECT_TRUE(ended);
+    EXPECT_EQ(i, end) << "the end of track closes the chunk";
+    t.ends.push_back(tick);
+    at = end;
+  }
+  return t;
+}
+
+TEST(ProgramResources, TheTuneIsALoopingFormatOneMidiFile) {
   const Bytes midi = QtResources().load("MIDI", "1");
   ASSERT_GE(midi.size(), 14u);
   EXPECT_EQ(std::string(midi.begin(), midi.begin() + 4), "MThd");
   EXPECT_EQ(midi[9], 1);                 // format 1
   EXPECT_EQ(midi[11], 2);                // two tracks
   EXPECT_EQ(midi[12] << 8 | midi[13], 256);  // ticks per quarter note
+  EXPECT_GT(midi.size(), 20000u);
+  EXPECT_LT(midi.size(), 28000u);
+  const TuneTracks tracks = readTracks(midi);
+  ASSERT_EQ(tracks.ends.size(), 2u);
+  EXPECT_EQ(tracks.ends[0], tracks.ends[1]) << "both tracks end together";
+  EXPECT_EQ(tracks.ends[0] % (4 * 256), 0u) << "on a bar line, so the loop keeps the beat";
+  EXPECT_GE(tracks.ends[0] / (4 * 256), 32u) << "long enough not to tire in a series";
+  EXPECT_GE(tracks.noteChannels.size(), 4u) << "a melody with accompaniment";
+  EXPECT_TRUE(tracks.noteChannels.count(9)) << "and drums";
 }
 
 TEST(ProgramResources, UnknownNamesLoadNothing) {

@@ -67,6 +67,7 @@ TEST_F(Windows, DrawsOnlyWhatChanged) {
 }
 
 TEST_F(Windows, PicturesAreCachedAtTheDevicePixelRatio) {
+  machine->canvas.resize(800, 600);
   machine->canvas.paintNow();
   machine->quov.lblwin.setCaption("$ 2");
   const int cached = machine->canvas.painter().cachedPictures();

@@ -104,10 +104,12 @@ void paintPanel(QPainter& p, const QString& name, const QRectF& r) {
   p.setRenderHint(QPainter::Antialiasing);
   if (name == "pannomoney") {
     goldPlate(p, r, 14, QColor(120, 20, 20), 5);
-    outlinedText(p, r.adjusted(18, 10, -18, -10),
-                 QStringLiteral("Not enough credit for this bet !, reduce your bet or click\n"
-                                "the \"Insert Credit Button \" for more credit."),
-                 r.height() * 0.11, QColor(255, 245, 220), QColor(40, 0, 0));
+    // The notice in three lines, as large as the panel takes it whole.
+    outlinedText(p, r.adjusted(16, 12, -16, -12),
+                 QStringLiteral("Not enough credit for this bet !,\n"
+                                "reduce your bet or click the\n"
+                                "\"Insert Credit Button \" for more credit."),
+                 r.height() * 0.17, QColor(255, 245, 220), QColor(40, 0, 0));
   } else if (name == "pandouble") {
     goldPlate(p, r, 16, QColor(10, 70, 40), 6);
     QRectF felt = r.adjusted(14, 14, -14, -14);

@@ -1,6 +1,8 @@
 #include "platform/qt/art/palette.h"
 
 #include <QPainterPath>
+#include <QTransform>
+#include <algorithm>
 
 namespace quov::art {
 
@@ -86,7 +88,23 @@ void outlinedText(QPainter& p, const QRectF& r, const QString& text, qreal pixel
     path.addText(QPointF(x, y0 + i * lineHeight + fm.ascent()), f, lines[i]);
   }
   p.setRenderHint(QPainter::Antialiasing);
-  const qreal ow = outlineWidth > 0 ? outlineWidth : std::max<qreal>(1.5, pixelSize / 7);
+  qreal ow = outlineWidth > 0 ? outlineWidth : std::max<qreal>(1.5, pixelSize / 7);
+  // Text too big for its box shrinks, outline and all, to fit it whole.
+  const QRectF inked = path.boundingRect().adjusted(-ow / 2, -ow / 2, ow / 2, ow / 2);
+  if (inked.width() > r.width() || inked.height() > r.height()) {
+    const qreal k = std::min(r.width() / inked.width(), r.height() / inked.height());
+    const QSizeF fitted = inked.size() * k;
+    qreal x = r.left() + (r.width() - fitted.width()) / 2;
+    if (flags & Qt::AlignLeft) x = r.left();
+    if (flags & Qt::AlignRight) x = r.right() - fitted.width();
+    const qreal y = (flags & Qt::AlignTop) ? r.top() : r.top() + (r.height() - fitted.height()) / 2;
+    QTransform t;
+    t.translate(x, y);
+    t.scale(k, k);
+    t.translate(-inked.left(), -inked.top());
+    path = t.map(path);
+    ow *= k;
+  }
   p.setPen(QPen(outline, ow, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
   p.setBrush(Qt::NoBrush);
   p.drawPath(path);

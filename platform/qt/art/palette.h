@@ -28,7 +28,8 @@ QLinearGradient verticalGradient(const QRectF& r, const QColor& top, const QColo
 void goldPlate(QPainter& p, const QRectF& r, qreal radius, const QColor& inner, qreal rim = 3);
 // A raised (or, `pressed`, sunken) glossy button face in `base` colour.
 void buttonFace(QPainter& p, const QRectF& r, const QColor& base, bool pressed);
-// Text centred in `r`, bold, with a dark outline so it reads on any colour.
+// Text centred in `r`, bold, with a dark outline so it reads on any colour;
+// one line per '\n'. Text too big for `r` is shrunk to fit it whole.
 void outlinedText(QPainter& p, const QRectF& r, const QString& text, qreal pixelSize,
                   const QColor& fill, const QColor& outline = QColor(20, 10, 0),
                   int flags = Qt::AlignCenter, qreal outlineWidth = 0);

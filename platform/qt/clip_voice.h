@@ -1,0 +1,36 @@
+// The one clip that sounds at a time. A new clip replaces the one playing,
+// which fades out over a few milliseconds instead of stopping dead, so no
+// request ever clicks; a looping clip starts over each time it ends.
+#pragma once
+
+#include <memory>
+#include <optional>
+
+#include "platform/qt/pcm_clip.h"
+
+namespace quov {
+
+class ClipVoice {
+ public:
+  explicit ClipVoice(int outputRate) : outputRate_(outputRate) {}
+  void start(std::shared_ptr<const PcmClip> clip, bool loop);
+  void stop();
+  bool sounding() const { return current_ || fading_; }
+  // Adds `frames` of the clip into `mono`, resampled to the output rate.
+  void addTo(float* mono, int frames);
+
+ private:
+  struct Playing {
+    std::shared_ptr<const PcmClip> clip;
+    double position = 0;  // in the clip's samples
+    bool loop = false;
+    int fadeLeft = 0;     // frames of fade-out still to go, when fading
+  };
+  // Adds one playing clip; false once it has ended.
+  bool add(Playing& p, float* mono, int frames, bool fading);
+  int fadeFrames() const { return outputRate_ / 200; }  // 5 ms
+  int outputRate_;
+  std::optional<Playing> current_, fading_;
+};
+
+}  // namespace quov

@@ -1,0 +1,221 @@
+// Measurements of the desktop sound (not a test), run against the test
+// audio server (measure_sound.sh starts it):
+//  - time from a play request to the first sound recorded at the null
+//    sink's monitor, with the stream closed (after a silence) and open;
+//  - processor time of this process while the free-spin tune plays;
+//  - the same scripted session (spins, a series of ten free spins, a
+//    jackpot time) with sound on and with sound off.
+//   quov_sound_measure [latency] [cpu] [session]   (all by default)
+#include <sys/resource.h>
+#include <unistd.h>
+
+#include <QApplication>
+#include <QDir>
+#include <QFile>
+#include <QTemporaryDir>
+#include <QTest>
+#include <algorithm>
+#include <cstdio>
+#include <cstring>
+#include <fstream>
+#include <functional>
+
+#include "engine/jackpot.h"
+#include "engine/spin_cycle.h"
+#include "engine/win_meter.h"
+#include "platform/qt/desktop_machine.h"
+#include "platform/qt/qt_resources.h"
+#include "platform/qt/qt_sound.h"
+#include "tests/engine/outcomes.h"
+#include "tests/qt/audio/monitor_recorder.h"
+
+namespace {
+
+using quov::test::Clock;
+using quov::test::MonitorRecorder;
+using std::chrono::milliseconds;
+using std::chrono::seconds;
+
+double ms(Clock::duration d) { return std::chrono::duration<double, std::milli>(d).count(); }
+
+double cpuSeconds() {
+  rusage u{};
+  getrusage(RUSAGE_SELF, &u);
+  auto s = [](timeval t) { return static_cast<double>(t.tv_sec) + static_cast<double>(t.tv_usec) / 1e6; };
+  return s(u.ru_utime) + s(u.ru_stime);
+}
+
+// Processor seconds used so far by the threads that make the sound: the
+// audio thread and the audio server client's own thread.
+double soundThreadSeconds() {
+  double sum = 0;
+  const double tick = static_cast<double>(sysconf(_SC_CLK_TCK));
+  for (const QString& tid : QDir("/proc/self/task").entryList(QDir::Dirs | QDir::NoDotAndDotDot)) {
+    QFile comm("/proc/self/task/" + tid + "/comm"), stat("/proc/self/task/" + tid + "/stat");
+    if (!comm.open(QIODevice::ReadOnly) || !stat.open(QIODevice::ReadOnly)) continue;
+    const QByteArray name = comm.readAll().trimmed();
+    if (name != "quov-audio" && name != "threaded-ml") continue;
+    // Fields after the command's closing parenthesis: utime and stime are the 12th and 13th.
+    const QByteArray line = stat.readAll();
+    const QList<QByteArray> fields = line.mid(line.lastIndexOf(')') + 2).split(' ');
+    sum += (fields.value(11).toDouble() + fields.value(12).toDouble()) / tick;
+  }
+  return sum;
+}
+
+void printSpread(const char* what, std::vector<double> v) {
+  std::sort(v.begin(), v.end());
+  std::printf("%s: median %.1f ms, min %.1f, max %.1f (%zu requests)\n", what, v[v.size() / 2],
+              v.front(), v.back(), v.size());
+}
+
+// Request to the arrival of the first recorded sound, for the button click:
+// an upper bound of the time to the sink, as it includes the way back
+// through the monitor and parec (fragments of 10 ms).
+double latency(quov::QtSound& sound, const quov::Bytes& click, const MonitorRecorder& recorder) {
+  const auto asked = Clock::now();
+  sound.playClip(130, &click, quov::ClipMode::Play);
+  std::this_thread::sleep_for(milliseconds(400));
+  recorder.waitFor(asked + milliseconds(400));
+  const auto arrived = recorder.firstArrival(asked);
+  return arrived ? ms(*arrived - asked) : -1;
+}
+
+void measureLatency(const MonitorRecorder& recorder) {
+  quov::QtSound sound;
+  const quov::Bytes click = quov::QtResources().load("WAVE", "RESOURCE_ID_130");
+  std::vector<double> closed, open;
+  for (int i = 0; i < 5; ++i) {
+    recorder.waitForSilence(milliseconds(3500));  // the stream has closed
+    closed.push_back(latency(sound, click, recorder));
+  }
+  for (int i = 0; i < 20; ++i) open.push_back(latency(sound, click, recorder));
+  printSpread("request to first sound arriving from the monitor, stream closed", closed);
+  printSpread("request to first sound arriving from the monitor, stream open", open);
+}
+
+void measureTuneCpu(const MonitorRecorder& recorder) {
+  QTemporaryDir dir;
+  const std::string file = (dir.path() + "/quovspin.midi").toStdString();
+  const quov::Bytes midi = quov::QtResources().load("MIDI", "1");
+  std::ofstream(file, std::ios::binary)
+      .write(reinterpret_cast<const char*>(midi.data()), static_cast<std::streamsize>(midi.size()));
+  quov::QtSound sound;
+  recorder.waitForSilence(milliseconds(3500));  // the stream has closed
+  const double idleCpu = cpuSeconds();
+  std::this_thread::sleep_for(seconds(5));
+  std::printf("processor time with nothing playing (recording included): %.2f %% of a core\n",
+              (cpuSeconds() - idleCpu) / 5 * 100);
+  const quov::Bytes celebration = quov::QtResources().load("WAVE", "RESOURCE_ID_140");
+  sound.playClip(140, &celebration, quov::ClipMode::Play);
+  std::this_thread::sleep_for(seconds(1));
+  const double clipCpu = cpuSeconds(), clipThreads = soundThreadSeconds();
+  std::this_thread::sleep_for(seconds(10));
+  std::printf("processor time while a clip plays: %.2f %% of a core in all, %.2f %% in the sound threads\n",
+              (cpuSeconds() - clipCpu) / 10 * 100, (soundThreadSeconds() - clipThreads) / 10 * 100);
+  sound.playClip(0, nullptr, quov::ClipMode::Stop);
+  sound.mediaCommand("open " + file + " type sequencer alias quovspin");
+  sound.mediaCommand("play quovspin ");
+  std::this_thread::sleep_for(seconds(2));  // the sound font has loaded
+  const auto start = Clock::now();
+  const double cpu = cpuSeconds(), threads = soundThreadSeconds();
+  std::this_thread::sleep_for(seconds(20));
+  const double used = cpuSeconds() - cpu, threadsUsed = soundThreadSeconds() - threads;
+  const double wall = std::chrono::duration<double>(Clock::now() - start).count();
+  recorder.waitFor(Clock::now());
+  std::printf("processor time while the tune plays: %.2f %% of a core in all, %.2f %% in the sound threads "
+              "(sound in %.0f %% of 250 ms slices)\n",
+              100 * used / wall, 100 * threadsUsed / wall,
+              100 * recorder.soundingShare(start, start + seconds(20), milliseconds(250)));
+  sound.mediaCommand("close quovspin");
+}
+
+// Spins, a series of ten free spins with its collect, a jackpot time and
+// a last spin; returns its length in seconds.
+double session(bool soundOn) {
+  using quov::testing::findStops;
+  using quov::testing::Outcome;
+  QTemporaryDir dir;
+  qputenv("XDG_CACHE_HOME", (dir.path() + "/cache").toUtf8());
+  QDir().mkpath(dir.path() + "/config");
+  QFile ini(dir.path() + "/config/quovslot.ini");
+  if (!ini.open(QIODevice::WriteOnly)) return -1;
+  ini.write(QByteArray("[player1]\nbank=100000\nmachinepay=1\nreelspeed=1\nsoundonoff=") +
+            (soundOn ? "-1" : "0") + "\n");
+  ini.close();
+  quov::DesktopMachine m(dir.path() + "/config");
+  m.start();
+  QTest::qWait(300);
+  auto& q = m.quov;
+  bool onScript = true;
+  auto waitFor = [&onScript](const std::function<bool()>& done, int limitMs) {
+    onScript = QTest::qWaitFor(done, limitMs) && onScript;
+  };
+  auto push = [&m](const quov::testing::Stops& s) {
+    for (int v : s) m.random.push(v);
+  };
+  auto& engine = m.cabinet.engine;
+  auto settled = [&q, &engine] {
+    return q.inputAllowed() && q.tmrtick.enabled() && q.freespinmode == 0 && !q.Timerrespin.enabled() &&
+           !q.Timerwincounter.enabled() && !engine.jackpot().state.running;
+  };
+  auto spin = [&](const quov::testing::Stops& s) {
+    m.random.push(2);
+    push(s);
+    engine.spinCycle().btnstartall_click();
+    waitFor(settled, 120000);
+  };
+  const auto lose = *findStops(25, quov::testing::losing);
+  const auto win = *findStops(25, quov::testing::plainLineWin);
+  const auto trigger = *findStops(
+      25, [](const Outcome& o) { return o.readout.scattercount == 3 && quov::testing::noWild(o); });
+
+  const auto start = Clock::now();
+  spin(lose);
+  spin(win);
+  m.random.push(2);
+  push(trigger);
+  for (int k = 0; k < 10; ++k) {
+    push(lose);
+    m.random.push({25, 1});
+  }
+  engine.spinCycle().btnstartall_click();
+  waitFor([&q] { return q.takewin.visible && q.takewin.enabled; }, 600000);
+  engine.winMeter().takewin_click();
+  waitFor(settled, 120000);
+  m.random.push({1, 3, 9});  // jackpot time, the ball from cell 3 to cell 9
+  engine.spinCycle().btnstartall_click();
+  waitFor(settled, 120000);
+  spin(lose);
+  const double length = std::chrono::duration<double>(Clock::now() - start).count();
+  if (!onScript || m.random.pending() != 0) {
+    std::printf("the session did not run as scripted (%zu draws left)\n", m.random.pending());
+    return -1;
+  }
+  m.canvas.close();
+  return length;
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  QApplication app(argc, argv);
+  QApplication::setApplicationName(QStringLiteral("quov-measure"));
+  MonitorRecorder recorder;
+  if (!recorder.running()) return 1;
+  // Parts by name ("latency", "cpu", "session"); all of them by default.
+  auto wanted = [argc, argv](const char* part) {
+    if (argc < 2) return true;
+    for (int i = 1; i < argc; ++i)
+      if (std::strcmp(argv[i], part) == 0) return true;
+    return false;
+  };
+  if (wanted("latency")) measureLatency(recorder);
+  if (wanted("cpu")) measureTuneCpu(recorder);
+  if (!wanted("session")) return 0;
+  const double on = session(true), off = session(false);
+  std::printf("scripted session (3 spins, 10 free spins and collect, jackpot time): "
+              "%.1f s with sound on, %.1f s with sound off (%+.1f %%)\n",
+              on, off, 100 * (on - off) / off);
+  return 0;
+}

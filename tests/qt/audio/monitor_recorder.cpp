@@ -1,0 +1,162 @@
+#include "tests/qt/audio/monitor_recorder.h"
+
+#include <signal.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <algorithm>
+#include <cmath>
+#include <cstdlib>
+
+namespace quov::test {
+
+namespace {
+constexpr auto kSampleTime = std::chrono::duration<double>(1.0 / MonitorRecorder::kRate);
+}
+
+MonitorRecorder::MonitorRecorder() {
+  int pipeEnds[2];
+  if (pipe(pipeEnds) != 0) return;
+  pid_ = fork();
+  if (pid_ == 0) {
+    dup2(pipeEnds[1], STDOUT_FILENO);
+    close(pipeEnds[0]);
+    close(pipeEnds[1]);
+    execlp("parec", "parec", "--device=quovtest.monitor", "--raw", "--format=s16le", "--rate=44100",
+           "--channels=1", "--latency-msec=10", static_cast<char*>(nullptr));
+    _exit(127);
+  }
+  close(pipeEnds[1]);
+  if (pid_ < 0) {
+    close(pipeEnds[0]);
+    return;
+  }
+  reader_ = std::thread([this, fd = pipeEnds[0]] { read(fd); });
+}
+
+MonitorRecorder::~MonitorRecorder() {
+  if (pid_ > 0) {
+    kill(pid_, SIGTERM);
+    waitpid(pid_, nullptr, 0);
+  }
+  if (reader_.joinable()) reader_.join();
+}
+
+void MonitorRecorder::read(int fd) {
+  std::vector<std::int16_t> buffer(4096);
+  std::uint8_t odd = 0;
+  bool haveOdd = false;
+  for (;;) {
+    std::vector<std::uint8_t> bytes(8192);
+    std::size_t have = 0;
+    if (haveOdd) bytes[have++] = odd;
+    const ssize_t n = ::read(fd, bytes.data() + have, bytes.size() - have);
+    if (n <= 0) break;
+    const auto arrived = Clock::now();
+    have += static_cast<std::size_t>(n);
+    haveOdd = have % 2 != 0;
+    if (haveOdd) odd = bytes[have - 1];
+    Chunk c{arrived, std::vector<std::int16_t>(have / 2)};
+    for (std::size_t i = 0; i < c.samples.size(); ++i)
+      c.samples[i] = static_cast<std::int16_t>(bytes[2 * i] | bytes[2 * i + 1] << 8);
+    std::lock_guard lock(mutex_);
+    chunks_.push_back(std::move(c));
+  }
+  close(fd);
+}
+
+template <typename F>
+void MonitorRecorder::each(Clock::time_point from, Clock::time_point to, F&& f) const {
+  std::lock_guard lock(mutex_);
+  for (const Chunk& c : chunks_) {
+    // The chunk's last sample arrived with it; the ones before it are
+    // earlier by a sample time each.
+    const auto n = c.samples.size();
+    const auto start = c.arrived - std::chrono::duration_cast<Clock::duration>(kSampleTime * n);
+    if (c.arrived < from || start >= to) continue;
+    for (std::size_t i = 0; i < n; ++i) {
+      const auto t = start + std::chrono::duration_cast<Clock::duration>(kSampleTime * (i + 1));
+      if (t >= from && t < to) f(t, c.samples[i]);
+    }
+  }
+}
+
+MonitorRecorder::Span MonitorRecorder::heard(Clock::time_point from, Clock::time_point to) const {
+  Span span;
+  each(from, to, [&span](Clock::time_point t, std::int16_t s) {
+    if (std::abs(s) <= kSilence) return;
+    if (!span.heard) span.first = t;
+    span.heard = true;
+    span.last = t;
+  });
+  return span;
+}
+
+std::optional<Clock::time_point> MonitorRecorder::firstArrival(Clock::time_point t) const {
+  std::lock_guard lock(mutex_);
+  for (const Chunk& c : chunks_)
+    if (c.arrived > t &&
+        std::any_of(c.samples.begin(), c.samples.end(), [](std::int16_t s) { return std::abs(s) > kSilence; }))
+      return c.arrived;
+  return std::nullopt;
+}
+
+double MonitorRecorder::level(Clock::time_point from, Clock::time_point to) const {
+  double sum = 0;
+  std::size_t n = 0;
+  each(from, to, [&](Clock::time_point, std::int16_t s) {
+    sum += static_cast<double>(s) * s;
+    ++n;
+  });
+  return n ? std::sqrt(sum / static_cast<double>(n)) / 32768.0 : 0.0;
+}
+
+double MonitorRecorder::soundingShare(Clock::time_point from, Clock::time_point to,
+                                      std::chrono::milliseconds window) const {
+  int slices = 0, sounding = 0;
+  for (auto at = from; at + window <= to; at += window) {
+    ++slices;
+    if (heard(at, at + window).heard) ++sounding;
+  }
+  return slices ? static_cast<double>(sounding) / slices : 0.0;
+}
+
+int MonitorRecorder::bursts(Clock::time_point from, Clock::time_point to,
+                            std::chrono::milliseconds gap) const {
+  int count = 0;
+  Clock::time_point lastSound{};
+  each(from, to, [&](Clock::time_point t, std::int16_t s) {
+    if (std::abs(s) <= kSilence) return;
+    if (count == 0 || t - lastSound >= gap) ++count;
+    lastSound = t;
+  });
+  return count;
+}
+
+bool MonitorRecorder::waitFor(Clock::time_point t, std::chrono::seconds limit) const {
+  const auto deadline = Clock::now() + limit;
+  while (Clock::now() < deadline) {
+    {
+      std::lock_guard lock(mutex_);
+      if (!chunks_.empty() && chunks_.back().arrived > t) return true;
+    }
+    std::this_thread::sleep_for(std::chrono::milliseconds(10));
+  }
+  return false;
+}
+
+bool MonitorRecorder::waitForSilence(std::chrono::milliseconds quiet, std::chrono::seconds limit) const {
+  const auto deadline = Clock::now() + limit;
+  while (Clock::now() < deadline) {
+    const auto now = Clock::now();
+    if (waitFor(now) && !heard(now - quiet, now).heard && waitFor(now - quiet)) {
+      // Only trust a quiet stretch once recording covers all of it.
+      std::lock_guard lock(mutex_);
+      if (!chunks_.empty() && chunks_.front().arrived < now - quiet) return true;
+    }
+    std::this_thread::sleep_for(std::chrono::milliseconds(50));
+  }
+  return false;
+}
+
+}  // namespace quov::test

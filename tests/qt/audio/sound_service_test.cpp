@@ -1,0 +1,161 @@
+// The desktop sound service against a real audio server (the test command
+// starts one with a null sink): what its monitor records is what a player
+// would hear.
+#include <gtest/gtest.h>
+
+#include <QCoreApplication>
+#include <cmath>
+#include <map>
+
+#include "platform/qt/pcm_clip.h"
+#include "platform/qt/qt_resources.h"
+#include "platform/qt/qt_sound.h"
+#include "sound/clips.h"
+#include "tests/qt/audio/monitor_recorder.h"
+
+namespace quov::test {
+namespace {
+
+using std::chrono::milliseconds;
+using std::chrono::seconds;
+
+Clock::duration secondsOf(double s) {
+  return std::chrono::duration_cast<Clock::duration>(std::chrono::duration<double>(s));
+}
+
+// Where a clip's own samples are louder than the recorder's silence: its
+// audible part, in seconds from its start.
+struct Audible {
+  double from = 0, to = 0, level = 0;
+};
+Audible audible(const PcmClip& clip) {
+  Audible a;
+  const double threshold = static_cast<double>(MonitorRecorder::kSilence) / 32768.0;
+  bool any = false;
+  double sum = 0;
+  std::size_t n = 0;
+  for (std::size_t i = 0; i < clip.samples.size(); ++i) {
+    if (std::abs(clip.samples[i]) <= threshold) continue;
+    if (!any) a.from = static_cast<double>(i) / clip.rate;
+    any = true;
+    a.to = static_cast<double>(i) / clip.rate;
+  }
+  for (std::size_t i = static_cast<std::size_t>(a.from * clip.rate);
+       i < static_cast<std::size_t>(a.to * clip.rate); ++i, ++n)
+    sum += static_cast<double>(clip.samples[i]) * clip.samples[i];
+  a.level = n ? std::sqrt(sum / static_cast<double>(n)) : 0;
+  return a;
+}
+
+class SoundService : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    ASSERT_TRUE(recorder.running());
+    ASSERT_TRUE(recorder.waitForSilence(milliseconds(300)));
+  }
+  const Bytes& clip(Clip c) { return clips.at(c); }
+  Clock::time_point play(Clip c, ClipMode mode = ClipMode::Play) {
+    const auto at = Clock::now();
+    sound.playClip(resourceNumber(c), &clip(c), mode);
+    return at;
+  }
+  // Lets the recording run until `t`.
+  void until(Clock::time_point t) {
+    std::this_thread::sleep_until(t);
+    ASSERT_TRUE(recorder.waitFor(t));
+  }
+
+  MonitorRecorder recorder;
+  QtSound sound;
+  std::map<Clip, Bytes> clips = [] {
+    std::map<Clip, Bytes> loaded;
+    QtResources resources;
+    for (Clip c : kLoadedClips) loaded[c] = resources.load("WAVE", clipResourceName(c));
+    return loaded;
+  }();
+};
+
+// Each clip is heard whole: sound from its first audible sample to its
+// last, at its own loudness, and nothing after it.
+TEST_F(SoundService, EveryClipIsHeardWholeAtItsLoudness) {
+  for (Clip c : kLoadedClips) {
+    SCOPED_TRACE(resourceNumber(c));
+    const auto pcm = decodeClip(clip(c));
+    ASSERT_TRUE(pcm);
+    const Audible expected = audible(*pcm);
+    const double length = static_cast<double>(pcm->samples.size()) / pcm->rate;
+    ASSERT_TRUE(recorder.waitForSilence(milliseconds(200)));
+    const auto asked = play(c);
+    until(asked + secondsOf(length + 0.6));
+    const auto span = recorder.heard(asked, asked + secondsOf(length + 0.6));
+    ASSERT_TRUE(span.heard);
+    EXPECT_LT(span.first - asked, milliseconds(300)) << "starts soon after the request";
+    // Heard from its first to its last audible sample: never cut short. A
+    // starved machine may stretch it with gaps, never by much.
+    const double whole = expected.to - expected.from;
+    EXPECT_GT(span.seconds(), whole - 0.05 - 0.02 * length) << "cut short";
+    EXPECT_LT(span.seconds(), whole + 0.5 + 0.1 * length) << "went on after its end";
+    const double level = recorder.level(span.first, span.last);
+    EXPECT_GT(level, 0.6 * expected.level);
+    EXPECT_LT(level, 1.6 * expected.level);
+  }
+}
+
+TEST_F(SoundService, ANewRequestCutsTheClipThatPlays) {
+  const auto celebration = play(Clip::Celebration);
+  until(celebration + seconds(1));
+  const auto thud = play(Clip::ReelStop);
+  until(thud + seconds(3));
+  EXPECT_TRUE(recorder.heard(celebration, thud).heard);
+  const auto span = recorder.heard(thud, thud + seconds(3));
+  ASSERT_TRUE(span.heard);
+  EXPECT_LT(span.last - thud, milliseconds(400)) << "the thud, then silence: the celebration is gone";
+}
+
+TEST_F(SoundService, ALoopingClipRepeatsUntilTheNextRequest) {
+  const auto start = play(Clip::BallStep, ClipMode::Loop);  // 2.56 s of ticks, looping
+  until(start + seconds(7));
+  EXPECT_GT(recorder.soundingShare(start + milliseconds(300), start + seconds(7), milliseconds(250)),
+            0.95)
+      << "still ticking after two and a half rounds";
+  const auto click = play(Clip::Click);
+  until(click + seconds(2));
+  const auto span = recorder.heard(click + milliseconds(50), click + seconds(2));
+  ASSERT_TRUE(span.heard);
+  EXPECT_LT(span.last - click, milliseconds(400)) << "the click ended the loop";
+
+  const auto again = play(Clip::BallStep, ClipMode::Loop);
+  until(again + seconds(1));
+  const auto stop = Clock::now();
+  sound.playClip(0, nullptr, ClipMode::Stop);
+  until(stop + seconds(2));
+  EXPECT_FALSE(recorder.heard(stop + milliseconds(300), stop + seconds(2)).heard)
+      << "a stop request silences it";
+}
+
+TEST_F(SoundService, ClipsAndTheTuneSoundTogetherUntilTheTuneCloses) {
+  const std::string tune = "/tmp/quov-sound-test-tune.midi";
+  const Bytes midi = QtResources().load("MIDI", "1");
+  FILE* f = std::fopen(tune.c_str(), "wb");
+  ASSERT_TRUE(f);
+  std::fwrite(midi.data(), 1, midi.size(), f);
+  std::fclose(f);
+  sound.mediaCommand("open " + tune + " type sequencer alias quovspin");
+  const auto start = Clock::now();
+  sound.mediaCommand("play quovspin ");
+  for (int i = 0; i < 20; ++i) {  // as every re-spin tick asks again
+    std::this_thread::sleep_for(milliseconds(200));
+    sound.mediaCommand("open " + tune + " type sequencer alias quovspin");
+    sound.mediaCommand("play quovspin ");
+  }
+  until(start + seconds(6));
+  EXPECT_GT(recorder.soundingShare(start + seconds(2), start + seconds(6), milliseconds(250)), 0.95);
+  const auto close = Clock::now();
+  sound.mediaCommand("close quovspin");
+  until(close + seconds(2));
+  EXPECT_FALSE(recorder.heard(close + milliseconds(300), close + seconds(2)).heard);
+  std::remove(tune.c_str());
+}
+
+}  // namespace
+}  // namespace quov::test
