@@ -297,6 +297,7 @@ TEST_F(StoreFaults, WithoutAHomeNothingIsWrittenAndSavingIsReported) {
   const Unset home("HOME"), config("XDG_CONFIG_HOME"), cache("XDG_CACHE_HOME");
   const bool tuneAtTheRoot = QFileInfo::exists("/quovspin.midi");
   const bool configAtTheRoot = QFileInfo::exists("/.config/quov");
+  const bool windowAtTheRoot = QFileInfo::exists("/window.ini");
   machine = std::make_unique<DesktopMachine>(QtSettingsStore::defaultFolder());
   machine->start();
   EXPECT_EQ(machine->cabinet.sounds.musicFolder, "");
@@ -306,6 +307,7 @@ TEST_F(StoreFaults, WithoutAHomeNothingIsWrittenAndSavingIsReported) {
   machine->store.waitSaved();
   EXPECT_EQ(QFileInfo::exists("/quovspin.midi"), tuneAtTheRoot);
   EXPECT_EQ(QFileInfo::exists("/.config/quov"), configAtTheRoot);
+  EXPECT_EQ(QFileInfo::exists("/window.ini"), windowAtTheRoot);
 }
 
 }  // namespace
