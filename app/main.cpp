@@ -1,13 +1,40 @@
 // The desktop slot machine: one window showing the cabinet.
 #include <QApplication>
 
+#include "app/history_command.h"
 #include "platform/qt/app_identity.h"
 #include "platform/qt/desktop_machine.h"
 
 #ifdef QUOV_TEST_HOOKS
 #include <QStringList>
+#include <cstdio>
 
 namespace {
+
+// Test builds only: every outcome booked, and so already in the history, is
+// announced on the error output, so a test that kills the game knows what
+// the history must hold.
+class AnnouncedEvents : public quov::GameEvents {
+ public:
+  explicit AnnouncedEvents(quov::GameEvents& inner) : inner_(inner) {}
+  void outcomeDrawn() override { inner_.outcomeDrawn(); }
+  void outcomeVoided() override { inner_.outcomeVoided(); }
+  void outcomeBooked() override {
+    inner_.outcomeBooked();
+    std::fputs("quov-test: outcome booked\n", stderr);
+  }
+  void seriesCollected() override { inner_.seriesCollected(); }
+  void jackpotStarted() override { inner_.jackpotStarted(); }
+  void jackpotPaid() override { inner_.jackpotPaid(); }
+  void gambleOpening() override { inner_.gambleOpening(); }
+  void gambleBet(const quov::GambleBetResult& bet) override { inner_.gambleBet(bet); }
+  void gambleCollected() override { inner_.gambleCollected(); }
+  void creditInserted(std::int32_t cents) override { inner_.creditInserted(cents); }
+
+ private:
+  quov::GameEvents& inner_;
+};
+
 // Test builds only: forced draws from QUOV_TEST_DRAWS ("2,22,8,17,1,1"), handed
 // out before the generator's own.
 void pushTestDraws(quov::ScriptedRandom& random) {
@@ -23,6 +50,7 @@ void pushTestDraws(quov::ScriptedRandom& random) {
 #endif
 
 int main(int argc, char** argv) {
+  if (const std::optional<int> done = quov::runHistoryCommand(argc, argv)) return *done;
   QApplication app(argc, argv);
   quov::presentToDesktop();
   // The game ends only through its own shut-down, never because a window hid.
@@ -30,6 +58,8 @@ int main(int argc, char** argv) {
   quov::DesktopMachine machine;
 #ifdef QUOV_TEST_HOOKS
   pushTestDraws(machine.random);
+  AnnouncedEvents announced(*machine.quov.events);
+  machine.quov.events = &announced;
 #endif
   machine.start();
   return QApplication::exec();

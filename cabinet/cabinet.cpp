@@ -12,6 +12,7 @@
 #include "presentation/line_flash.h"
 #include "presentation/paylines.h"
 #include "records/autosave.h"
+#include "records/game_recorder.h"
 
 namespace quov {
 
@@ -20,12 +21,14 @@ Cabinet::Cabinet(Platform& platform, Modquov& module)
       sounds(platform, module),
       engine(quov, sounds),
       popupquov(quov),
+      quovrecall(quov, sounds),
       paylines_(std::make_unique<Paylines>(quov)),
       lineFlash_(std::make_unique<LineFlash>(quov, *paylines_)),
       records_(std::make_unique<RecordKeeper>()),
       controls_(std::make_unique<Controls>(quov, sounds, engine.spinCycle())),
       menu_(std::make_unique<Menu>(quov, sounds, *paylines_, quovoptions, quovpays, aboutquov)),
-      startup_(std::make_unique<Startup>(quov, sounds, *records_)) {
+      startup_(std::make_unique<Startup>(quov, sounds, *records_)),
+      recorder_(std::make_unique<GameRecorder>(engine, platform.history)) {
   bindTimers();
   routeInput();
   installHooks();
@@ -88,6 +91,7 @@ void Cabinet::routeInput() {
   routes[q.Btnreturn2game].click = [&menu] { menu.Btnreturn2game_click(); };
   routes[q.xit].click = [&startup] { startup.xit_click(); };
   routes.backgroundMove = [&menu] { menu.Form_MouseMove(); };
+  routes[q.lastgames].click = [this] { quovrecall.lastgames_click(); };
 
   Paylines& paylines = *paylines_;
   for (int k = 1; k <= 26; ++k)
@@ -98,7 +102,13 @@ void Cabinet::routeInput() {
 }
 
 void Cabinet::installHooks() {
-  quov.recordsSettled = [this] { records_->saveIfChanged(quov.p.store, quov.m); };
+  quov.events = recorder_.get();
+  // The records wait while the history has a game open, so that they never
+  // count a game the history does not hold.
+  quov.recordsSettled = [this] {
+    recorder_->idle();
+    if (!recorder_->gameInProgress()) records_->saveIfChanged(quov.p.store, quov.m);
+  };
   quov.offerDue = [this] { popupquov.Form_Load(); };
 }
 

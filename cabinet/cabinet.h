@@ -13,6 +13,7 @@
 #include "screens/about_screen.h"
 #include "screens/offer_screen.h"
 #include "screens/pays_screen.h"
+#include "screens/recall_screen.h"
 #include "sound/sounds.h"
 
 namespace quov {
@@ -23,6 +24,7 @@ class RecordKeeper;
 class Controls;
 class Menu;
 class Startup;
+class GameRecorder;
 
 class Cabinet {
  public:
@@ -39,6 +41,7 @@ class Cabinet {
   QuovPays quovpays;
   AboutQuov aboutquov;
   PopupQuov popupquov;
+  QuovRecall quovrecall;
 
   Paylines& paylines() { return *paylines_; }
   LineFlash& lineFlash() { return *lineFlash_; }
@@ -46,6 +49,7 @@ class Cabinet {
   Controls& controls() { return *controls_; }
   Menu& menu() { return *menu_; }
   Startup& startup() { return *startup_; }
+  GameRecorder& recorder() { return *recorder_; }
 
  private:
   void bindTimers();
@@ -57,6 +61,7 @@ class Cabinet {
   std::unique_ptr<Controls> controls_;
   std::unique_ptr<Menu> menu_;
   std::unique_ptr<Startup> startup_;
+  std::unique_ptr<GameRecorder> recorder_;
 };
 
 }  // namespace quov

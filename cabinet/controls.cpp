@@ -4,6 +4,7 @@
 // shows itself again on release.
 #include "cabinet/controls.h"
 
+#include "engine/rules/bets.h"
 #include "engine/rules/checked.h"
 #include "engine/rules/money.h"
 #include "engine/spin_cycle.h"
@@ -20,7 +21,6 @@ constexpr std::int32_t kCoinCents = 5000;
 constexpr int kSpaceKey = 32;
 constexpr std::int16_t kAutoplayOn = 10;
 
-constexpr std::int16_t kLineChoices[6] = {0, 1, 5, 10, 15, 25};  // by linetoggle 1..5
 
 constexpr const char* kNoticeTitle = "Slots_quov";
 constexpr const char* kNoticeSection = "notice";
@@ -52,6 +52,7 @@ void Controls::coinsin_mousedown() {
   q.coinsin.hide();
   q.yield();
   add(q.m.bank, kCoinCents);
+  q.events->creditInserted(kCoinCents);
   q.pannomoney.hide();
   add(q.m.amountinvested, kCoinCents);
   q.showCredit();
@@ -89,7 +90,7 @@ void Controls::payline_mousedown() {
   if (state.linetoggle > 5) state.linetoggle = 1;
   q.payline.hide();
   sounds.play(Clip::Click);
-  q.linesplayed = kLineChoices[state.linetoggle];
+  q.linesplayed = static_cast<std::int16_t>(kLineChoices[state.linetoggle - 1]);
   q.lbllines.setCaption(std::to_string(q.linesplayed));
   q.lbllast.setCaption(plainCents(q.totalBet()));
   q.lbltotallast.setCaption(moneyText(q.totalBet()));

@@ -22,7 +22,9 @@ Evaluation::Evaluation(Engine& e) : engine(e), q(e.q), sounds(e.sounds) {}
 
 void Evaluation::finishspin() {
   evaluateOutcome();
+  q.events->outcomeDrawn();
   if (engine.spinCycle().settle()) {
+    q.events->outcomeVoided();
     engine.reels().respinAfterVoid();  // spinreel1 draws the replacement spin
     return;
   }
@@ -37,7 +39,7 @@ void Evaluation::evaluateOutcome() {
   q.yield();
   if (q.m.reelspeed == 0) q.m.reelspeed = 1;
   if (q.freespinmode == 0) {
-    engine.freeSpins().state.bonuslevel = 0;
+    q.bonuslevel = 0;
     q.freespinwin = 0;
     q.freespinmult = 1;
   }
@@ -69,11 +71,13 @@ void Evaluation::present() {
   if (q.spinwin > 0) q.tmrlineflash.enable();
 
   if (q.freespinmode == -1) {
+    q.events->outcomeBooked();
     engine.freeSpins().seriesStep();
     return;
   }
   Modquov& m = q.m;
   add(m.bank, q.spinwin);  // the credit labels follow when the roll-up ends
+  q.events->outcomeBooked();
   q.btnoptions.enable();
   if (q.spinwin < 1) {
     q.LABWIN.setCaption("No Win");

@@ -29,13 +29,11 @@ void FreeSpins::Timerscatters_tick() {
 
 void FreeSpins::award() {
   add(q.m.howmanyspins, 1);
-  const FreeSpinAward a = freeSpinAward(q.scattercount);
-  add(q.freespinsgiven, a.given);
-  state.bonuslevel = a.bonuslevel;
+  awardFreeSpins(q.series, q.scattercount);
   q.panfreespin.hide();
   sounds.play(Clip::FreeSpinsAwarded);
   q.freespinmode = -1;
-  if (q.freespinsplayed == 0) add(q.freespinwin, q.spinwin);  // a retrigger's win is already booked
+  if (awardStartsTotal(q.series)) add(q.freespinwin, q.spinwin);  // a retrigger's win is already booked
   q.tmrautospin.disable();
   q.showWinMeter(q.freespinwin, q.spinwin);
   q.setInputAllowed(false);
@@ -51,20 +49,20 @@ void FreeSpins::award() {
   q.yield();
 
   q.spinsleft.show();
-  q.spinsleft.setCaption("     Freespins Awarded = " + std::to_string(state.bonuslevel));
+  q.spinsleft.setCaption("     Freespins Awarded = " + std::to_string(q.bonuslevel));
   q.Timerrespin.enable();
 }
 
 void FreeSpins::seriesStep() {
   q.spinsleft.show();
   q.spinsleft.setCaption("     Freespins Remaining  " +
-                         std::to_string(q.freespinsgiven - 1 - q.freespinsplayed));
-  add(q.freespinsplayed, 1);
+                         std::to_string(freeSpinsRemaining(q.series)));
+  const bool complete = quov::seriesStep(q.series, q.scattercount);
   if (q.scattercount >= 3) {
     q.Timerwincounter.enable();
     return;
   }
-  if (q.freespinsplayed == q.freespinsgiven) {
+  if (complete) {
     q.spinsleft.setCaption("Freespins Completed          ");
     q.freespinmode = 0;
     if (q.autoplaymode == 10) {
@@ -82,13 +80,9 @@ void FreeSpins::seriesStep() {
 }
 
 void FreeSpins::freespinbusiness() {
-  const Multiplier mult = multiplierForDraw(q.p.random.draw(25));
-  q.freespinmult = mult.mult;
-  q.wildpic = mult.badge;
-  bool wildinwin = false;
-  for (int line = 1; line <= q.linesplayed && line <= kLines; ++line)
-    if (lineTouchesWild(line, q.winlength[line], q.wildcell)) wildinwin = true;
-  if (!wildinwin) q.freespinmult = 1;
+  const int d = q.p.random.draw(kMultiplierDraws);
+  q.wildpic = multiplierForDraw(d).badge;
+  q.freespinmult = freeSpinMultiplier(d, wildInWin(q.winlength, q.wildcell, q.linesplayed));
 }
 
 }  // namespace quov

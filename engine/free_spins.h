@@ -3,17 +3,11 @@
 // series, and the multiplier draw of each free spin.
 #pragma once
 
-#include <cstdint>
-
 namespace quov {
 
 class Engine;
 class Quov;
 class Sounds;
-
-struct FreeSpinsState {
-  std::int16_t bonuslevel = 0;  // free spins the last award announced: 10, 15 or 20
-};
 
 class FreeSpins {
  public:
@@ -23,8 +17,6 @@ class FreeSpins {
   void award();       // three or more scatters
   void seriesStep();  // the series goes on or ends
   void freespinbusiness();  // the multiplier of the free spin being settled
-
-  FreeSpinsState state;
 
  private:
   Engine& engine;

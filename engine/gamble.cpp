@@ -126,6 +126,7 @@ void Gamble::doublebutton_mousedown() {
   q.lblblackred.show();
   q.lblsuit.show();
   writeStakeTexts();
+  q.events->gambleOpening();
   sub(q.m.bank, q.atrisk);
   q.showCredit();
   q.setInputAllowed(false);
@@ -149,12 +150,14 @@ void Gamble::bet(const GambleGuess& guess) {
   if (guessWins(guess, suit)) {
     sounds.play(gambleWinClip(guess, suit));
     mul(q.atrisk, guessPays(guess));
+    q.events->gambleBet({guess, suit, true});
     q.betred.enable();
     q.betblack.enable();
     q.cancelbet.enable();
     writeStakeTexts();
     slideBanner(q.gamblewin);
   } else {
+    q.events->gambleBet({guess, suit, false});
     lose();
   }
   state.betRunning = false;
@@ -168,6 +171,7 @@ void Gamble::cancelbet_click() {
   // The stake was counted as won when it was won; the total won now holds
   // what the gamble turned it into.
   add(q.m.total, static_cast<long long>(q.atrisk) - state.stake);
+  q.events->gambleCollected();
   sounds.play(Clip::GambleCollect);
   q.showCredit();
   q.showWinMeter(q.atrisk, q.atrisk);

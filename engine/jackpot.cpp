@@ -19,16 +19,17 @@ namespace {
 constexpr const char* kJackpotCaption = "  ****   JACKPOT TIME   ****";
 constexpr int kBallPictures = 4;
 
+Meters metersOf(const Modquov& m) { return {m.grand, m.major, m.minor}; }
+
+// Everything the prize can equal now: the meters as they stand and the bet
+// multiples worked out when the ball stopped.
 PrizeValues prizeValues(const Modquov& m, const JackpotState& s) {
   return {m.grand, m.major, m.minor, s.betx10, s.betx20, s.betx30};
 }
 
-// The prize the show presents and books: the meter or bet multiple the
-// amount equals; an amount that equals none of them is what the ball's cell
-// paid when it stopped.
+// The prize the show presents and books, identified by its value.
 JackpotPrize wonPrize(const Modquov& m, const JackpotState& s) {
-  const JackpotPrize byValue = prizeByValue(m.jackpotprize, prizeValues(m, s));
-  return byValue != JackpotPrize::None ? byValue : boardCell(s.balltarget).prize;
+  return bookedPrize(m.jackpotprize, prizeValues(m, s), boardCell(s.balltarget).prize);
 }
 
 std::int32_t& meterOf(Modquov& m, JackpotPrize meter) {
@@ -81,6 +82,7 @@ void Jackpot::start() {
   q.jackpotball11.hide();
   q.jackpotball21.hide();
   q.jackpotball31.hide();
+  q.events->jackpotStarted();
 }
 
 void Jackpot::tmrbell_tick() {
@@ -141,16 +143,16 @@ void Jackpot::tmrdecidejackpot_tick() {
 void Jackpot::payOut() {
   q.lbljackpotwon.hide();
   sounds.stop();
-  const std::int16_t bet = q.totalBet();
-  if (auto v = betMultiple(bet, 10)) state.betx10 = *v;
-  if (auto v = betMultiple(bet, 20)) state.betx20 = *v;
-  if (auto v = betMultiple(bet, 30)) state.betx30 = *v;
   Modquov& m = q.m;
-  const JackpotPrize cell = boardCell(state.balltarget).prize;
-  m.jackpotprize = prizeValue(cell, prizeValues(m, state));
-  if (cell == JackpotPrize::Grand) add(m.grandwon, 1);
-  if (cell == JackpotPrize::Major) add(m.majorwon, 1);
-  if (cell == JackpotPrize::Minor) add(m.minorwon, 1);
+  const PrizeValues values = prizeValuesFor(metersOf(m), q.totalBet());
+  state.betx10 = values.betx10;
+  state.betx20 = values.betx20;
+  state.betx30 = static_cast<std::int16_t>(values.betx30);
+  const JackpotWin win = jackpotWin(state.balltarget, q.totalBet(), metersOf(m));
+  m.jackpotprize = win.prize;
+  if (win.cell == JackpotPrize::Grand) add(m.grandwon, 1);
+  if (win.cell == JackpotPrize::Major) add(m.majorwon, 1);
+  if (win.cell == JackpotPrize::Minor) add(m.minorwon, 1);
   sounds.play(Clip::Prize);
   q.tmrshowjackpot.enable();
   q.setInputAllowed(true);
@@ -210,14 +212,14 @@ void Jackpot::endShow() {
   const JackpotPrize prize = wonPrize(m, state);
   add(m.bank, m.jackpotprize);
   if (isMeterPrize(prize)) add(m.jackpotbank, m.jackpotprize);
+  q.events->jackpotPaid();
   q.showCredit();
   state.jpticks = 0;
   q.panfreespin.show();
   if (q.autoplaymode > 0) q.tmrautospin.enable();
 
   // The meter that was won drops back to its floor.
-  JackpotPrize meter = meterByValue(m.jackpotprize, prizeValues(m, state));
-  if (meter == JackpotPrize::None && isMeterPrize(prize)) meter = prize;
+  const JackpotPrize meter = meterToEmpty(m.jackpotprize, prizeValues(m, state), prize);
   if (meter != JackpotPrize::None) {
     meterOf(m, meter) = meterFloor(meter);
     meterLabel(q, meter).setCaption(moneyText(meterOf(m, meter)));

@@ -58,35 +58,27 @@ void Reels::reelChain() {
 namespace {
 // Steps of reels 2 to 4: a reel that showed its wild in the last drawing of
 // a free-spin series keeps its stop once more.
-template <class WildFlag, class HeldFlag>
-void drawHoldableReel(Quov& q, int r, std::int16_t& stop, std::int16_t& mark, std::int32_t& pos,
-                      WildFlag& wild, HeldFlag& held) {
-  if (wild > 0)
-    held = 1;
-  else
-    stop = static_cast<std::int16_t>(q.p.random.draw(kStops));
+void drawHoldableReel(Quov& q, int r, std::int16_t& stop, std::int16_t& mark, std::int32_t& pos) {
+  if (!keepsStop(q.holds, r)) stop = static_cast<std::int16_t>(q.p.random.draw(kStops));
   mark = static_cast<std::int16_t>(reelMark(r));
   pos = -kCellTwips * (stop - 1);
-  if (readReel(q.readout, r, stop)) wild = 1;
+  noteWild(q.holds, r, readReel(q.readout, r, stop));
   pos -= kCellTwips;
 }
 }  // namespace
 
 void Reels::spinreel2() {
-  drawHoldableReel(q, 2, state.reel2stop, state.reel2mark, state.reel2pos, q.reel2wild,
-                   q.reel2held);
+  drawHoldableReel(q, 2, state.reel2stop, state.reel2mark, state.reel2pos);
   spinreel3();
 }
 
 void Reels::spinreel3() {
-  drawHoldableReel(q, 3, state.reel3stop, state.reel3mark, state.reel3pos, q.reel3wild,
-                   q.reel3held);
+  drawHoldableReel(q, 3, state.reel3stop, state.reel3mark, state.reel3pos);
   spinreel4();
 }
 
 void Reels::spinreel4() {
-  drawHoldableReel(q, 4, state.reel4stop, state.reel4mark, state.reel4pos, q.reel4wild,
-                   q.reel4held);
+  drawHoldableReel(q, 4, state.reel4stop, state.reel4mark, state.reel4pos);
   spinreel5();
 }
 

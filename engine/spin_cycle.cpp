@@ -9,6 +9,7 @@
 #include "engine/rules/checked.h"
 #include "engine/rules/jackpot.h"
 #include "engine/rules/money.h"
+#include "engine/rules/throttle.h"
 #include "mainscreen/quov.h"
 #include "mainscreen/timing.h"
 #include "sound/sounds.h"
@@ -42,7 +43,7 @@ void SpinCycle::btnstartall_click() {
   q.showCredit();
 
   jackpot.state.jackpotdraw = static_cast<std::int16_t>(q.p.random.draw(kJackpotOdds));
-  if (jackpot.state.jackpotdraw == 1) {
+  if (startsJackpotTime(jackpot.state.jackpotdraw)) {
     jackpot.start();
     return;
   }
@@ -119,14 +120,8 @@ bool SpinCycle::settle() {
     add(m.total, q.spinwin);
     add(q.freespinwin, q.spinwin);
     state.paydraw = static_cast<std::int16_t>(q.p.random.draw(m.machinepay));
-    // A spin with a held reel always stands, and so does a losing one.
-    if (state.paydraw == 1 || q.reel2held > 0 || q.reel3held > 0 || q.reel4held > 0 ||
-        q.spinwin <= 0)
-      return false;
-    q.reel2wild = q.reel3wild = 0;
-    q.reel4wild = 0;
-    q.reel2held = q.reel3held = 0;
-    q.reel4held = 0;
+    if (outcomeStands(SpinKind::Free, state.paydraw, anyHeld(q.holds), q.spinwin)) return false;
+    clearHolds(q.holds);
     sub(q.freespinwin, q.spinwin);
     sub(m.total, q.spinwin);
     q.spinwin = 0;
@@ -134,17 +129,14 @@ bool SpinCycle::settle() {
     return true;
   }
 
-  q.reel2wild = q.reel3wild = 0;
-  q.reel4wild = 0;
-  q.reel2held = q.reel3held = 0;
-  q.reel4held = 0;
+  clearHolds(q.holds);
   add(m.total, q.spinwin);
   add(m.wager, bet);
   add(m.games, 1);
   sub(m.bank, bet);
-  if (m.machinepay == 1) return false;
+  if (!throttleDraws(SpinKind::Ordinary, m.machinepay)) return false;
   state.paydraw = static_cast<std::int16_t>(q.p.random.draw(m.machinepay));
-  if (state.paydraw == 1 || q.spinwin <= 0) return false;
+  if (outcomeStands(SpinKind::Ordinary, state.paydraw, false, q.spinwin)) return false;
   // The throttle replaces this winning outcome by a fresh spin: undo its
   // booking so that it leaves no trace.
   sub(m.wager, bet);

@@ -16,10 +16,7 @@ void Reels::spinDown() {
   const int frameSleep = speed.pause + timing::kFrameExtra;
   const std::int32_t pos[6] = {0, state.reel1pos, state.reel2pos, state.reel3pos, state.reel4pos,
                                state.reel5pos};
-  auto held = [this](int r) {
-    return (r == 2 && q.reel2held > 0) || (r == 3 && q.reel3held > 0) ||
-           (r == 4 && q.reel4held > 0);
-  };
+  auto held = [this](int r) { return q.holds.held[static_cast<std::size_t>(r)]; };
   // Stop and scatter clips sound in normal play only.
   const bool clipsOn = q.freespinmode == 0;
   auto pass = [&](std::int32_t target, auto&& frame) {
@@ -33,17 +30,8 @@ void Reels::spinDown() {
     pass(state.reel1pos, [&](std::int32_t top) {
       q.reel[1].move(0, top);
       q.reel[5].move(0, top);
-      for (int r = 2; r <= 4; ++r) {
-        if (!held(r)) {
-          q.reel[r].move(0, top);
-        } else if (r == 2) {
-          q.reel2wild = 0;
-        } else if (r == 3) {
-          q.reel3wild = 0;
-        } else {
-          q.reel4wild = 0;
-        }
-      }
+      for (int r = 2; r <= 4; ++r)
+        if (!held(r)) q.reel[r].move(0, top);
     });
 
   for (int k = 1; k <= 4; ++k) {
@@ -71,8 +59,9 @@ void Reels::spinDown() {
     q.sleep(frameSleep);
   }
 
-  q.reel2held = q.reel3held = 0;
-  q.reel4held = 0;
+  // The held reels are free again; a wild that landed fresh holds its reel
+  // for the next spin.
+  releaseHeld(q.holds);
   q.tmrtick.enable();
 }
 

@@ -60,6 +60,7 @@ void WinMeter::takewin_click() {
   q.Timerrespin.disable();
   q.showWinMeter(q.freespinwin, q.spinwin);
   add(q.m.bank, q.freespinwin);
+  q.events->seriesCollected();
   q.showCredit();
   q.gamblecarry = q.freespinwin;
   q.freespinwin = 0;

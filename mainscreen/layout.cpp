@@ -153,13 +153,17 @@ void Quov::buildElements() {
          &pandouble);
 
   // Menu panel and the payline view's return button are topmost.
-  define(s, menupic, "menupic", ElementKind::Panel, 10170, 4365, 1815, 2655, false);
+  // The panel reaches higher than the four buttons need, to hold LAST GAMES
+  // beneath them; its lower edge still overlaps the top of MENU.
+  define(s, menupic, "menupic", ElementKind::Panel, 10170, 3765, 1815, 3255, false);
   define(s, about, "about", ElementKind::PictureButton, 135, 135, 1560, 510, true, &menupic);
   define(s, mnuviewpaytable, "mnuviewpaytable", ElementKind::PictureButton, 120, 720, 1560, 510,
          true, &menupic);
   define(s, viewpaylines, "viewpaylines", ElementKind::PictureButton, 120, 1320, 1560, 510, true,
          &menupic);
   define(s, xit, "xit", ElementKind::PictureButton, 120, 1920, 1560, 510, true, &menupic);
+  define(s, lastgames, "lastgames", ElementKind::PictureButton, 120, 2520, 1560, 510, true,
+         &menupic);
   define(s, Btnreturn2game, "Btnreturn2game", ElementKind::PictureButton, 360, 7850, 11220, 795,
          false);
 }

@@ -1,5 +1,6 @@
 #include "mainscreen/quov.h"
 
+#include "engine/rules/bets.h"
 #include "engine/rules/checked.h"
 #include "engine/rules/money.h"
 #include "mainscreen/timing.h"
@@ -32,8 +33,7 @@ std::int16_t Quov::totalBet() const {
 }
 
 void Quov::setBetPerLineFromLevel() {
-  constexpr std::int16_t kBetPerLine[7] = {0, 1, 2, 3, 5, 10, 20};
-  if (betlevel >= 1 && betlevel <= 6) betperline = kBetPerLine[betlevel];
+  if (const std::int16_t bet = betPerLine(betlevel)) betperline = bet;
 }
 
 void Quov::showCredit() {

@@ -12,7 +12,10 @@
 #include <functional>
 #include <string>
 
+#include "engine/rules/free_spins.h"
+#include "engine/rules/holds.h"
 #include "engine/rules/reels.h"
+#include "mainscreen/game_events.h"
 #include "mainscreen/modquov.h"
 #include "platform/element.h"
 #include "platform/screen.h"
@@ -44,6 +47,7 @@ class Quov {
   Element btnstartall;  // the spin command, pressed in code
   Element takewin, pannomoney, btnoptions, btnopenmenu;
   Element menupic, about, mnuviewpaytable, viewpaylines, xit, Btnreturn2game;
+  Element lastgames;  // the menu panel's LAST GAMES: the recall of the last games
   // Meters and captions.
   Element LABWIN, lblwin, panelbank, Lblcredit, lbllast, lbltotallast, lblbet, lbllines;
   Element lblgrand, lblmajor, lblminor, spinsleft;
@@ -73,19 +77,23 @@ class Quov {
   ReelArray& scattercell = readout.scattercell;
   std::int16_t& scattercount = readout.scattercount;
   // Holds of reels 2..4 by a free-spin wild: drawn by the reels, cleared by
-  // the settlement and by the spin-down.
-  int reel2wild = 0, reel3wild = 0;
-  std::int16_t reel4wild = 0;
-  int reel2held = 0, reel3held = 0;
-  std::int16_t reel4held = 0;
+  // the settlement and released by the spin-down.
+  Holds holds;
+  bool &reel2wild = holds.wild[2], &reel3wild = holds.wild[3], &reel4wild = holds.wild[4];
+  bool &reel2held = holds.held[2], &reel3held = holds.held[3], &reel4held = holds.held[4];
   // Outcome and presentation.
   std::int32_t spinwin = 0;
   LineArray winline{}, winlength{};
   std::int16_t rollstep = 0;
   std::int32_t rolled = 0;
   std::int16_t autopause = 0, idleticks = 0;
-  // Free-spin series.
-  std::int16_t freespinmode = 0, freespinsgiven = 0, freespinsplayed = 0, freespinmult = 0;
+  // Free-spin series: the spins given and played, and the free spins the
+  // last award announced.
+  std::int16_t freespinmode = 0, freespinmult = 0;
+  Series series;
+  std::int16_t& freespinsgiven = series.given;
+  std::int16_t& freespinsplayed = series.played;
+  std::int16_t& bonuslevel = series.bonuslevel;
   std::int32_t freespinwin = 0, gamblecarry = 0;
   // Autoplay and input.
   std::int16_t autoplaymode = 0, keycount = 0;
@@ -101,6 +109,8 @@ class Quov {
   std::function<void()> recordsSettled;
   // The 25th losing spin of normal play: the offer screen opens.
   std::function<void()> offerDue;
+  // Who keeps account of the games played; never null.
+  GameEvents* events = &noEvents_;
 
   // ---- Helpers shared by the handlers ----------------------------------------
   std::int16_t totalBet() const;  // betperline x linesplayed, a 16-bit product
@@ -120,6 +130,7 @@ class Quov {
 
  private:
   void buildElements();
+  GameEvents noEvents_;
 };
 
 }  // namespace quov

@@ -8,6 +8,7 @@
 #include <string_view>
 #include <vector>
 
+#include "platform/game_history.h"
 #include "platform/timer.h"
 
 namespace quov {
@@ -121,6 +122,7 @@ struct Platform {
   Files& files;
   Links& links;
   Random& random;
+  GameHistory& history;
 };
 
 }  // namespace quov

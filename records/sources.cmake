@@ -1,4 +1,8 @@
 target_sources(quov_game PRIVATE
   records/player_records.cpp
   records/autosave.cpp
+  records/game_recorder.cpp
+  records/history_ledger.cpp
+  records/game_recall.cpp
+  records/history_export.cpp
 )

@@ -1,3 +1,4 @@
 target_sources(quov_game PRIVATE
   screens/offer_screen.cpp
+  screens/recall_screen.cpp
 )

@@ -1,6 +1,18 @@
 #include "engine/rules/free_spins.h"
 
+#include "engine/rules/checked.h"
+
 namespace quov {
+
+namespace {
+WinLengths lengthsOf(const LineArray& winlength, int lines) {
+  WinLengths l;
+  for (int line = 1; line <= lines && line <= kLines; ++line)
+    if (winlength[line] >= 2 && winlength[line] <= 5)
+      l.runs[winlength[line] - 2] |= lineBit(line);
+  return l;
+}
+}  // namespace
 
 FreeSpinAward freeSpinAward(int scattercount) {
   switch (scattercount) {
@@ -9,6 +21,20 @@ FreeSpinAward freeSpinAward(int scattercount) {
     case 5: return {21, 20};
     default: return {0, 0};
   }
+}
+
+bool awardFreeSpins(Series& s, int scattercount) {
+  const FreeSpinAward award = freeSpinAward(scattercount);
+  if (award.given == 0) return false;
+  add(s.given, award.given);
+  s.bonuslevel = award.bonuslevel;
+  return true;
+}
+
+bool seriesStep(Series& s, int scattercount) {
+  add(s.played, 1);
+  if (scattercount >= 3) return false;
+  return s.played == s.given;
 }
 
 Multiplier multiplierForDraw(int d) {
@@ -28,14 +54,28 @@ int badgeForMultiplier(int mult) {
   }
 }
 
+WildLines wildLinesOf(const ReelArray& wildcell) {
+  return {cellLineMask(2, wildcell[2]), cellLineMask(3, wildcell[3]),
+          cellLineMask(4, wildcell[4])};
+}
+
+LineMask linesMeetingWild(const WinLengths& lengths, const WildLines& wilds) {
+  return (lengths.atLeast(2) & wilds[0]) | (lengths.atLeast(3) & wilds[1]) |
+         (lengths.atLeast(4) & wilds[2]);
+}
+
+bool wildInWin(const WinLengths& lengths, const WildLines& wilds, int lines) {
+  return (linesMeetingWild(lengths, wilds) & firstLines(lines)) != 0;
+}
+
+bool wildInWin(const LineArray& winlength, const ReelArray& wildcell, int lines) {
+  return wildInWin(lengthsOf(winlength, lines), wildLinesOf(wildcell), lines);
+}
+
 bool lineTouchesWild(int line, int winlength, const ReelArray& wildcell) {
-  int lastReel = 0;
-  if (winlength == 2) lastReel = 2;
-  if (winlength == 3) lastReel = 3;
-  if (winlength == 4 || winlength == 5) lastReel = 4;
-  for (int r = 2; r <= lastReel; ++r)
-    if (lineCell(line, r) == wildcell[r]) return true;
-  return false;
+  WinLengths l;
+  if (winlength >= 2 && winlength <= 5) l.runs[winlength - 2] = lineBit(line);
+  return linesMeetingWild(l, wildLinesOf(wildcell)) != 0;
 }
 
 }  // namespace quov

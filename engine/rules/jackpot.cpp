@@ -76,6 +76,41 @@ std::int32_t meterFloor(JackpotPrize meter) {
   }
 }
 
+PrizeValues prizeValuesFor(const Meters& m, int totalBet) {
+  PrizeValues v{m.grand, m.major, m.minor, 0, 0, 0};
+  if (auto x = betMultiple(totalBet, 10)) v.betx10 = *x;
+  if (auto x = betMultiple(totalBet, 20)) v.betx20 = *x;
+  if (auto x = betMultiple(totalBet, 30)) v.betx30 = *x;
+  return v;
+}
+
+JackpotPrize bookedPrize(std::int32_t prize, const PrizeValues& v, JackpotPrize cell) {
+  const JackpotPrize byValue = prizeByValue(prize, v);
+  return byValue != P::None ? byValue : cell;
+}
+
+JackpotPrize meterToEmpty(std::int32_t prize, const PrizeValues& v, JackpotPrize booked) {
+  const JackpotPrize meter = meterByValue(prize, v);
+  if (meter == P::None && isMeterPrize(booked)) return booked;
+  return meter;
+}
+
+void emptyMeter(Meters& m, JackpotPrize meter) {
+  if (meter == P::Grand) m.grand = kGrandFloor;
+  if (meter == P::Major) m.major = kMajorFloor;
+  if (meter == P::Minor) m.minor = kMinorFloor;
+}
+
+JackpotWin jackpotWin(int balltarget, int totalBet, const Meters& m) {
+  const PrizeValues v = prizeValuesFor(m, totalBet);
+  JackpotWin w;
+  w.cell = boardCell(balltarget).prize;
+  w.prize = prizeValue(w.cell, v);
+  w.booked = bookedPrize(w.prize, v, w.cell);
+  w.emptied = meterToEmpty(w.prize, v, w.booked);
+  return w;
+}
+
 std::int16_t jackpotWinFrame(JackpotPrize meter, std::int16_t jpframe) {
   int first = 0;
   if (meter == P::Minor) first = 1;

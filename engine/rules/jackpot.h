@@ -17,8 +17,16 @@ inline constexpr std::int32_t kMinorFloor = 2000;
 // pass the 32-bit range keeps its value.
 void stepMeters(std::int32_t& grand, std::int32_t& major, std::int32_t& minor);
 
-// One press in this many starts jackpot time instead of a spin.
+// The three meters together.
+struct Meters {
+  std::int32_t grand = kGrandFloor, major = kMajorFloor, minor = kMinorFloor;
+};
+inline void stepMeters(Meters& m) { stepMeters(m.grand, m.major, m.minor); }
+
+// One press in this many starts jackpot time instead of a spin: the press
+// draws 1..kJackpotOdds and a 1 starts it. It takes no bet and counts no game.
 inline constexpr int kJackpotOdds = 120;
+inline constexpr bool startsJackpotTime(int jackpotdraw) { return jackpotdraw == 1; }
 
 // What a board cell pays: a multiple of the total bet or one of the meters.
 enum class JackpotPrize : std::uint8_t { None, BetX10, BetX20, BetX30, Minor, Major, Grand };
@@ -69,6 +77,31 @@ JackpotPrize meterByValue(std::int32_t prize, const PrizeValues& v);
 
 // The floor a meter drops back to.
 std::int32_t meterFloor(JackpotPrize meter);
+
+// The prize values when the ball stops: the three meters as they stand and
+// the bet multiples of the total bet.
+PrizeValues prizeValuesFor(const Meters& m, int totalBet);
+
+// What the show presents and books for a prize amount: the prize it equals
+// by value (see prizeByValue); an amount that equals none of them is what
+// the ball's cell paid.
+JackpotPrize bookedPrize(std::int32_t prize, const PrizeValues& v, JackpotPrize cell);
+// The meter the end of the show drops to its floor: the one the amount
+// equals, compared in the order grand, major, minor; when it equals none, a
+// meter prize's own meter; None for a bet multiple.
+JackpotPrize meterToEmpty(std::int32_t prize, const PrizeValues& v, JackpotPrize booked);
+// Drops a meter to its floor; nothing for None or a bet multiple.
+void emptyMeter(Meters& m, JackpotPrize meter);
+
+// One jackpot time, from the ball's stop to the end of its show, when
+// nothing moves the meters meanwhile.
+struct JackpotWin {
+  JackpotPrize cell = JackpotPrize::None;    // what the cell the ball stopped on pays
+  JackpotPrize booked = JackpotPrize::None;  // what the show presents and books
+  JackpotPrize emptied = JackpotPrize::None; // the meter dropped to its floor
+  std::int32_t prize = 0;                    // cents credited
+};
+JackpotWin jackpotWin(int balltarget, int totalBet, const Meters& m);
 
 // The picture of the jackpot-won animation for a meter: the show steps
 // `jpframe` on every tick and this keeps it inside the meter's four

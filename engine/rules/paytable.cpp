@@ -23,22 +23,6 @@ struct RunTable {
 };
 constexpr RunTable kRuns{};
 
-// Pays for runs of 2..5, indexed by symbol.
-constexpr int kPays[kLineSymbols][4] = {
-    /* J      */ {0, 5, 20, 100},
-    /* K      */ {0, 15, 50, 175},
-    /* Q      */ {0, 10, 20, 100},
-    /* lotus  */ {2, 10, 20, 100},
-    /* eye    */ {0, 100, 250, 800},
-    /* ankh   */ {0, 20, 40, 125},
-    /* ring   */ {0, 50, 75, 150},
-    /* scarab */ {0, 20, 50, 150},
-    /* dog    */ {0, 100, 250, 800},
-    /* cobra  */ {0, 300, 600, 1500},
-};
-
-constexpr int kScatterMultiple[6] = {0, 0, 1, 5, 10, 20};
-
 }  // namespace
 
 int runLength(int matchValue, Symbol s) {
@@ -47,33 +31,27 @@ int runLength(int matchValue, Symbol s) {
   return kRuns.length[matchValue];
 }
 
-int linePay(Symbol s, int length) {
-  if (!isLineSymbol(s) || length < 2 || length > 5) return 0;
-  return kPays[static_cast<int>(s)][length - 2];
-}
-
-int scatterMultiple(int scattercount) {
-  return scattercount >= 0 && scattercount <= 5 ? kScatterMultiple[scattercount] : 0;
-}
-
 std::int32_t evaluateLines(const MatchValues& match, int linesplayed, int betperline,
                            LineArray& winline, LineArray& winlength) {
-  const int lines = linesplayed < kLines ? linesplayed : kLines;
-  std::int32_t win = 0;
-  // Reel 1 has no wild and every paying value holds its mark, so only the
-  // symbol reel 1 shows on a line can pay there: testing that one symbol
-  // gives the same result as testing the symbols in the fixed order.
-  for (int line = 1; line <= lines; ++line) {
-    const int leading = match.lead[line];
-    if (leading == MatchValues::kNoLead) continue;
-    const auto s = static_cast<Symbol>(leading);
-    const int n = runLength(match.of(s)[line], s);
-    if (n == 0) continue;
-    if (n == 2 && winlength[line] > 2) continue;  // a longer run of this series holds the line
-    add(win, static_cast<long long>(linePay(s, n)) * betperline);
-    winline[line] = static_cast<std::int16_t>(line);
-    winlength[line] = static_cast<std::int16_t>(n);
+  LineWins w = lineWins(match.faces(), firstLines(linesplayed));
+  if (w.runs[0] != 0) {
+    LineMask longer = 0;
+    forEachLine(w.runs[0], [&](int line) {
+      if (winlength[line] > 2) longer |= lineBit(line);
+    });
+    payPairs(w, longer);
   }
+  const LineMask three = w.runs[1] | w.runs[2] | w.runs[3], four = w.runs[2] | w.runs[3];
+  forEachLine(w.paid(), [&](int line) {
+    const LineMask bit = lineBit(line);
+    winline[line] = static_cast<std::int16_t>(line);
+    winlength[line] = static_cast<std::int16_t>(2 + ((three & bit) != 0) + ((four & bit) != 0) +
+                                                ((w.runs[3] & bit) != 0));
+  });
+  // At most 25 lines of 1500 times a 16-bit bet per line: no sum of line
+  // pays leaves the 32-bit range.
+  std::int32_t win = 0;
+  add(win, static_cast<long long>(w.pays) * betperline);
   return win;
 }
 

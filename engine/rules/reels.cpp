@@ -1,7 +1,5 @@
 #include "engine/rules/reels.h"
 
-#include "engine/rules/checked.h"
-
 namespace quov {
 
 namespace {
@@ -21,8 +19,6 @@ constexpr const char* kPaylines[kLines] = {
     "MMTMM", "MMBMM", "TMMMT", "BMMMB", "TMTMT", "MTMTM", "BMBMB", "MBMBM", "TBTBT",
     "BTBTB", "MTBTM", "MBTBM", "MTMBM", "MBMTM", "TTTMB", "BBBMT",
 };
-
-constexpr int kMarks[kReels] = {8, 7, 6, 10, 20};
 
 constexpr int kCellCodes[kReels][kRows] = {
     {1, 2, 3}, {6, 5, 4}, {7, 8, 9}, {12, 11, 10}, {13, 14, 15}};
@@ -44,70 +40,74 @@ struct RowLineTable {
 };
 constexpr RowLineTable kRowLines{};
 
-constexpr LineArray MatchValues::*kBySymbol[kLineSymbols] = {
-    &MatchValues::jmatch,    &MatchValues::kmatch,    &MatchValues::qmatch,
-    &MatchValues::lotusmatch, &MatchValues::eyematch,  &MatchValues::ankhmatch,
-    &MatchValues::ringmatch, &MatchValues::scarabmatch, &MatchValues::dogmatch,
-    &MatchValues::cobramatch};
+constexpr ReelTables buildReelTables() {
+  ReelTables t;
+  for (int r = 0; r < kReels; ++r)
+    for (int line = 1; line <= kLines; ++line)
+      t.rowMasks[r][rowFromLetter(kPaylines[line - 1][r])] |= lineBit(line);
+  for (int r = 0; r < kReels; ++r)
+    for (int stop = 1; stop <= kStops; ++stop) {
+      ReelFace& f = t.faces[r][stop];
+      for (int line = 0; line <= kLines; ++line) {
+        const Symbol s = line == 0 ? Symbol::Scatter
+                                   : symbolFromLetter(kStrips[r][stop + rowFromLetter(kPaylines[line - 1][r])]);
+        f.leadOfLine[line] = isLineSymbol(s) ? static_cast<std::int8_t>(s) : std::int8_t{-1};
+      }
+      for (int w = 0; w < kRows; ++w) {
+        const Symbol s = symbolFromLetter(kStrips[r][stop + w]);
+        const LineMask lines = t.rowMasks[r][w];
+        f.shows[w] = s;
+        if (s == Symbol::Scatter) {
+          f.scatterCell = static_cast<std::int16_t>(kCellCodes[r][w]);
+          f.scatters = 1;
+        } else if (s == Symbol::Wild) {
+          for (LineMask& carried : f.carries) carried |= lines;
+          f.wildLines = lines;
+          f.wildCell = static_cast<std::int16_t>(kCellCodes[r][w]);
+          f.wilds = 1;
+        } else {
+          f.carries[static_cast<int>(s)] |= lines;
+          int lead = 0;
+          while (lead < f.leadCount && f.leads[lead].symbol != s) ++lead;
+          if (lead == f.leadCount) f.leads[f.leadCount++].symbol = s;
+          f.leads[lead].lines |= lines;
+        }
+      }
+    }
+  return t;
+}
 
 }  // namespace
+
+constinit const ReelTables kReelTables = buildReelTables();
 
 Symbol stripSymbol(int reel, int cell) { return symbolFromLetter(kStrips[reel - 1][cell]); }
 Row paylineRow(int line, int reel) { return rowFromLetter(kPaylines[line - 1][reel - 1]); }
 int cellCode(int reel, int row) { return kCellCodes[reel - 1][row]; }
-int reelMark(int reel) { return kMarks[reel - 1]; }
 const RowLines& rowLines(int reel, int row) { return kRowLines.lists[reel - 1][row]; }
 int rowLineCount(int reel, int row) { return kRowLines.counts[reel - 1][row]; }
 
-LineArray& MatchValues::of(Symbol s) { return this->*kBySymbol[static_cast<int>(s)]; }
-const LineArray& MatchValues::of(Symbol s) const { return this->*kBySymbol[static_cast<int>(s)]; }
+LineMask cellLineMask(int reel, int code) {
+  for (int w = 0; w < kRows; ++w)
+    if (code != 0 && kCellCodes[reel - 1][w] == code) return rowLineMask(reel, w);
+  return 0;
+}
+
+LineArray MatchValues::of(Symbol s) const {
+  LineArray values{};
+  for (int r = 1; r <= kReels; ++r) {
+    const auto mark = static_cast<std::int16_t>(reelMark(r));
+    forEachLine(face[r]->carries[static_cast<int>(s)], [&](int line) { values[line] += mark; });
+  }
+  return values;
+}
 
 void MatchValues::clearLines() {
-  for (auto member : kBySymbol)
-    for (int line = 1; line <= kLines; ++line) (this->*member)[line] = 0;
+  face.fill(&kBlankFace);
   for (int line = 1; line <= kLines; ++line) {
     wildonline[line] = 0;
     lead[line] = kNoLead;
   }
-}
-
-bool readReel(Readout& out, int reel, int stop) {
-  // The zero entries that pad a row-line list address the scratch slot 0,
-  // which nothing reads; only the lines themselves are written. A match
-  // value on a line is at most 8 + 7 + 6 + 10 + 20, so no addition there
-  // can overflow.
-  const auto mark = static_cast<std::int16_t>(reelMark(reel));
-  bool wild = false;
-  for (int row = Top; row <= Bottom; ++row) {
-    const Symbol s = visibleSymbol(reel, stop, row);
-    const RowLines& lines = rowLines(reel, row);
-    const int count = rowLineCount(reel, row);
-    if (s == Symbol::Scatter) {
-      add(out.scattercount, 1);
-      out.scattercell[reel] = static_cast<std::int16_t>(cellCode(reel, row));
-      if (reel == 1)
-        for (int i = 1; i <= count; ++i) out.match.lead[lines[i]] = MatchValues::kNoLead;
-    } else if (s == Symbol::Wild) {
-      for (int i = 1; i <= count; ++i) {
-        const int line = lines[i];
-        for (auto member : kBySymbol) (out.match.*member)[line] += mark;
-        out.match.wildonline[line] = mark;
-      }
-      out.wildcell[reel] = static_cast<std::int16_t>(cellCode(reel, row));
-      wild = true;
-    } else {
-      LineArray& values = out.match.of(s);
-      if (reel == 1) {
-        for (int i = 1; i <= count; ++i) {
-          values[lines[i]] = mark;
-          out.match.lead[lines[i]] = static_cast<std::int8_t>(s);
-        }
-      } else {
-        for (int i = 1; i <= count; ++i) values[lines[i]] += mark;
-      }
-    }
-  }
-  return wild;
 }
 
 }  // namespace quov

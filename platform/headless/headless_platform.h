@@ -12,6 +12,7 @@
 #include <tuple>
 #include <vector>
 
+#include "platform/headless/memory_history.h"
 #include "platform/random.h"
 #include "platform/services.h"
 
@@ -135,7 +136,8 @@ struct HeadlessPlatform {
   RecordedLinks links;
   SeededRandom generator;
   ScriptedRandom random;
-  Platform services{loop, messages, store, sound, resources, files, links, random};
+  MemoryHistory history{loop.scheduler()};
+  Platform services{loop, messages, store, sound, resources, files, links, random, history};
 };
 
 }  // namespace quov

@@ -10,8 +10,9 @@
 
 namespace quov {
 
-DesktopMachine::DesktopMachine(QString settingsFolder)
+DesktopMachine::DesktopMachine(QString settingsFolder, QString historyPath)
     : store(settingsFolder),
+      history(std::move(historyPath)),
       // Without a folder for the records there is none for the window.
       windowKeeper(canvas, settingsFolder.isEmpty()
                                ? QString()
@@ -24,6 +25,8 @@ DesktopMachine::DesktopMachine(QString settingsFolder)
   messages.setParent(&canvas);
   windows_.push_back(std::make_unique<ScreenWindow>(quov.screen, canvas, loop));
   windows_.push_back(std::make_unique<ScreenWindow>(cabinet.popupquov.screen, offer_, loop));
+  windows_.push_back(
+      std::make_unique<ScreenWindow>(cabinet.quovrecall.screen, recallCanvas, loop));
   loop.onChange = [this] { syncWindows(); };
   loop.onRepaint = [this] {
     followLineFlashing();
@@ -82,6 +85,7 @@ void DesktopMachine::syncWindows() {
   for (auto& w : windows_) w->sync();
   followLineFlashing();
   canvas.refresh();
+  recallCanvas.refresh();
 }
 
 void DesktopMachine::followLineFlashing() { canvas.setLinesRaised(quov.tmrlineflash.enabled()); }

@@ -21,6 +21,7 @@
 #include "platform/qt/qt_sound.h"
 #include "platform/qt/screen_window.h"
 #include "platform/qt/session_end.h"
+#include "platform/qt/sqlite_history.h"
 #include "platform/qt/std_files.h"
 #include "platform/qt/window_keeper.h"
 #include "platform/random.h"
@@ -29,8 +30,10 @@ namespace quov {
 
 class DesktopMachine {
  public:
-  // The store's files live in `settingsFolder` (by default the user's).
-  explicit DesktopMachine(QString settingsFolder = QtSettingsStore::defaultFolder());
+  // The store's files live in `settingsFolder` and the game history in
+  // `historyPath` (by default the user's).
+  explicit DesktopMachine(QString settingsFolder = QtSettingsStore::defaultFolder(),
+                          QString historyPath = SqliteHistory::defaultPath());
   ~DesktopMachine();
 
   // Runs the load handler and shows the window.
@@ -55,11 +58,13 @@ class DesktopMachine {
   // in front of it.
   SeededRandom generator;
   ScriptedRandom random{generator};
-  Platform services{loop, messages, store, sound, resources, files, links, random};
+  SqliteHistory history;
+  Platform services{loop, messages, store, sound, resources, files, links, random, history};
   Modquov mod;
   Cabinet cabinet{services, mod};
   Quov& quov = cabinet.quov;
   Canvas canvas{quov.screen, loop};
+  Canvas recallCanvas{cabinet.quovrecall.screen, loop};  // the last games' recall
   // The window's place, size and full-screen state, beside the records.
   WindowKeeper windowKeeper;
 

@@ -34,8 +34,9 @@ QSize logicalSize(const QRectF& r) {
 ElementPainter::ElementPainter(const Screen& screen) : screen_(screen) {
   std::vector<std::pair<QString, QRectF>> buttons;
   const Element* bar = screen.find("panfreespin");
+  if (!bar) return;
   for (const Element* e : screen.elements)
-    if (bar && e->parent == bar)
+    if (e->parent == bar)
       buttons.emplace_back(QString::fromStdString(e->name),
                            QRectF(designPx(e->left), designPx(e->top), designPx(e->width),
                                   designPx(e->height)));
@@ -55,7 +56,11 @@ void ElementPainter::drawArt(QPainter& p, const art::ArtKey& key, const QRectF& 
 
 void ElementPainter::paint(QPainter& p, const ViewMapping& view, qreal dpr) {
   const QRectF screenRect = snapped(view.toWindow(0, 0, screen_.width, screen_.height), dpr);
-  drawArt(p, art::ArtKey::own(QStringLiteral("cabinet"), QSizeF(art::kScreenW, art::kScreenH)),
+  // A screen with a background of its own shows it; the others the cabinet's.
+  const QString own = QString::fromStdString(screen_.name);
+  drawArt(p,
+          art::ArtKey::own(art::hasOwnArt(own) ? own : QStringLiteral("cabinet"),
+                           QSizeF(art::kScreenW, art::kScreenH)),
           screenRect, dpr);
   p.save();
   p.setClipRect(screenRect);

@@ -37,6 +37,11 @@ const LabelStyle& labelStyle(const std::string& elementName) {
       {"risklab", gamble},
       {"lblblackred", gamble},
       {"lblsuit", gamble},
+      {"lblrecall", {QColor(255, 235, 200), 0.8}},
+      {"lblgame", {art::kGoldLight, 0.7}},
+      {"lblinfo", {QColor(230, 240, 235), 0.62, kLeft}},
+      {"lblheld", {art::kGoldLight, 0.6, Qt::AlignCenter, true}},
+      {"lblcard", {QColor(230, 240, 235), 0.32, Qt::AlignCenter}},
   };
   static const LabelStyle kPlain;
   const auto it = kStyles.find(elementName);

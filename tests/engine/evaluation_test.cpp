@@ -25,7 +25,7 @@ Stops middleRow(Symbol a, Symbol b, Symbol c, Symbol d, Symbol e) {
 TEST(Evaluation, CobraOnReelsOneTwoThreeAndFivePaysThreeOfAKind) {
   auto o = evaluate(middleRow(Symbol::Cobra, Symbol::Cobra, Symbol::Cobra, Symbol::J, Symbol::Cobra),
                     1, 2);
-  EXPECT_EQ(o.readout.match.cobramatch[1], 41);
+  EXPECT_EQ(o.readout.match.of(Symbol::Cobra)[1], 41);
   EXPECT_EQ(o.lineWin, 300 * 2);
   EXPECT_EQ(o.winline[1], 1);
   EXPECT_EQ(o.winlength[1], 3);
@@ -33,12 +33,12 @@ TEST(Evaluation, CobraOnReelsOneTwoThreeAndFivePaysThreeOfAKind) {
 
 TEST(Evaluation, LotusPairsPayTwoWhateverTheReelsAfterTheGap) {
   auto pair = evaluate(middleRow(Symbol::Lotus, Symbol::Lotus, Symbol::K, Symbol::J, Symbol::Q), 1, 1);
-  EXPECT_EQ(pair.readout.match.lotusmatch[1], 15);
+  EXPECT_EQ(pair.readout.match.of(Symbol::Lotus)[1], 15);
   EXPECT_EQ(pair.lineWin, 2);
   EXPECT_EQ(pair.winlength[1], 2);
   auto gap = evaluate(middleRow(Symbol::Lotus, Symbol::Lotus, Symbol::K, Symbol::Lotus, Symbol::Lotus),
                       1, 1);
-  EXPECT_EQ(gap.readout.match.lotusmatch[1], 45);
+  EXPECT_EQ(gap.readout.match.of(Symbol::Lotus)[1], 45);
   EXPECT_EQ(gap.lineWin, 2);
 }
 
@@ -47,15 +47,15 @@ TEST(Evaluation, JackWildQueenPaysNothing) {
   Stops s = middleRow(Symbol::J, Symbol::Wild, Symbol::Q, Symbol::Q, Symbol::Q);
   EXPECT_EQ(s[1], 1);
   auto o = evaluate(s, 1, 5);
-  EXPECT_EQ(o.readout.match.jmatch[1], 15) << "a pair of J does not pay";
-  EXPECT_EQ(o.readout.match.qmatch[1], 43) << "Q has no run: reel 1 shows no Q";
+  EXPECT_EQ(o.readout.match.of(Symbol::J)[1], 15) << "a pair of J does not pay";
+  EXPECT_EQ(o.readout.match.of(Symbol::Q)[1], 43) << "Q has no run: reel 1 shows no Q";
   EXPECT_EQ(o.lineWin, 0);
   EXPECT_EQ(o.winline[1], 0);
 }
 
 TEST(Evaluation, WildCompletesRunsOfTheSymbolOnReelOne) {
   auto o = evaluate(middleRow(Symbol::Eye, Symbol::Wild, Symbol::Eye, Symbol::Eye, Symbol::Eye), 1, 1);
-  EXPECT_EQ(o.readout.match.eyematch[1], 51);
+  EXPECT_EQ(o.readout.match.of(Symbol::Eye)[1], 51);
   EXPECT_EQ(o.lineWin, 800);
   EXPECT_EQ(o.winlength[1], 5);
 }

@@ -8,5 +8,6 @@ target_sources(quov_tests PRIVATE
   engine/free_spins_test.cpp
   engine/jackpot_test.cpp
   engine/gamble_test.cpp
+  engine/line_masks_test.cpp
   engine/soak_test.cpp
 )

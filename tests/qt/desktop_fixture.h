@@ -18,6 +18,7 @@ class DesktopTest : public ::testing::Test {
   void SetUp() override {
     ASSERT_TRUE(dir.isValid());
     qputenv("XDG_CACHE_HOME", (dir.path() + "/cache").toUtf8());
+    qputenv("XDG_DATA_HOME", (dir.path() + "/data").toUtf8());
   }
   QString configFolder() const { return dir.path() + "/config"; }
   void writeIni(const QString& app, const QByteArray& text) {

@@ -63,7 +63,8 @@ TEST_F(ElementArt, EveryElementOfTheSideScreensHasArt) {
   Cabinet& cabinet = start().cabinet;
   const std::vector<std::string> missing =
       withoutArt({&cabinet.quovoptions.screen, &cabinet.quovpays.screen,
-                  &cabinet.aboutquov.screen, &cabinet.popupquov.screen});
+                  &cabinet.aboutquov.screen, &cabinet.popupquov.screen,
+                  &cabinet.quovrecall.screen});
   EXPECT_GT(checked, 0);
   EXPECT_TRUE(missing.empty()) << missing.size() << " without art:" << listed(missing);
 }

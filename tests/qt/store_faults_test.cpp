@@ -294,7 +294,9 @@ struct Unset {
 };
 
 TEST_F(StoreFaults, WithoutAHomeNothingIsWrittenAndSavingIsReported) {
-  const Unset home("HOME"), config("XDG_CONFIG_HOME"), cache("XDG_CACHE_HOME");
+  const Unset home("HOME"), config("XDG_CONFIG_HOME"), cache("XDG_CACHE_HOME"),
+      data("XDG_DATA_HOME");
+  const bool historyAtTheRoot = QFileInfo::exists("/.local/share");
   const bool tuneAtTheRoot = QFileInfo::exists("/quovspin.midi");
   const bool configAtTheRoot = QFileInfo::exists("/.config/quov");
   const bool windowAtTheRoot = QFileInfo::exists("/window.ini");
@@ -308,6 +310,8 @@ TEST_F(StoreFaults, WithoutAHomeNothingIsWrittenAndSavingIsReported) {
   EXPECT_EQ(QFileInfo::exists("/quovspin.midi"), tuneAtTheRoot);
   EXPECT_EQ(QFileInfo::exists("/.config/quov"), configAtTheRoot);
   EXPECT_EQ(QFileInfo::exists("/window.ini"), windowAtTheRoot);
+  EXPECT_EQ(SqliteHistory::defaultPath(), "");
+  EXPECT_EQ(QFileInfo::exists("/.local/share"), historyAtTheRoot);
 }
 
 }  // namespace

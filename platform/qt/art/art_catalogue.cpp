@@ -8,6 +8,7 @@
 #include "platform/qt/art/cabinet_art.h"
 #include "platform/qt/art/figure_art.h"
 #include "platform/qt/art/list_art.h"
+#include "platform/qt/art/recall_art.h"
 #include "platform/qt/art/symbol_art.h"
 
 namespace quov::art {
@@ -73,6 +74,8 @@ const std::unordered_map<QString, OwnArtPainter>& ownArt() {
         {"gamblewin", banner},
         {"gamblelose", banner},
         {"offer", [](QPainter& p, const QString&, const QRectF& r) { paintOfferPicture(p, r); }},
+        {"quovrecall",
+         [](QPainter& p, const QString&, const QRectF&) { paintRecallBackground(p); }},
         // The offer pop-up's picture.
         {"Picture1", [](QPainter& p, const QString&, const QRectF& r) { paintOfferPicture(p, r); }},
     };

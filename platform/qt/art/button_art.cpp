@@ -30,6 +30,12 @@ const std::map<QString, ButtonLook>& looks() {
       {"mnuviewpaytable", {"PAYTABLE", QColor(40, 50, 130), 0.38}},
       {"viewpaylines", {"VIEW PAYLINES", QColor(40, 50, 130), 0.3}},
       {"xit", {"EXIT", QColor(150, 30, 30), 0.4}},
+      {"lastgames", {"LAST GAMES", QColor(40, 50, 130), 0.34}},
+      {"btnprevgame", {"<< GAME", QColor(40, 90, 90), 0.42}},
+      {"btnprev", {"< PREVIOUS", QColor(40, 90, 90), 0.42}},
+      {"btnnext", {"NEXT >", QColor(40, 90, 90), 0.42}},
+      {"btnnextgame", {"GAME >>", QColor(40, 90, 90), 0.42}},
+      {"btnreturn", {"RETURN TO GAME", QColor(150, 30, 30), 0.42}},
       {"Btnreturn2game",
        {"Move the cursor over the line numbers to expose the paylines\n"
         "CLICK HERE TO RETURN TO THE GAME",

@@ -1,0 +1,83 @@
+// The desktop history's costs: appending one record (one transaction in the
+// WAL database, on the thread that plays) and the size of the file after a
+// million records. The records are real ones, played by the headless
+// machine under autoplay, so the mix of kinds and paying lines is the game's.
+#include <benchmark/benchmark.h>
+
+#include <QFileInfo>
+#include <QTemporaryDir>
+#include <algorithm>
+#include <chrono>
+#include <vector>
+
+#include "platform/headless/headless_machine.h"
+#include "platform/qt/sqlite_history.h"
+
+namespace {
+
+using namespace quov;
+
+// Records of a few thousand autoplay presses, played once.
+const std::vector<GameRecord>& playedRecords() {
+  static const std::vector<GameRecord> records = [] {
+    HeadlessMachine machine(31);
+    machine.platform.store.write("quovslot", "player1", "bank", "100000000");
+    machine.platform.sound.recording = false;
+    machine.start();
+    machine.advance(100);
+    machine.click(machine.quov.autoplayon);
+    while (machine.platform.history.count() < 20000 && machine.quov.autoplaymode != 0)
+      machine.advance(10000);
+    return machine.platform.history.records;
+  }();
+  return records;
+}
+
+// One append, as the game makes it after every outcome; beside the mean,
+// the 99th and 99.9th percentiles, the slowest, and how many took over a
+// millisecond (on a loaded machine the scheduler alone makes a few slow).
+void BM_AppendRecord(benchmark::State& state) {
+  const auto& records = playedRecords();
+  QTemporaryDir dir;
+  SqliteHistory history(dir.path() + "/history.sqlite");
+  std::size_t i = 0;
+  std::vector<double> us;
+  us.reserve(static_cast<std::size_t>(state.max_iterations));
+  for (auto _ : state) {
+    GameRecord r = records[i++ % records.size()];
+    const auto start = std::chrono::steady_clock::now();
+    benchmark::DoNotOptimize(history.append(r));
+    us.push_back(
+        std::chrono::duration<double, std::micro>(std::chrono::steady_clock::now() - start).count());
+  }
+  std::sort(us.begin(), us.end());
+  state.counters["p99_us"] = us[us.size() * 99 / 100];
+  state.counters["p999_us"] = us[us.size() * 999 / 1000];
+  state.counters["slowest_us"] = us.back();
+  state.counters["over_1ms"] =
+      static_cast<double>(us.end() - std::upper_bound(us.begin(), us.end(), 1000.0));
+}
+BENCHMARK(BM_AppendRecord)->Unit(benchmark::kMicrosecond)->Iterations(20000);
+
+// A million records appended one transaction each; the size of the file
+// (with its log checkpointed) per record and in all.
+void BM_SizeAfterAMillionRecords(benchmark::State& state) {
+  const auto& records = playedRecords();
+  for (auto _ : state) {
+    QTemporaryDir dir;
+    const QString path = dir.path() + "/history.sqlite";
+    {
+      SqliteHistory history(path);
+      for (int i = 0; i < 1000000; ++i) {
+        GameRecord r = records[static_cast<std::size_t>(i) % records.size()];
+        history.append(r);
+      }
+    }  // closing checkpoints the log into the file
+    const double bytes = static_cast<double>(QFileInfo(path).size());
+    state.counters["file_MB"] = bytes / 1e6;
+    state.counters["bytes_per_record"] = bytes / 1000000;
+  }
+}
+BENCHMARK(BM_SizeAfterAMillionRecords)->Unit(benchmark::kSecond)->Iterations(1);
+
+}  // namespace

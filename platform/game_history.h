@@ -1,0 +1,109 @@
+// The game history: every settled game the machine plays, one record each,
+// kept by the platform behind a small interface so that the game never sees
+// how it is stored. The desktop keeps it in a database in the user's data
+// folder; the headless platform keeps it in memory.
+#pragma once
+
+#include <array>
+#include <cstdint>
+#include <functional>
+#include <string>
+#include <vector>
+
+namespace quov {
+
+// What a record is. A game is an ordinary spin (with the free spins of the
+// series it started and their collect) or a jackpot time; a gamble is its
+// own record, pointing at the one whose win it staked.
+enum class RecordKind : std::uint8_t {
+  Spin = 0,         // an ordinary spin: the bet taken, the outcome that stood
+  FreeSpin = 1,     // a free spin of a series
+  Collect = 2,      // a series' total paid to the credit
+  JackpotTime = 3,  // the ball's run on the jackpot board and its prize
+  Gamble = 4,       // a gamble from its stake to its collect or loss
+  CreditIn = 5,     // money put in
+};
+inline constexpr int kRecordKinds = 6;
+
+// Whether a record begins a game of its own.
+constexpr bool startsGame(RecordKind k) {
+  return k == RecordKind::Spin || k == RecordKind::JackpotTime;
+}
+
+// A paying line: its number, the symbol that paid (0..9, the reels' line
+// symbols in their fixed order), the run's length and what it paid in cents.
+struct LineWin {
+  std::int8_t line = 0;
+  std::int8_t symbol = 0;
+  std::int8_t length = 0;
+  std::int32_t pay = 0;
+  friend bool operator==(const LineWin&, const LineWin&) = default;
+};
+
+// A gamble bet: a colour or one suit, the card's suit and the amount at risk
+// after the card (0 when it lost).
+enum class GambleBet : std::uint8_t { Red = 0, Black = 1, Hearts = 2, Clubs = 3, Diamonds = 4, Spades = 5 };
+struct GambleStep {
+  GambleBet bet = GambleBet::Red;
+  std::int8_t card = 0;  // suit 1 hearts, 2 clubs, 3 diamonds, 4 spades
+  bool won = false;
+  std::int32_t atRisk = 0;
+  friend bool operator==(const GambleStep&, const GambleStep&) = default;
+};
+
+// The jackpot board's prizes, as the record names them.
+enum class PrizeKind : std::uint8_t { None = 0, BetX10, BetX20, BetX30, Minor, Major, Grand };
+
+struct GameRecord {
+  std::int64_t id = 0;      // given by the history, ascending from 1
+  std::int64_t timeMs = 0;  // given by the history: milliseconds since 1970
+  RecordKind kind = RecordKind::Spin;
+  std::int8_t slot = 1;     // the player slot 1..6
+  // The bet: lines played, cents per line and the total taken from the
+  // credit (0 for anything but an ordinary spin).
+  std::int16_t lines = 0, betPerLine = 0;
+  std::int32_t bet = 0;
+  // The outcome that stood.
+  std::array<std::int8_t, 5> stops{};  // reels 1..5, 1..22
+  std::uint8_t held = 0;    // bit r-1 set: reel r kept its stop for a free-spin wild
+  std::int16_t voids = 0;   // outcomes the payout throttle replaced before this one stood
+  std::vector<LineWin> lineWins;
+  std::int8_t scatters = 0;
+  std::int32_t scatterPay = 0;
+  std::int16_t multiplier = 1;  // free spins: the multiplier applied to the win
+  std::int32_t win = 0;         // the outcome's whole win, multiplied
+  // Free spins.
+  std::int16_t award = 0;       // free spins this outcome awarded: 10, 15, 20 or 0
+  std::int64_t series = 0;      // id of the spin that started the series, 0 outside one
+  std::int16_t seriesSpin = 0;  // 0 the starting spin, then 1, 2 ... the free spins
+  // Jackpot time: the cell the ball started after, the cell it stopped on
+  // and the prize that cell paid.
+  std::int8_t ballStart = 0, ballCell = 0;
+  PrizeKind prize = PrizeKind::None;
+  // Gamble: the record whose win was staked, the stake and each bet.
+  std::int64_t gambled = 0;
+  std::int32_t stake = 0;
+  std::vector<GambleStep> steps;
+  // Money: put in, paid to the credit by this record, and the credit around it.
+  std::int32_t moneyIn = 0;
+  std::int32_t paid = 0;
+  std::int32_t creditBefore = 0, creditAfter = 0;
+
+  friend bool operator==(const GameRecord&, const GameRecord&) = default;
+};
+
+class GameHistory {
+ public:
+  virtual ~GameHistory() = default;
+  // Appends one record durably (a killed process keeps it); gives it its id
+  // and time. Returns the id, 0 when the record could not be kept.
+  virtual std::int64_t append(GameRecord& record) = 0;
+  // The records from the `games`-th last spin or jackpot time on, oldest
+  // first (every record when there are fewer games).
+  virtual std::vector<GameRecord> lastGames(int games) = 0;
+  // Every record, oldest first.
+  virtual void forEach(const std::function<void(const GameRecord&)>& visit) = 0;
+  virtual std::int64_t count() = 0;
+};
+
+}  // namespace quov

@@ -1,0 +1,25 @@
+#include "platform/headless/memory_history.h"
+
+namespace quov {
+
+std::int64_t MemoryHistory::append(GameRecord& record) {
+  if (failing) return 0;
+  record.id = static_cast<std::int64_t>(records.size()) + 1;
+  record.timeMs = clock_.now();
+  records.push_back(record);
+  return record.id;
+}
+
+std::vector<GameRecord> MemoryHistory::lastGames(int games) {
+  std::size_t from = records.size();
+  int found = 0;
+  while (from > 0 && found < games)
+    if (startsGame(records[--from].kind)) ++found;
+  return {records.begin() + static_cast<std::ptrdiff_t>(found < games ? 0 : from), records.end()};
+}
+
+void MemoryHistory::forEach(const std::function<void(const GameRecord&)>& visit) {
+  for (const GameRecord& r : records) visit(r);
+}
+
+}  // namespace quov

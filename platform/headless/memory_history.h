@@ -1,0 +1,28 @@
+// The game history in memory, for tests, tools and the demo: records kept in
+// a vector, stamped with the virtual clock's time.
+#pragma once
+
+#include <functional>
+#include <vector>
+
+#include "platform/game_history.h"
+#include "platform/timer.h"
+
+namespace quov {
+
+class MemoryHistory : public GameHistory {
+ public:
+  explicit MemoryHistory(const Scheduler& clock) : clock_(clock) {}
+  std::int64_t append(GameRecord& record) override;
+  std::vector<GameRecord> lastGames(int games) override;
+  void forEach(const std::function<void(const GameRecord&)>& visit) override;
+  std::int64_t count() override { return static_cast<std::int64_t>(records.size()); }
+
+  std::vector<GameRecord> records;
+  bool failing = false;  // a store that keeps nothing, to test the game's side of a failure
+
+ private:
+  const Scheduler& clock_;
+};
+
+}  // namespace quov

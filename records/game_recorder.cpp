@@ -1,0 +1,167 @@
+#include "records/game_recorder.h"
+
+#include <algorithm>
+
+#include "engine/engine.h"
+#include "engine/jackpot.h"
+#include "engine/reels.h"
+#include "engine/rules/jackpot.h"
+#include "engine/rules/paytable.h"
+#include "mainscreen/quov.h"
+
+namespace quov {
+
+namespace {
+
+std::int8_t slotNumber(const std::string& playerslot) {
+  return playerslot.size() == 1 && playerslot[0] >= '1' && playerslot[0] <= '6'
+             ? static_cast<std::int8_t>(playerslot[0] - '0')
+             : 0;
+}
+
+GambleBet betOf(const GambleGuess& g) {
+  if (g.onSuit) return static_cast<GambleBet>(static_cast<int>(GambleBet::Hearts) + g.suit - 1);
+  return g.colour == CardColour::Red ? GambleBet::Red : GambleBet::Black;
+}
+
+PrizeKind prizeKind(JackpotPrize p) { return static_cast<PrizeKind>(static_cast<int>(p)); }
+
+}  // namespace
+
+GameRecorder::GameRecorder(Engine& engine, GameHistory& history)
+    : engine_(engine), q(engine.q), history_(history), credit_(engine.q.m.bank) {}
+
+GameRecord GameRecorder::base(RecordKind kind) const {
+  GameRecord r;
+  r.kind = kind;
+  r.slot = slotNumber(q.m.playerslot);
+  r.lines = q.linesplayed;
+  r.betPerLine = q.betperline;
+  r.creditBefore = credit_;
+  return r;
+}
+
+std::int64_t GameRecorder::append(GameRecord& r) {
+  r.creditAfter = q.m.bank;
+  credit_ = q.m.bank;
+  const std::int64_t id = history_.append(r);
+  if (id == 0) ++failed_;
+  return id;
+}
+
+void GameRecorder::idle() {
+  if (!gameInProgress()) credit_ = q.m.bank;
+}
+
+void GameRecorder::outcomeDrawn() {
+  // Voided outcomes give the bet back, so the credit before the first of a
+  // chain is the credit before the one that stands.
+  if (!spinOpen_) {
+    spinOpen_ = true;
+    voids_ = 0;
+    spinCreditBefore_ = q.m.bank;
+  }
+  spinFree_ = q.freespinmode == -1;
+  held_ = static_cast<std::uint8_t>((q.reel2held > 0 ? 2 : 0) | (q.reel3held > 0 ? 4 : 0) |
+                                    (q.reel4held > 0 ? 8 : 0));
+}
+
+void GameRecorder::outcomeVoided() { ++voids_; }
+
+void GameRecorder::outcomeBooked() {
+  if (!spinOpen_) return;
+  spinOpen_ = false;
+  GameRecord r = base(spinFree_ ? RecordKind::FreeSpin : RecordKind::Spin);
+  r.creditBefore = spinCreditBefore_;
+  r.bet = spinFree_ ? 0 : q.totalBet();
+  const ReelsState& reels = engine_.reels().state;
+  r.stops = {static_cast<std::int8_t>(reels.reel1stop), static_cast<std::int8_t>(reels.reel2stop),
+             static_cast<std::int8_t>(reels.reel3stop), static_cast<std::int8_t>(reels.reel4stop),
+             static_cast<std::int8_t>(reels.reel5stop)};
+  r.held = held_;
+  r.voids = voids_;
+  const int played = std::min<int>(q.linesplayed, kLines);
+  for (int line = 1; line <= played; ++line) {
+    if (q.winline[line] == 0) continue;
+    const int lead = q.match.lead[line];
+    const int length = q.winlength[line];
+    r.lineWins.push_back({static_cast<std::int8_t>(line), static_cast<std::int8_t>(lead),
+                          static_cast<std::int8_t>(length),
+                          linePay(static_cast<Symbol>(lead), length) * q.betperline});
+  }
+  r.scatters = static_cast<std::int8_t>(q.scattercount);
+  r.scatterPay = scatterMultiple(q.scattercount) * q.totalBet();
+  r.multiplier = spinFree_ ? q.freespinmult : 1;
+  r.win = q.spinwin;
+  if (q.scattercount > 2) r.award = q.bonuslevel;
+  if (spinFree_) {
+    r.series = series_;
+    r.seriesSpin = q.freespinsplayed;
+  }
+  // A win outside a series is in the credit now; a spin that starts a
+  // series adds its win to the series total instead.
+  const bool startsSeries = !spinFree_ && r.award > 0;
+  r.paid = spinFree_ || startsSeries ? 0 : q.spinwin;
+  const std::int64_t id = append(r);
+  if (startsSeries) series_ = id;
+  if (!spinFree_ && !startsSeries) lastWin_ = id;
+}
+
+void GameRecorder::seriesCollected() {
+  GameRecord r = base(RecordKind::Collect);
+  r.series = series_;
+  r.win = r.paid = q.freespinwin;
+  lastWin_ = append(r);
+  series_ = 0;
+}
+
+void GameRecorder::jackpotStarted() {
+  jackpotOpen_ = true;
+  credit_ = q.m.bank;  // the press that drew jackpot time took no bet
+  ballStart_ = static_cast<std::int8_t>(engine_.jackpot().state.ballcell);
+}
+
+void GameRecorder::jackpotPaid() {
+  jackpotOpen_ = false;
+  const JackpotState& s = engine_.jackpot().state;
+  GameRecord r = base(RecordKind::JackpotTime);
+  r.ballStart = ballStart_;
+  r.ballCell = static_cast<std::int8_t>(s.balltarget);
+  r.prize = prizeKind(boardCell(s.balltarget).prize);
+  r.win = r.paid = q.m.jackpotprize;
+  append(r);
+}
+
+void GameRecorder::gambleOpening() {
+  gambleOpen_ = true;
+  gamble_ = base(RecordKind::Gamble);
+  gamble_.creditBefore = q.m.bank;
+  gamble_.gambled = lastWin_;
+  gamble_.stake = q.atrisk;
+}
+
+void GameRecorder::gambleBet(const GambleBetResult& bet) {
+  if (!gambleOpen_) return;
+  gamble_.steps.push_back({betOf(bet.guess), static_cast<std::int8_t>(bet.suit), bet.won,
+                           bet.won ? q.atrisk : 0});
+  if (bet.won) return;
+  // The stake is lost: the gamble is over.
+  gambleOpen_ = false;
+  gamble_.win = gamble_.paid = 0;
+  append(gamble_);
+}
+
+void GameRecorder::gambleCollected() {
+  if (!gambleOpen_) return;
+  gambleOpen_ = false;
+  gamble_.win = gamble_.paid = q.atrisk;
+  append(gamble_);
+}
+
+void GameRecorder::creditInserted(std::int32_t cents) {
+  GameRecord r = base(RecordKind::CreditIn);
+  r.moneyIn = cents;
+  append(r);
+}
+
+}  // namespace quov

@@ -1,0 +1,94 @@
+#include "records/history_ledger.h"
+
+namespace quov {
+
+namespace {
+
+int pays(GambleBet bet) { return bet == GambleBet::Red || bet == GambleBet::Black ? 2 : 4; }
+
+bool cardWins(GambleBet bet, int card) {
+  switch (bet) {
+    case GambleBet::Red: return card == 1 || card == 3;
+    case GambleBet::Black: return card == 2 || card == 4;
+    default: return card == static_cast<int>(bet) - static_cast<int>(GambleBet::Hearts) + 1;
+  }
+}
+
+// The cards decide each bet and the amount at risk doubles or quadruples
+// with each right guess; the gamble pays what is at risk after its last bet.
+bool gamblePaysItsCards(const GameRecord& r) {
+  long long atRisk = r.stake;
+  for (const GambleStep& s : r.steps) {
+    if (s.won != cardWins(s.bet, s.card)) return false;
+    atRisk = s.won ? atRisk * pays(s.bet) : 0;
+    if (s.atRisk != atRisk) return false;
+  }
+  return r.paid == atRisk;
+}
+
+bool winIsItsParts(const GameRecord& r) {
+  long long lines = 0;
+  for (const LineWin& w : r.lineWins) lines += w.pay;
+  return r.win == (lines + r.scatterPay) * r.multiplier;
+}
+
+}  // namespace
+
+bool balances(const GameRecord& r) {
+  const long long change = static_cast<long long>(r.creditAfter) - r.creditBefore;
+  return change == static_cast<long long>(r.moneyIn) - r.bet - r.stake + r.paid;
+}
+
+void IntegrityMeters::add(const GameRecord& r) {
+  moneyIn += r.moneyIn;
+  switch (r.kind) {
+    case RecordKind::Spin:
+      moneyPlayed += r.bet;
+      moneyWon += r.paid;
+      ++games;
+      break;
+    case RecordKind::Collect: moneyWon += r.paid; break;
+    case RecordKind::Gamble: moneyWon += static_cast<long long>(r.paid) - r.stake; break;
+    case RecordKind::JackpotTime: jackpotsPaid += r.paid; break;
+    case RecordKind::FreeSpin:
+    case RecordKind::CreditIn: break;
+  }
+}
+
+std::optional<double> IntegrityMeters::measuredReturn() const {
+  if (moneyPlayed <= 0) return std::nullopt;
+  return 100.0 * static_cast<double>(moneyWon + jackpotsPaid) / static_cast<double>(moneyPlayed);
+}
+
+void LedgerCheck::fault(std::int64_t& counter, const GameRecord& r) {
+  ++counter;
+  if (report_.firstFault == 0) report_.firstFault = r.id;
+}
+
+void LedgerCheck::add(const GameRecord& r) {
+  ++report_.records;
+  if (!balances(r)) fault(report_.unbalanced, r);
+  if (lastCredit_ && *lastCredit_ != r.creditBefore) fault(report_.breaks, r);
+  lastCredit_ = r.creditAfter;
+  switch (r.kind) {
+    case RecordKind::Spin:
+    case RecordKind::FreeSpin:
+      if (!winIsItsParts(r)) fault(report_.badWins, r);
+      if (r.kind == RecordKind::Spin && r.award > 0) seriesWon_[r.id] = r.win;
+      if (r.kind == RecordKind::FreeSpin) seriesWon_[r.series] += r.win;
+      break;
+    case RecordKind::Collect: {
+      const auto it = seriesWon_.find(r.series);
+      if (it == seriesWon_.end() || it->second != r.paid) fault(report_.badSeries, r);
+      if (it != seriesWon_.end()) seriesWon_.erase(it);
+      break;
+    }
+    case RecordKind::Gamble:
+      if (!gamblePaysItsCards(r)) fault(report_.badGambles, r);
+      break;
+    case RecordKind::JackpotTime:
+    case RecordKind::CreditIn: break;
+  }
+}
+
+}  // namespace quov

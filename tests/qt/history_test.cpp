@@ -1,0 +1,224 @@
+// The desktop's game history: records survive as written in an SQLite file
+// in WAL mode, a second opening finds them all, the last games come back
+// whole, a damaged row is left out and counted, and a history that cannot
+// be opened keeps nothing while the game plays on. And the recall view:
+// opened from the menu it draws the last spin's reels exactly as the
+// cabinet showed them, and gives back a cabinet that spins.
+#include <sqlite3.h>
+
+#include <QFileInfo>
+#include <QImage>
+
+#include "platform/headless/memory_history.h"
+#include "records/game_recorder.h"
+#include "tests/qt/desktop_fixture.h"
+
+namespace quov::test {
+namespace {
+
+// One record of every kind, with lists and signed amounts.
+std::vector<GameRecord> variedRecords() {
+  std::vector<GameRecord> out;
+  for (int k = 0; k < kRecordKinds; ++k) {
+    GameRecord r;
+    r.kind = static_cast<RecordKind>(k);
+    r.slot = static_cast<std::int8_t>(k % 6 + 1);
+    r.lines = 25;
+    r.betPerLine = 20;
+    r.bet = k == 0 ? 500 : 0;
+    r.stops = {22, 1, 11, 7, static_cast<std::int8_t>(k + 1)};
+    r.held = k == 1 ? 4 : 0;
+    r.voids = static_cast<std::int16_t>(k);
+    if (k <= 1) r.lineWins = {{1, 9, 5, 30000}, {25, 3, 2, 40}};
+    r.scatters = 3;
+    r.scatterPay = 2500;
+    r.multiplier = k == 1 ? 10 : 1;
+    r.win = 123456;
+    r.award = k == 0 ? 15 : 0;
+    r.series = k == 1 ? 7 : 0;
+    r.seriesSpin = k == 1 ? 3 : 0;
+    r.ballStart = k == 3 ? 16 : 0;
+    r.ballCell = k == 3 ? 4 : 0;
+    r.prize = k == 3 ? PrizeKind::Grand : PrizeKind::None;
+    r.gambled = k == 4 ? 2 : 0;
+    r.stake = k == 4 ? 250 : 0;
+    if (k == 4) r.steps = {{GambleBet::Diamonds, 3, true, 1000}, {GambleBet::Black, 1, false, 0}};
+    r.moneyIn = k == 5 ? 5000 : 0;
+    r.paid = k == 2 ? 777 : 0;
+    r.creditBefore = -5;
+    r.creditAfter = 2147483647;
+    out.push_back(r);
+  }
+  return out;
+}
+
+class History : public DesktopTest {
+ protected:
+  QString path() const { return dir.path() + "/data/history.sqlite"; }
+};
+
+TEST_F(History, RecordsReadBackAsWrittenAfterTheFileIsOpenedAgain) {
+  std::vector<GameRecord> written = variedRecords();
+  const qint64 before = QDateTime::currentMSecsSinceEpoch();
+  {
+    SqliteHistory h(path());
+    ASSERT_TRUE(h.isOpen()) << h.error();
+    for (GameRecord& r : written) EXPECT_EQ(h.append(r), &r - written.data() + 1);
+    EXPECT_TRUE(QFileInfo::exists(path() + "-wal")) << "the file is in WAL mode";
+    EXPECT_EQ(h.integrityCheck(), "ok");
+  }
+  SqliteHistory h(path());
+  ASSERT_TRUE(h.isOpen());
+  EXPECT_EQ(h.count(), 6);
+  std::vector<GameRecord> read;
+  h.forEach([&](const GameRecord& r) { read.push_back(r); });
+  ASSERT_EQ(read, written);
+  EXPECT_GE(read.front().timeMs, before);
+  EXPECT_LE(read.back().timeMs, QDateTime::currentMSecsSinceEpoch());
+  EXPECT_EQ(h.damagedRows(), 0);
+}
+
+TEST_F(History, TheLastGamesComeBackFromTheirFirstRecordOn) {
+  Scheduler clock;
+  MemoryHistory memory(clock);
+  SqliteHistory file(path());
+  ASSERT_TRUE(file.isOpen());
+  const RecordKind script[] = {RecordKind::CreditIn, RecordKind::Spin,  RecordKind::FreeSpin,
+                               RecordKind::Collect,  RecordKind::Gamble, RecordKind::JackpotTime,
+                               RecordKind::CreditIn, RecordKind::Spin,  RecordKind::Gamble};
+  for (RecordKind k : script) {
+    GameRecord r;
+    r.kind = k;
+    GameRecord copy = r;
+    memory.append(r);
+    file.append(copy);
+  }
+  for (int games : {1, 2, 3, 4, 10}) {
+    SCOPED_TRACE(games);
+    std::vector<std::int64_t> fromMemory, fromFile;
+    for (const GameRecord& r : memory.lastGames(games)) fromMemory.push_back(r.id);
+    for (const GameRecord& r : file.lastGames(games)) fromFile.push_back(r.id);
+    EXPECT_EQ(fromFile, fromMemory);
+  }
+  EXPECT_EQ(file.lastGames(2).front().id, 6) << "jackpot time, then money in, a spin, its gamble";
+}
+
+TEST_F(History, ADamagedRowIsLeftOutAndCounted) {
+  {
+    SqliteHistory h(path());
+    for (GameRecord r : variedRecords()) h.append(r);
+  }
+  sqlite3* db = nullptr;
+  ASSERT_EQ(sqlite3_open(path().toUtf8().constData(), &db), SQLITE_OK);
+  ASSERT_EQ(sqlite3_exec(db, "UPDATE records SET line_wins = '1.9.5' WHERE id = 2", nullptr,
+                         nullptr, nullptr),
+            SQLITE_OK);
+  sqlite3_close(db);
+  SqliteHistory h(path());
+  std::vector<std::int64_t> ids;
+  h.forEach([&](const GameRecord& r) { ids.push_back(r.id); });
+  EXPECT_EQ(ids, (std::vector<std::int64_t>{1, 3, 4, 5, 6}));
+  EXPECT_EQ(h.damagedRows(), 1);
+}
+
+TEST_F(History, AHistoryThatCannotBeOpenedKeepsNothingAndTheGamePlaysOn) {
+  writeIni("quovslot", "[player1]\nbank=5000\nmachinepay=1\n");
+  // A file where the history's folder should be: nothing can be created.
+  QFile blocker(dir.path() + "/blocked");
+  ASSERT_TRUE(blocker.open(QIODevice::WriteOnly));
+  blocker.close();
+  machine = std::make_unique<DesktopMachine>(configFolder(), dir.path() + "/blocked/history.sqlite");
+  EXPECT_FALSE(machine->history.isOpen());
+  EXPECT_FALSE(machine->history.error().empty());
+  machine->start();
+  machine->random.push({2, 22, 8, 17, 1, 1});
+  click(machine->quov.btnspin);
+  EXPECT_EQ(machine->mod.games, 1);
+  EXPECT_EQ(machine->mod.bank, 4975);
+  EXPECT_EQ(machine->cabinet.recorder().failedAppends(), 1);
+}
+
+// The same picture, but for the last bit of smoothing: the two windows'
+// caches may have drawn a symbol's edge a shade apart.
+bool samePicture(const QImage& a, const QImage& b) {
+  if (a.size() != b.size()) return false;
+  for (int y = 0; y < a.height(); ++y)
+    for (int x = 0; x < a.width(); ++x) {
+      const QRgb p = a.pixel(x, y), q = b.pixel(x, y);
+      if (std::abs(qRed(p) - qRed(q)) > 8 || std::abs(qGreen(p) - qGreen(q)) > 8 ||
+          std::abs(qBlue(p) - qBlue(q)) > 8)
+        return false;
+    }
+  return true;
+}
+
+class RecallView : public DesktopTest {
+ protected:
+  void SetUp() override {
+    DesktopTest::SetUp();
+    writeIni("quovslot", "[player1]\nbank=5000\nmachinepay=1\n");
+    start();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&machine->canvas));
+  }
+  Quov& q() { return machine->quov; }
+  // The five reel windows as painted on `canvas`.
+  std::vector<QImage> reels(Canvas& canvas) {
+    const QImage all = canvas.grab().toImage();
+    std::vector<QImage> out;
+    for (int r = 1; r <= kReels; ++r) {
+      const Element& w = q().Picture[r];
+      const RectF px = canvas.mapping().toWindow(w.screenLeft(), w.screenTop(), w.width, w.height);
+      out.push_back(all.copy(QRect(qRound(px.x), qRound(px.y), qRound(px.w), qRound(px.h))));
+    }
+    return out;
+  }
+};
+
+TEST_F(RecallView, OpensFromTheMenuOnTheLastSpinAndGivesBackACabinetThatSpins) {
+  // A spin that loses on every line: the cabinet shows its reels bare.
+  machine->random.push({2, 22, 8, 17, 1, 1});
+  click(q().btnspin);
+  ASSERT_EQ(machine->mod.games, 1);
+  QTest::qWait(100);  // the idle ticker writes the records
+  EXPECT_EQ(machine->store.read("quovslot", "player1", "games"), "1");
+  const auto last = machine->history.lastGames(1);
+  ASSERT_EQ(last.size(), 1u);
+  EXPECT_EQ(last[0].stops, (std::array<std::int8_t, 5>{22, 8, 17, 1, 1}));
+  const std::vector<QImage> cabinetReels = reels(machine->canvas);
+
+  // The pointer over MENU opens the panel; LAST GAMES opens the recall.
+  QTest::mouseMove(&machine->canvas, centre(q().btnopenmenu));
+  ASSERT_TRUE(q().menupic.visible);
+  click(q().lastgames);
+  QuovRecall& recall = machine->cabinet.quovrecall;
+  ASSERT_TRUE(recall.screen.visible);
+  ASSERT_TRUE(QTest::qWaitForWindowExposed(&machine->recallCanvas));
+  EXPECT_FALSE(machine->canvas.isEnabled()) << "no play while the recall is open";
+  EXPECT_EQ(machine->recallCanvas.windowTitle(), "QUOV LAST GAMES - RECALL");
+  // The recall draws the very reels the cabinet showed (in a window of the
+  // same size).
+  machine->recallCanvas.resize(machine->canvas.size());
+  QCoreApplication::processEvents();
+  const std::vector<QImage> recalled = reels(machine->recallCanvas);
+  ASSERT_EQ(recalled[0].size(), cabinetReels[0].size());
+  for (int r = 0; r < kReels; ++r)
+    EXPECT_TRUE(samePicture(recalled[r], cabinetReels[r])) << "reel " << r + 1;
+  EXPECT_FALSE(samePicture(recalled[0], cabinetReels[1])) << "different stops look different";
+
+  // RETURN TO GAME, then the cabinet spins again.
+  const ViewMapping view = machine->recallCanvas.mapping();
+  const Element& back = recall.btnreturn;
+  const PointF p = view.toWindow(back.screenLeft() + back.width / 2.0, back.screenTop() + back.height / 2.0);
+  QTest::mouseClick(&machine->recallCanvas, Qt::LeftButton, {}, QPoint(qRound(p.x), qRound(p.y)));
+  EXPECT_FALSE(recall.screen.visible);
+  EXPECT_FALSE(machine->recallCanvas.isVisible());
+  EXPECT_TRUE(machine->canvas.isEnabled());
+  machine->random.push({2, 22, 8, 17, 1, 1});
+  QTest::qWait(100);
+  click(q().btnspin);
+  EXPECT_EQ(machine->mod.games, 2);
+  EXPECT_EQ(machine->history.count(), 2);
+}
+
+}  // namespace
+}  // namespace quov::test
