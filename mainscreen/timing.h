@@ -1,4 +1,5 @@
-// Every interval and pause of the machine, in milliseconds.
+// Every interval and pause of the machine and of its desktop settings
+// store, in milliseconds.
 #pragma once
 
 namespace quov::timing {
@@ -42,5 +43,11 @@ inline constexpr int kJackpotShowTicks = 29;
 inline constexpr int kBoardSlideStartTicks = 30;
 inline constexpr int kBoardSlideEndTicks = 50;
 inline constexpr int kAutoplayFirstPause = 20;  // autoplay's pause until an evaluation sets one
+
+// The desktop settings store, which saves on a thread of its own.
+inline constexpr int kStoreLockWait = 5;          // longest wait for the lock file
+inline constexpr int kStoreStaleLock = 10000;     // a live owner's lock is stale after this
+inline constexpr int kStoreRetryFirst = 500;      // a failed save is tried again after this,
+inline constexpr int kStoreRetryLongest = 16000;  // doubling up to this
 
 }  // namespace quov::timing

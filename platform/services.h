@@ -39,6 +39,16 @@ class MessageBoxes {
                          MsgButtons buttons, bool defaultNo = false) = 0;
 };
 
+// How saving goes. `episode` counts the spells of failure: it grows when
+// saving starts to fail after it worked (or before it was ever tried), so the
+// game can tell the player once per spell, and no more while the store keeps
+// trying.
+struct SaveHealth {
+  bool failing = false;
+  std::uint32_t episode = 0;  // 0: saving has never failed
+  std::string reason;         // what went wrong last, while failing
+};
+
 // Per-user store of text values by application, section and key. A key that
 // does not exist reads as the empty text.
 class SettingsStore {
@@ -48,8 +58,12 @@ class SettingsStore {
                            const std::string& key) = 0;
   virtual void write(const std::string& app, const std::string& section, const std::string& key,
                      const std::string& value) = 0;
-  // Makes what was written durable (the desktop store writes its file).
+  // Asks for what was written to be made durable. The desktop store only
+  // hands it to its saving thread and returns at once; a failure shows in
+  // `health`, and the store keeps trying.
   virtual void flush() {}
+  // Cheap enough to poll on every tick.
+  virtual SaveHealth health() const { return {}; }
 };
 
 // Clip playback from memory and the media-command string interface.

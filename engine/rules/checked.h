@@ -48,7 +48,12 @@ template <class T>
 bool parseInto(T& v, std::string_view text) {
   while (!text.empty() && (text.front() == ' ' || text.front() == '\t')) text.remove_prefix(1);
   while (!text.empty() && (text.back() == ' ' || text.back() == '\t')) text.remove_suffix(1);
-  if (!text.empty() && text.front() == '+') text.remove_prefix(1);
+  // One sign at most: a '+' is dropped here, a '-' is read by from_chars,
+  // so a '-' right after a '+' would be a second sign.
+  if (!text.empty() && text.front() == '+') {
+    text.remove_prefix(1);
+    if (!text.empty() && text.front() == '-') return false;
+  }
   if (text.empty()) return false;
   long long x = 0;
   auto [end, ec] = std::from_chars(text.data(), text.data() + text.size(), x);

@@ -2,17 +2,23 @@
 
 #include <QGuiApplication>
 #include <QScreen>
+#include <QSessionManager>
 #include <QStandardPaths>
 #include <stdexcept>
 
 #include "cabinet/startup.h"
+#include "platform/qt/user_folders.h"
+#include "records/player_records.h"
 
 namespace quov {
 
 DesktopMachine::DesktopMachine(QString settingsFolder, QString historyPath)
     : store(settingsFolder),
       history(std::move(historyPath)),
-      windowKeeper(canvas, settingsFolder + QStringLiteral("/window.ini")) {
+      // Without a folder for the records there is none for the window.
+      windowKeeper(canvas, settingsFolder.isEmpty()
+                               ? QString()
+                               : settingsFolder + QStringLiteral("/window.ini")) {
   messages.setParent(&canvas);
   display.setAnchor(&canvas);
   windows_.push_back(std::make_unique<ScreenWindow>(quov.screen, canvas, loop));
@@ -33,14 +39,38 @@ DesktopMachine::DesktopMachine(QString settingsFolder, QString historyPath)
     windowKeeper.save();
     store.flush();
   };
+  // Logging out may still be cancelled: the records go to the disk, the
+  // game plays on. The session manager's quit then ends the event loop.
+  QObject::connect(qApp, &QGuiApplication::commitDataRequest, &canvas,
+                   [this](QSessionManager&) {
+                     store.flush();
+                     store.waitSaved();
+                   });
+  QObject::connect(qApp, &QCoreApplication::aboutToQuit, &canvas, [this] { finish(); });
 }
 
 DesktopMachine::~DesktopMachine() { store.flush(); }
 
+QString DesktopMachine::cacheFolder() {
+  return userFolder(QStandardPaths::CacheLocation, "XDG_CACHE_HOME");
+}
+
+void DesktopMachine::requestClose() {
+  if (!loop.ended()) canvas.close();
+}
+
+void DesktopMachine::finish() {
+  requestClose();
+  exitSave(store, mod);
+  store.waitSaved();
+}
+
 void DesktopMachine::start() {
+  // Without a cache folder no tune is written (the files refuse every
+  // path) and the free spins play without music.
+  const QString cache = cacheFolder();
   cabinet.sounds.musicFolder =
-      QStandardPaths::writableLocation(QStandardPaths::CacheLocation).toStdString() +
-      "/brelk-video-slots";
+      cache.isEmpty() ? std::string() : cache.toStdString() + "/brelk-video-slots";
   windowKeeper.restore(canvas.sizeHint());
   loop.syncClock();
   cabinet.startup().Form_Load();

@@ -2,7 +2,8 @@
 // and one window per screen, kept in step after every handler and tick
 // (which window shows, its caption, whether it takes input, what needs
 // drawing). The cabinet is painted and opens where the player left it; each
-// side screen is a window of real widgets.
+// side screen is a window of real widgets. The end of the session (a signal,
+// the session manager's quit) is a close request.
 #pragma once
 
 #include <QString>
@@ -22,6 +23,7 @@
 #include "platform/qt/qt_text_rules.h"
 #include "platform/qt/screen_form.h"
 #include "platform/qt/screen_window.h"
+#include "platform/qt/session_end.h"
 #include "platform/qt/sqlite_history.h"
 #include "platform/qt/std_files.h"
 #include "platform/qt/window_keeper.h"
@@ -41,13 +43,19 @@ class DesktopMachine {
   void start();
   // Brings the windows in line with the screens' switches.
   void syncWindows();
+  // The close request a session's end makes: the machine's own shut-down.
+  void requestClose();
+  // After the event loop has returned: the records once more, now that the
+  // handler a shut-down may have interrupted has finished, and the wait
+  // for the saving thread.
+  void finish();
 
   QtEventLoop loop;
   QtMessages messages{loop};
   QtSettingsStore store;
   QtSound sound;
   QtResources resources;
-  StdFiles files;
+  StdFiles files{cacheFolder().toStdString()};
   QtLinks links;
   // One generator seeded from a true random source; tests put forced draws
   // in front of it.
@@ -69,12 +77,16 @@ class DesktopMachine {
   // The window of a side screen.
   ScreenForm& form(const Screen& screen);
 
+  // The user's cache folder, where the tune is written; empty for none.
+  static QString cacheFolder();
+
  private:
   ScreenForm& addForm(Screen& screen);
   // Winning lines lie over the symbols while they flash.
   void followLineFlashing();
   std::vector<std::unique_ptr<ScreenWindow>> windows_;  // the painted ones: cabinet, recall
   std::vector<std::unique_ptr<ScreenForm>> forms_;
+  SessionEnd sessionEnd_{[this] { requestClose(); }};
 };
 
 }  // namespace quov

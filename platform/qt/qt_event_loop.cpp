@@ -51,7 +51,9 @@ void QtEventLoop::yield() {
 }
 
 void QtEventLoop::sleep(int ms) {
-  if (ms <= 0) return;
+  // Once the program has ended, a handler the shut-down interrupted runs to
+  // its end without pauses: nothing is drawn any more.
+  if (ms <= 0 || ended_) return;
   // Back-to-back sleeps (the frames of an animation) count from where the
   // last one should have ended, so drawing and waking late do not add up.
   const auto now = std::chrono::steady_clock::now();

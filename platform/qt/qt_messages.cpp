@@ -31,6 +31,11 @@ QString lines(const std::string& text) {
 
 MsgAnswer QtMessages::show(const std::string& text, const std::string& title, MsgIcon icon,
                            MsgButtons buttons, bool defaultNo) {
+  // After the end no box opens: its event loop would keep the program alive.
+  if (loop_.ended()) {
+    if (buttons == MsgButtons::Ok) return MsgAnswer::Ok;
+    return defaultNo ? MsgAnswer::No : MsgAnswer::Yes;
+  }
   QMessageBox box(ownerFor(parent_));
   box.setText(lines(text));
   box.setWindowTitle(QString::fromStdString(title));

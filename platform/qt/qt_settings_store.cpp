@@ -1,40 +1,46 @@
 #include "platform/qt/qt_settings_store.h"
 
-#include <QDir>
 #include <QStandardPaths>
 #include <QStringList>
 
+#include "platform/qt/user_folders.h"
+
 namespace quov {
 
-QtSettingsStore::QtSettingsStore(QString folder) : folder_(std::move(folder)) {
-  QDir().mkpath(folder_);
-}
-
-QtSettingsStore::~QtSettingsStore() { flush(); }
-
-QString QtSettingsStore::defaultFolder() {
-  return QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation) + "/quov";
-}
-
-QString QtSettingsStore::filePath(const std::string& app) const {
-  return folder_ + "/" + QString::fromStdString(app) + ".ini";
-}
-
-QSettings& QtSettingsStore::file(const std::string& app) {
-  auto& slot = files_[app];
-  if (!slot) slot = std::make_unique<QSettings>(filePath(app), QSettings::IniFormat);
-  return *slot;
-}
-
 namespace {
+const std::vector<std::string> kApplications = {"quovslot", "allslot"};
+
 QString keyPath(const std::string& section, const std::string& key) {
-  return QString::fromStdString(section) + "/" + QString::fromStdString(key);
+  return QString::fromStdString(section) + u'/' + QString::fromStdString(key);
 }
 }  // namespace
 
+QtSettingsStore::QtSettingsStore(QString folder)
+    : files_(std::move(folder), kApplications), saver_(files_) {
+  SettingsFiles::Loaded loaded = files_.load();
+  values_ = std::move(loaded.apps);
+  generation_ = loaded.newestGeneration;
+  if (files_.folder().isEmpty())
+    saver_.reportProblem(QStringLiteral("there is no folder for the settings (HOME is not set)"));
+  else if (!loaded.problems.isEmpty())
+    saver_.reportProblem(loaded.problems.join(QStringLiteral("; ")));
+}
+
+QtSettingsStore::~QtSettingsStore() {
+  flush();
+  waitSaved();
+}
+
+QString QtSettingsStore::defaultFolder() {
+  const QString config = userFolder(QStandardPaths::GenericConfigLocation, "XDG_CONFIG_HOME");
+  return config.isEmpty() ? QString() : config + QStringLiteral("/quov");
+}
+
 std::string QtSettingsStore::read(const std::string& app, const std::string& section,
                                   const std::string& key) {
-  const QVariant v = file(app).value(keyPath(section, key));
+  const auto file = values_.find(app);
+  if (file == values_.end()) return {};
+  const QVariant v = file->second.value(keyPath(section, key));
   // A value edited by hand into a comma list still reads as its text.
   if (v.typeId() == QMetaType::QStringList) return v.toStringList().join(", ").toStdString();
   return v.toString().toStdString();
@@ -42,11 +48,17 @@ std::string QtSettingsStore::read(const std::string& app, const std::string& sec
 
 void QtSettingsStore::write(const std::string& app, const std::string& section,
                             const std::string& key, const std::string& value) {
-  file(app).setValue(keyPath(section, key), QString::fromStdString(value));
+  QVariant& slot = values_[app][keyPath(section, key)];
+  const QVariant text(QString::fromStdString(value));
+  if (slot == text) return;
+  slot = text;
+  dirty_ = true;
 }
 
 void QtSettingsStore::flush() {
-  for (auto& [app, settings] : files_) settings->sync();
+  if (!dirty_) return;
+  dirty_ = false;
+  saver_.post(values_, ++generation_);
 }
 
 }  // namespace quov

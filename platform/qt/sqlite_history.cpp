@@ -8,6 +8,7 @@
 #include <QStandardPaths>
 
 #include "platform/history_text.h"
+#include "platform/qt/user_folders.h"
 
 namespace quov {
 
@@ -58,10 +59,16 @@ std::string textColumn(sqlite3_stmt* st, int col) {
 }  // namespace
 
 QString SqliteHistory::defaultPath() {
-  return QStandardPaths::writableLocation(QStandardPaths::AppDataLocation) + "/history.sqlite";
+  const QString folder = userFolder(QStandardPaths::AppDataLocation, "XDG_DATA_HOME");
+  return folder.isEmpty() ? QString() : folder + "/history.sqlite";
 }
 
 SqliteHistory::SqliteHistory(QString path) : path_(std::move(path)) {
+  // Without a home there is no folder for the history: nothing is written.
+  if (path_.isEmpty()) {
+    fail("open");
+    return;
+  }
   QDir().mkpath(QFileInfo(path_).absolutePath());
   if (sqlite3_open_v2(path_.toUtf8().constData(), &db_,
                       SQLITE_OPEN_READWRITE | SQLITE_OPEN_CREATE, nullptr) != SQLITE_OK) {

@@ -1,33 +1,50 @@
 #include "platform/qt/std_files.h"
 
+#include <QByteArray>
+#include <QString>
 #include <filesystem>
-#include <fstream>
+
+#include "platform/qt/safe_files.h"
 
 namespace quov {
 
 namespace fs = std::filesystem;
 
+bool StdFiles::inside(const std::string& path) const {
+  if (root_.empty() || !fs::path(root_).is_absolute()) return false;
+  const fs::path root = fs::path(root_).lexically_normal();
+  const fs::path relative = fs::path(path).lexically_normal().lexically_relative(root);
+  return !relative.empty() && *relative.begin() != "..";
+}
+
 bool StdFiles::createFolder(const std::string& path) {
+  if (!inside(path)) return false;
   std::error_code ec;
   return fs::create_directories(path, ec);
 }
 
 bool StdFiles::removeFolder(const std::string& path) {
+  if (!inside(path)) return false;
   std::error_code ec;
-  if (!fs::is_directory(path, ec) || !fs::is_empty(path, ec)) return false;
+  if (!fs::is_directory(fs::symlink_status(path, ec)) || !fs::is_empty(path, ec)) return false;
   return fs::remove(path, ec);
 }
 
 bool StdFiles::writeFile(const std::string& path, const Bytes& data) {
-  std::ofstream out(path, std::ios::binary | std::ios::trunc);
-  if (!out) return false;
-  out.write(reinterpret_cast<const char*>(data.data()), static_cast<std::streamsize>(data.size()));
-  return static_cast<bool>(out);
+  if (!inside(path)) return false;
+  const fs::path p(path);
+  const QByteArray bytes(reinterpret_cast<const char*>(data.data()),
+                         static_cast<qsizetype>(data.size()));
+  return replaceFile(QString::fromStdString(p.parent_path().string()),
+                     QString::fromStdString(p.filename().string()), bytes, false)
+      .isEmpty();
 }
 
 bool StdFiles::deleteFile(const std::string& path) {
+  if (!inside(path)) return false;
   std::error_code ec;
-  return fs::is_regular_file(path, ec) && fs::remove(path, ec);
+  const fs::file_status s = fs::symlink_status(path, ec);
+  return (fs::is_regular_file(s) || fs::is_symlink(s)) && fs::remove(path, ec);
 }
 
 }  // namespace quov

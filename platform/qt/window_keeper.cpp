@@ -4,7 +4,9 @@
 #include <QFileInfo>
 #include <QGuiApplication>
 #include <QScreen>
-#include <QSettings>
+
+#include "platform/qt/ini_text.h"
+#include "platform/qt/safe_files.h"
 
 namespace quov {
 
@@ -12,7 +14,9 @@ namespace {
 
 constexpr int kMaxFrame = 200;  // a frame side beyond this is not a frame
 
-bool readInt(const QSettings& s, const char* key, int& out) {
+constexpr qint64 kMaxFileBytes = 64 * 1024;
+
+bool readInt(const IniValues& s, const char* key, int& out) {
   bool ok = false;
   out = s.value(QLatin1String(key)).toString().toInt(&ok);
   return ok;
@@ -24,8 +28,13 @@ WindowKeeper::WindowKeeper(QWidget& window, QString filePath)
     : window_(window), path_(std::move(filePath)) {}
 
 std::optional<WindowPlace> WindowKeeper::load() const {
-  if (!QFileInfo::exists(path_)) return std::nullopt;
-  const QSettings s(path_, QSettings::IniFormat);
+  // Read as the records are: a pipe or a device in the file's place is
+  // refused, never opened.
+  const FileRead file = readRegularFile(path_, kMaxFileBytes);
+  IniValues s;
+  QString error;
+  if (file.outcome != FileRead::Outcome::Read || !parseIni(file.bytes, s, error))
+    return std::nullopt;
   int x, y, w, h, fl, ft, fr, fb;
   if (!readInt(s, "window/x", x) || !readInt(s, "window/y", y) || !readInt(s, "window/width", w) ||
       !readInt(s, "window/height", h) || w <= 0 || h <= 0)
@@ -62,19 +71,25 @@ void WindowKeeper::save() {
     frame_ = QMargins(client.left() - outer.left(), client.top() - outer.top(),
                       outer.right() - client.right(), outer.bottom() - client.bottom());
   }
-  if (client.width() <= 0 || client.height() <= 0) return;
-  QDir().mkpath(QFileInfo(path_).absolutePath());
-  QSettings s(path_, QSettings::IniFormat);
-  s.setValue(QStringLiteral("window/x"), client.x());
-  s.setValue(QStringLiteral("window/y"), client.y());
-  s.setValue(QStringLiteral("window/width"), client.width());
-  s.setValue(QStringLiteral("window/height"), client.height());
-  s.setValue(QStringLiteral("window/fullScreen"), window_.isFullScreen());
-  s.setValue(QStringLiteral("frame/left"), frame_.left());
-  s.setValue(QStringLiteral("frame/top"), frame_.top());
-  s.setValue(QStringLiteral("frame/right"), frame_.right());
-  s.setValue(QStringLiteral("frame/bottom"), frame_.bottom());
-  s.sync();
+  if (path_.isEmpty() || client.width() <= 0 || client.height() <= 0) return;
+  IniValues s;
+  s.insert(QStringLiteral("window/x"), client.x());
+  s.insert(QStringLiteral("window/y"), client.y());
+  s.insert(QStringLiteral("window/width"), client.width());
+  s.insert(QStringLiteral("window/height"), client.height());
+  s.insert(QStringLiteral("window/fullScreen"), window_.isFullScreen());
+  s.insert(QStringLiteral("frame/left"), frame_.left());
+  s.insert(QStringLiteral("frame/top"), frame_.top());
+  s.insert(QStringLiteral("frame/right"), frame_.right());
+  s.insert(QStringLiteral("frame/bottom"), frame_.bottom());
+  // Written whole and renamed into place: no lock to wait for at exit, and
+  // a link planted under the name is replaced, not written through.
+  QByteArray text;
+  QString error;
+  const QFileInfo file(path_);
+  if (!QDir().mkpath(file.absolutePath()) || !formatIni(s, text, error) ||
+      !replaceFile(file.absolutePath(), file.fileName(), text, false).isEmpty())
+    qWarning("quov: the window's place cannot be kept in %s", qUtf8Printable(path_));
 }
 
 }  // namespace quov

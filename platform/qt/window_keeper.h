@@ -13,6 +13,7 @@ namespace quov {
 
 class WindowKeeper {
  public:
+  // An empty `filePath` (no folder for the records) keeps nothing.
   WindowKeeper(QWidget& window, QString filePath);
 
   // Before the window is first shown: its last place, or `design` centred.

@@ -40,11 +40,14 @@ TEST(CheckedArithmetic, AnOverflowingStatementIsSkipped) {
 
 TEST(CheckedArithmetic, FailedConversionsLeaveTheVariable) {
   std::int16_t v = 7;
-  for (const char* bad : {"", "abc", "12x", "1.5", "32768", "-32769", "--1", "0x10", "\x01\xff"})
+  for (const char* bad : {"", "abc", "12x", "1.5", "32768", "-32769", "--1", "+-5", "-+5", "++5", "+", "- 5", "0x10",
+                          "\x01\xff"})
     EXPECT_FALSE(parseInto(v, bad)) << bad;
   EXPECT_EQ(v, 7);
   EXPECT_TRUE(parseInto(v, " -1 "));
   EXPECT_EQ(v, -1);
+  EXPECT_TRUE(parseInto(v, "+5"));
+  EXPECT_EQ(v, 5);
   std::int32_t w = 0;
   EXPECT_TRUE(parseInto(w, "2147483647"));
   EXPECT_FALSE(parseInto(w, "2147483648"));

@@ -78,16 +78,14 @@ TEST_F(CanvasInput, ExitInsideTheMenuOnlyWhenTheMenuShows) {
   q().menupic.show();
   click(q().xit);
   EXPECT_TRUE(machine->loop.ended());
-  QSettings ini(configFolder() + "/quovslot.ini", QSettings::IniFormat);
-  EXPECT_EQ(ini.value("player1/bank").toString(), "5000");
+  EXPECT_EQ(storedValue("quovslot", "player1/bank"), "5000");
 }
 
 TEST_F(CanvasInput, CloseRequestRunsTheShutDown) {
   EXPECT_TRUE(machine->canvas.close());
   EXPECT_TRUE(machine->loop.ended());
-  QSettings ini(configFolder() + "/quovslot.ini", QSettings::IniFormat);
-  EXPECT_EQ(ini.value("player1/games").toString(), "0");
-  EXPECT_EQ(ini.value("player1/bank").toString(), "5000");
+  EXPECT_EQ(storedValue("quovslot", "player1/games"), "0");
+  EXPECT_EQ(storedValue("quovslot", "player1/bank"), "5000");
 }
 
 }  // namespace

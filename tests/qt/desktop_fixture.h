@@ -4,6 +4,7 @@
 
 #include <gtest/gtest.h>
 
+#include <QSettings>
 #include <QTemporaryDir>
 #include <QTest>
 #include <memory>
@@ -25,6 +26,17 @@ class DesktopTest : public ::testing::Test {
     QFile f(configFolder() + "/" + app + ".ini");
     ASSERT_TRUE(f.open(QIODevice::WriteOnly));
     f.write(text);
+  }
+  // A value as the store's file holds it now.
+  QString fileValue(const QString& app, const QString& key) const {
+    const QSettings ini(configFolder() + "/" + app + ".ini", QSettings::IniFormat);
+    return ini.value(key).toString();
+  }
+  // A value of the store's file, once the machine's saving thread has tried
+  // what was flushed.
+  QString storedValue(const QString& app, const QString& key) {
+    machine->store.waitSaved();
+    return fileValue(app, key);
   }
   DesktopMachine& start() {
     machine = std::make_unique<DesktopMachine>(configFolder());

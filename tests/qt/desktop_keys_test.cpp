@@ -28,9 +28,8 @@ TEST_F(DesktopKeys, CtrlQEndsTheGameThroughItsShutDownAndSavesEverything) {
   EXPECT_TRUE(machine->loop.ended());
   EXPECT_FALSE(machine->canvas.isVisible());
   // The records of a first run, written by the shut-down.
-  const QSettings records(configFolder() + "/quovslot.ini", QSettings::IniFormat);
-  EXPECT_EQ(records.value("player1/machinepay").toString(), "4");
-  EXPECT_EQ(records.value("player1/reelspeed").toString(), "1");
+  EXPECT_EQ(storedValue("quovslot", "player1/machinepay"), "4");
+  EXPECT_EQ(storedValue("quovslot", "player1/reelspeed"), "1");
   const QSettings window(windowFile(), QSettings::IniFormat);
   EXPECT_EQ(window.value("window/width").toInt(), 640);
   EXPECT_EQ(window.value("window/height").toInt(), 480);

@@ -84,10 +84,11 @@ TEST_F(SettingsStore, UnwritableFolderNeverStopsTheGame) {
   EXPECT_TRUE(machine->loop.ended());
 }
 
-TEST_F(SettingsStore, FlushWritesTheFileAtOnce) {
+TEST_F(SettingsStore, FlushHandsTheFileToTheSavingThread) {
   QtSettingsStore store(configFolder());
   store.write("quovslot", "player1", "games", "1");
   store.flush();
+  store.waitSaved();
   QFile f(configFolder() + "/quovslot.ini");
   ASSERT_TRUE(f.open(QIODevice::ReadOnly));
   EXPECT_TRUE(f.readAll().contains("games=1"));

@@ -151,6 +151,7 @@ TEST_F(SideScreens, ANameTypedWithEnterReachesTheSettingsFileAsTyped) {
   EXPECT_TRUE(edit->text().isEmpty());
   EXPECT_EQ(widget<QRadioButton>(s, o.machine[1])->text(), QString::fromUtf8("A=[;]\"\\ZOË "));
   EXPECT_EQ(machine->canvas.windowTitle(), QString::fromUtf8("Current Player       A=[;]\"\\ZOË "));
+  machine->store.waitSaved();  // the store writes its files on a thread of its own
   QtSettingsStore file(configFolder());
   EXPECT_EQ(QString::fromStdString(file.read("quovslot", "player1", "currentplayer")), typed);
 }
