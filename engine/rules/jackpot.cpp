@@ -121,4 +121,12 @@ std::int16_t jackpotWinFrame(JackpotPrize meter, std::int16_t jpframe) {
   return jpframe;
 }
 
+double jackpotReturnAtFloor(int totalBet) {
+  double prizes = 0;
+  for (int cell = 1; cell <= kBoardCells; ++cell) prizes += jackpotWin(cell, totalBet, Meters{}).prize;
+  const double meanPrize = prizes / kBoardCells;
+  // Per press: the prize one time in kJackpotOdds, the stake the other times.
+  return meanPrize / ((kJackpotOdds - 1) * static_cast<double>(totalBet));
+}
+
 }  // namespace quov

@@ -103,6 +103,11 @@ struct JackpotWin {
 };
 JackpotWin jackpotWin(int balltarget, int totalBet, const Meters& m);
 
+// What jackpot time returns per total bet staked with the meters at their
+// floors: one press in kJackpotOdds starts it instead of a spin and stakes
+// nothing, and the ball stops on each of the board's cells alike.
+double jackpotReturnAtFloor(int totalBet);
+
 // The picture of the jackpot-won animation for a meter: the show steps
 // `jpframe` on every tick and this keeps it inside the meter's four
 // pictures (minor 1..4, major 5..8, grand 9..12).

@@ -84,19 +84,12 @@ template <class Draw>
   return spin;
 }
 
+// The ordinary spin of a press: drawn, and drawn again while the payout
+// throttle voids it. Returns the spin that stood; `lengths` keeps the run
+// lengths every drawing left on the lines.
 template <class Draw>
-PressResult playPress(const PressSetting& s, PlayState& st, Draw& draw) {
-  PressResult out;
-  if (startsJackpotTime(draw(kJackpotOdds))) {
-    out.jackpotTime = true;
-    draw(kBoardCells);  // the cell the ball starts its run after
-    out.jackpot = jackpotWin(draw(kBoardCells), s.totalBet(), st.meters);
-    if (s.growingMeters) emptyMeter(st.meters, out.jackpot.emptied);
-    return out;
-  }
-
-  out.stake = s.totalBet();
-  WinLengths lengths;  // the press clears every line's run length, and only the press
+DrawnSpin playOrdinarySpin(const PressSetting& s, PlayState& st, WinLengths& lengths, PressResult& out,
+                           Draw& draw) {
   DrawnSpin spin;
   for (;;) {
     spin = drawSpin(s, st, lengths, draw);
@@ -108,13 +101,21 @@ PressResult playPress(const PressSetting& s, PlayState& st, Draw& draw) {
   }
   if (s.growingMeters) stepMeters(st.meters);
   out.base = spin.win;
+  return spin;
+}
 
+// The free-spin series an ordinary spin showing `scatters` awards, played to
+// its end; nothing when it awards none.
+template <class Draw>
+void playSeries(const PressSetting& s, PlayState& st, WinLengths& lengths, int scatters, PressResult& out,
+                Draw& draw) {
   Series series;
-  if (!awardFreeSpins(series, spin.scatters)) return out;
+  if (!awardFreeSpins(series, scatters)) return;
   ++out.awards;
-  seriesStep(series, spin.scatters);  // counts the awarding spin; it never ends the series
+  seriesStep(series, scatters);  // counts the awarding spin; it never ends the series
   bool complete = false;
   while (!complete) {
+    DrawnSpin spin;
     std::int32_t win = 0;
     std::int16_t mult = 1;
     for (;;) {
@@ -138,6 +139,22 @@ PressResult playPress(const PressSetting& s, PlayState& st, Draw& draw) {
     if (awardFreeSpins(series, spin.scatters)) ++out.awards;
     complete = seriesStep(series, spin.scatters);
   }
+}
+
+template <class Draw>
+PressResult playPress(const PressSetting& s, PlayState& st, Draw& draw) {
+  PressResult out;
+  if (startsJackpotTime(draw(kJackpotOdds))) {
+    out.jackpotTime = true;
+    draw(kBoardCells);  // the cell the ball starts its run after
+    out.jackpot = jackpotWin(draw(kBoardCells), s.totalBet(), st.meters);
+    if (s.growingMeters) emptyMeter(st.meters, out.jackpot.emptied);
+    return out;
+  }
+  out.stake = s.totalBet();
+  WinLengths lengths;  // the press clears every line's run length, and only the press
+  const DrawnSpin spin = playOrdinarySpin(s, st, lengths, out, draw);
+  playSeries(s, st, lengths, spin.scatters, out, draw);
   return out;
 }
 

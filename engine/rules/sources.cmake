@@ -7,4 +7,7 @@ target_sources(quov_rules PRIVATE
   engine/rules/free_spins.cpp
   engine/rules/jackpot.cpp
   engine/rules/gamble.cpp
+  engine/rules/base_game.cpp
 )
+# The hot loop of the rules: every stop of the five reels counted.
+set_source_files_properties(engine/rules/base_game.cpp PROPERTIES COMPILE_OPTIONS -O3)

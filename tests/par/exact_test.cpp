@@ -124,7 +124,7 @@ Played playEveryStop() {
 }
 
 TEST(ExactSheet, AgreesWithASecondComputationToTheLastDigit) {
-  const auto counts = par::enumerateBaseGame();
+  const auto counts = enumerateBaseGame();
   const auto scatters = scatterCounts();
   const Played played = playEveryStop();
   std::uint64_t scatterSum = 0, triggers = 0;
@@ -166,7 +166,7 @@ TEST(ExactSheet, AgreesWithASecondComputationToTheLastDigit) {
 }
 
 TEST(ExactSheet, TopAwardsAreTheLargestWinsWithTheirOdds) {
-  const auto counts = par::enumerateBaseGame();
+  const auto counts = enumerateBaseGame();
   const par::ExactSheet oneLine = par::exactSheet(counts[0], 1);
   ASSERT_FALSE(oneLine.topAwards.empty());
   // Five cobras on the one line pay 1500 bets: no award is larger by less.

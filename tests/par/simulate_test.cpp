@@ -96,9 +96,9 @@ TEST(Simulation, JackpotReturnAtTheFloorsAndTheGambleAreExact) {
   // stakes nothing.
   for (int bet : {1, 25, 100, 500}) {
     const double meanPrize = (6 * 10.0 * bet + 4 * 20.0 * bet + 2 * 30.0 * bet + 2 * 2000.0 + 20000.0 + 200000.0) / 16;
-    EXPECT_NEAR(par::jackpotReturnAtFloor(bet), meanPrize / (119.0 * bet), 1e-12) << bet;
+    EXPECT_NEAR(jackpotReturnAtFloor(bet), meanPrize / (119.0 * bet), 1e-12) << bet;
   }
-  EXPECT_NEAR(par::jackpotReturnAtFloor(25), 4.81, 0.01) << "25 lines at 1 cent";
+  EXPECT_NEAR(jackpotReturnAtFloor(25), 4.81, 0.01) << "25 lines at 1 cent";
   const par::GambleFairness g = par::gambleFairness();
   EXPECT_DOUBLE_EQ(g.colourWins, 0.5);
   EXPECT_DOUBLE_EQ(g.colourReturn, 1.0);

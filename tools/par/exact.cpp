@@ -4,116 +4,27 @@
 #include <cmath>
 #include <numeric>
 
-#include "engine/rules/paytable.h"
-#include "engine/rules/reels.h"
-
 namespace quov::par {
 
-namespace {
-
-constexpr int kMaxLinePay = 1500;
-constexpr int kMaxScatterPay = 20;
-
-void count(ExactCounts& c, std::uint64_t lineWin, int scatters, std::uint64_t times) {
-  const std::uint64_t scatterWin = static_cast<std::uint64_t>(scatterMultiple(scatters)) * c.lines;
-  const std::uint64_t win = lineWin + scatterWin;
-  c.lineSum += lineWin * times;
-  c.scatterSum += scatterWin * times;
-  c.squareSum += win * win * times;
-  if (win > 0) c.winning += times;
-  if (scatters >= 3) c.triggers += times;
-  c.histogram[win] += times;
-}
-
-}  // namespace
-
-std::array<ExactCounts, kLineChoices.size()> enumerateBaseGame() {
-  std::array<ExactCounts, kLineChoices.size()> all{};
-  for (std::size_t i = 0; i < all.size(); ++i) {
-    all[i].lines = kLineChoices[i];
-    all[i].outcomes = 1;
-    for (int r = 0; r < kReels; ++r) all[i].outcomes *= kStops;
-    all[i].histogram.assign(static_cast<std::size_t>((kMaxLinePay + kMaxScatterPay) * all[i].lines + 1), 0);
-  }
-  // Reel 5 decides a line's pay only where reels 1 to 4 already carry the
-  // symbol; elsewhere only whether it shows its scatter matters.
-  std::uint64_t reel5Scatter = 0;
-  for (int s = 1; s <= kStops; ++s) reel5Scatter += reelFace(5, s).scatterCell != 0;
-  const std::uint64_t reel5Plain = kStops - reel5Scatter;
-
-  for (int s1 = 1; s1 <= kStops; ++s1) {
-    const ReelFace& f1 = reelFace(1, s1);
-    for (int s2 = 1; s2 <= kStops; ++s2) {
-      const ReelFace& f2 = reelFace(2, s2);
-      for (int s3 = 1; s3 <= kStops; ++s3) {
-        const ReelFace& f3 = reelFace(3, s3);
-        for (int s4 = 1; s4 <= kStops; ++s4) {
-          const ReelFace& f4 = reelFace(4, s4);
-          const int scatters = (f1.scatterCell != 0) + (f2.scatterCell != 0) +
-                               (f3.scatterCell != 0) + (f4.scatterCell != 0);
-          // The runs of reel 1's symbols through reels 2, 3 and 4.
-          LineMask reach2[kRows]{}, reach3[kRows]{}, reach4[kRows]{};
-          LineMask anyReach4 = 0;
-          for (int i = 0; i < f1.leadCount; ++i) {
-            const auto k = static_cast<int>(f1.leads[i].symbol);
-            reach2[i] = f1.leads[i].lines & f2.carries[k];
-            reach3[i] = reach2[i] & f3.carries[k];
-            reach4[i] = reach3[i] & f4.carries[k];
-            anyReach4 |= reach4[i];
-          }
-          for (ExactCounts& c : all) {
-            const LineMask played = firstLines(c.lines);
-            auto lineWin = [&](const ReelFace* f5) {
-              LineWins w;
-              for (int i = 0; i < f1.leadCount; ++i) {
-                const Symbol s = f1.leads[i].symbol;
-                const LineMask r4 = reach4[i] & played;
-                const LineMask r5 = f5 != nullptr ? r4 & f5->carries[static_cast<int>(s)] : 0;
-                addRuns(w, s, reach2[i] & played, reach3[i] & played, r4, r5);
-              }
-              payPairs(w, 0);  // a spin press leaves no run lengths behind
-              return static_cast<std::uint64_t>(w.pays);
-            };
-            if ((anyReach4 & played) == 0) {
-              const std::uint64_t win = lineWin(nullptr);
-              count(c, win, scatters, reel5Plain);
-              count(c, win, scatters + 1, reel5Scatter);
-            } else {
-              for (int s5 = 1; s5 <= kStops; ++s5) {
-                const ReelFace& f5 = reelFace(5, s5);
-                count(c, lineWin(&f5), scatters + (f5.scatterCell != 0), 1);
-              }
-            }
-          }
-        }
-      }
-    }
-  }
-  return all;
-}
-
 ExactSheet exactSheet(const ExactCounts& c, int payout) {
-  // A winning outcome stands one time in m, a losing one always: an
-  // outcome's weight among those that stand is 1 for a winning one and m
-  // for a losing one, out of m x losing + winning.
+  const BaseReturn base = baseReturn(c, payout);
   const std::uint64_t losing = c.outcomes - c.winning;
-  const std::uint64_t weights = static_cast<std::uint64_t>(payout) * losing + c.winning;
-  const double d = static_cast<double>(weights);
+  const double d = static_cast<double>(base.weights);
   const double n = c.lines;
   ExactSheet s;
   s.lines = c.lines;
   s.payout = payout;
-  s.lineRtp = static_cast<double>(c.lineSum) / (n * d);
-  s.scatterRtp = static_cast<double>(c.scatterSum) / (n * d);
-  s.rtp = s.lineRtp + s.scatterRtp;
+  s.lineRtp = base.line;
+  s.scatterRtp = base.scatter;
+  s.rtp = base.total;
   {
     const std::uint64_t num = c.lineSum + c.scatterSum;
-    const std::uint64_t den = static_cast<std::uint64_t>(c.lines) * weights;
+    const std::uint64_t den = static_cast<std::uint64_t>(c.lines) * base.weights;
     const std::uint64_t g = std::gcd(num, den);
     s.rtpFraction = std::to_string(num / g) + "/" + std::to_string(den / g);
   }
-  s.hitFrequency = static_cast<double>(c.winning) / d;
-  s.triggerProbability = static_cast<double>(c.triggers) / d;
+  s.hitFrequency = base.hitFrequency;
+  s.triggerProbability = base.triggerProbability;
   const double meanSquare = static_cast<double>(c.squareSum) / (n * n * d);
   s.stdev = std::sqrt(std::max(0.0, meanSquare - s.rtp * s.rtp));
 

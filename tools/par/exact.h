@@ -1,6 +1,5 @@
-// The exact base game: every one of the 22^5 equally likely stops of the
-// five reels evaluated for each number of lines, and what the payout
-// throttle makes of that distribution.
+// The exact base game's sheet: the distribution of every stop of the five
+// reels under a payout setting, with its bands and top awards.
 #pragma once
 
 #include <array>
@@ -8,25 +7,9 @@
 #include <string>
 #include <vector>
 
-#include "engine/rules/bets.h"
+#include "engine/rules/base_game.h"
 
 namespace quov::par {
-
-// One line count's counts over all stops; amounts in multiples of the bet
-// per line.
-struct ExactCounts {
-  int lines = 0;
-  std::uint64_t outcomes = 0;    // 22^5
-  std::uint64_t lineSum = 0;     // line pays
-  std::uint64_t scatterSum = 0;  // scatter pays
-  std::uint64_t squareSum = 0;   // squares of the whole win
-  std::uint64_t winning = 0;     // outcomes that win anything
-  std::uint64_t triggers = 0;    // outcomes with three or more scatters
-  std::vector<std::uint64_t> histogram;  // outcomes by whole win
-};
-
-// All five line counts, in the order of kLineChoices, in one pass.
-std::array<ExactCounts, kLineChoices.size()> enumerateBaseGame();
 
 struct WinBand {
   std::string label;     // in total bets: "0", "(0,1)", "[1,2)", ...
@@ -38,9 +21,7 @@ struct TopAward {
   double oneIn = 0;          // odds per kept spin
 };
 
-// One setting's sheet. With a throttle the outcome that stands is drawn
-// again until it stands: a winning outcome stands with probability 1/m, a
-// losing one always; every replacement is taken as an independent spin.
+// One setting's sheet, the figures of baseReturn with the spread of the win.
 struct ExactSheet {
   int lines = 0, payout = 1;
   double rtp = 0, lineRtp = 0, scatterRtp = 0;  // per total bet

@@ -7,14 +7,6 @@
 
 namespace quov::par {
 
-double jackpotReturnAtFloor(int totalBet) {
-  double prizes = 0;
-  for (int cell = 1; cell <= kBoardCells; ++cell) prizes += jackpotWin(cell, totalBet, Meters{}).prize;
-  const double meanPrize = prizes / kBoardCells;
-  // Per press: the prize one time in kJackpotOdds, the stake the other times.
-  return meanPrize / ((kJackpotOdds - 1) * static_cast<double>(totalBet));
-}
-
 GambleFairness gambleFairness() {
   GambleFairness f;
   const GambleGuess red{false, CardColour::Red, 0};

@@ -12,11 +12,6 @@
 
 namespace quov::par {
 
-// The jackpot's return with the meters at their floors, per total bet
-// staked: one press in 120 starts jackpot time instead of a spin and takes
-// no bet, and the ball stops on each of the 16 cells alike.
-double jackpotReturnAtFloor(int totalBet);
-
 // The gamble: what a colour and a suit bet return per unit staked.
 struct GambleFairness {
   double colourWins = 0, colourReturn = 0;

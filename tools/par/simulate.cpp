@@ -7,7 +7,7 @@
 #include <thread>
 #include <vector>
 
-#include "tools/par/rng.h"
+#include "engine/rules/chunk_random.h"
 
 namespace quov::par {
 

@@ -1,8 +1,9 @@
-// The simulation's random draws: a PCG32 generator (XSH RR output of a
-// 64-bit linear congruential state) and unbiased draws of 1..n by Lemire's
-// multiply-and-reject. Each chunk of presses has its own generator: its
-// state and its stream are seeded from the run's seed and the chunk's
-// number, so a run gives the same figures whatever the number of threads.
+// Seeded draws for working out what the rules return by playing them: a
+// PCG32 generator (XSH RR output of a 64-bit linear congruential state) and
+// unbiased draws of 1..n by Lemire's multiply-and-reject. Each chunk of work
+// has its own generator: its state and its stream are seeded from the run's
+// seed and the chunk's number, so a run gives the same figures whatever the
+// number of threads. The game's own draws never come from here.
 #pragma once
 
 #include <array>
@@ -10,7 +11,7 @@
 
 #include "engine/rules/reels.h"
 
-namespace quov::par {
+namespace quov {
 
 class ChunkRandom {
  public:
@@ -71,4 +72,4 @@ class ChunkRandom {
   std::uint64_t state_ = 0, increment_ = 0;
 };
 
-}  // namespace quov::par
+}  // namespace quov
