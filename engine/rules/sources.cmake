@@ -8,6 +8,9 @@ target_sources(quov_rules PRIVATE
   engine/rules/jackpot.cpp
   engine/rules/gamble.cpp
   engine/rules/base_game.cpp
+  engine/rules/expected_return.cpp
 )
-# The hot loop of the rules: every stop of the five reels counted.
-set_source_files_properties(engine/rules/base_game.cpp PROPERTIES COMPILE_OPTIONS -O3)
+# The hot loops of the rules: every stop of the five reels counted, and
+# presses played to estimate the free spins' return.
+set_source_files_properties(engine/rules/base_game.cpp engine/rules/expected_return.cpp
+  PROPERTIES COMPILE_OPTIONS -O3)

@@ -2,6 +2,7 @@ target_sources(quov_tests PRIVATE
   par/press_rules_test.cpp
   par/exact_test.cpp
   par/simulate_test.cpp
+  par/expected_return_test.cpp
 )
 target_link_libraries(quov_tests PRIVATE quov_par)
 
