@@ -1,7 +1,9 @@
 // The desktop slot machine: one window showing the cabinet.
 #include <QApplication>
+#include <thread>
 
 #include "app/history_command.h"
+#include "engine/rules/expected_return.h"
 #include "platform/qt/app_identity.h"
 #include "platform/qt/desktop_machine.h"
 
@@ -62,5 +64,8 @@ int main(int argc, char** argv) {
   machine.quov.events = &announced;
 #endif
   machine.start();
+  // What each setting is expected to return, for the options screen: worked
+  // out beside the game while it starts, so the screen never waits for it.
+  const std::jthread expected([] { quov::returnTable().workOutAll(); });
   return QApplication::exec();
 }

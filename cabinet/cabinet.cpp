@@ -20,7 +20,8 @@ Cabinet::Cabinet(Platform& platform, Modquov& module)
     : quov(platform, module),
       sounds(platform, module),
       engine(quov, sounds),
-      quovoptions(quov),
+      historyMeters(platform.history),
+      quovoptions(quov, historyMeters),
       quovpays(quov),
       aboutquov(quov),
       popupquov(quov),
@@ -31,7 +32,7 @@ Cabinet::Cabinet(Platform& platform, Modquov& module)
       controls_(std::make_unique<Controls>(quov, sounds, engine.spinCycle())),
       menu_(std::make_unique<Menu>(quov, sounds, *paylines_, quovoptions, quovpays, aboutquov)),
       startup_(std::make_unique<Startup>(quov, sounds, *records_)),
-      recorder_(std::make_unique<GameRecorder>(engine, platform.history)) {
+      recorder_(std::make_unique<GameRecorder>(engine, platform.history, historyMeters)) {
   bindTimers();
   routeInput();
   installHooks();

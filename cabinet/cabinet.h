@@ -9,6 +9,7 @@
 
 #include "engine/engine.h"
 #include "mainscreen/quov.h"
+#include "records/history_meters.h"
 #include "records/options_screen.h"
 #include "screens/about_screen.h"
 #include "screens/offer_screen.h"
@@ -36,6 +37,8 @@ class Cabinet {
   Quov quov;
   Sounds sounds;
   Engine engine;
+  // What the game history says of each player slot.
+  HistoryMeters historyMeters;
   // The side screens.
   QuovOptions quovoptions;
   QuovPays quovpays;

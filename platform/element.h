@@ -83,6 +83,12 @@ struct Element {
       touch();
     }
   }
+  void setToolTip(std::string text) {
+    if (toolTip != text) {
+      toolTip = std::move(text);
+      touch();
+    }
+  }
   void move(int l, int t) {
     if (left != l || top != t) {
       left = l;

@@ -28,8 +28,8 @@ PrizeKind prizeKind(JackpotPrize p) { return static_cast<PrizeKind>(static_cast<
 
 }  // namespace
 
-GameRecorder::GameRecorder(Engine& engine, GameHistory& history)
-    : engine_(engine), q(engine.q), history_(history), credit_(engine.q.m.bank) {}
+GameRecorder::GameRecorder(Engine& engine, GameHistory& history, HistoryMeters& meters)
+    : engine_(engine), q(engine.q), history_(history), meters_(meters), credit_(engine.q.m.bank) {}
 
 GameRecord GameRecorder::base(RecordKind kind) const {
   GameRecord r;
@@ -45,7 +45,10 @@ std::int64_t GameRecorder::append(GameRecord& r) {
   r.creditAfter = q.m.bank;
   credit_ = q.m.bank;
   const std::int64_t id = history_.append(r);
-  if (id == 0) ++failed_;
+  if (id == 0)
+    ++failed_;
+  else
+    meters_.kept(r);
   return id;
 }
 

@@ -7,6 +7,7 @@
 
 #include "mainscreen/game_events.h"
 #include "platform/game_history.h"
+#include "records/history_meters.h"
 
 namespace quov {
 
@@ -15,7 +16,8 @@ class Quov;
 
 class GameRecorder : public GameEvents {
  public:
-  GameRecorder(Engine& engine, GameHistory& history);
+  // Every record the history keeps is counted on `meters` too.
+  GameRecorder(Engine& engine, GameHistory& history, HistoryMeters& meters);
 
   void outcomeDrawn() override;
   void outcomeVoided() override;
@@ -44,6 +46,7 @@ class GameRecorder : public GameEvents {
   Engine& engine_;
   Quov& q;
   GameHistory& history_;
+  HistoryMeters& meters_;
   std::int32_t credit_ = 0;  // the credit when the last record ended
   // The spin being settled.
   bool spinOpen_ = false, spinFree_ = false;

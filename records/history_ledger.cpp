@@ -60,6 +60,11 @@ std::optional<double> IntegrityMeters::measuredReturn() const {
   return 100.0 * static_cast<double>(moneyWon + jackpotsPaid) / static_cast<double>(moneyPlayed);
 }
 
+std::optional<double> IntegrityMeters::measuredReturnWithoutJackpots() const {
+  if (moneyPlayed <= 0) return std::nullopt;
+  return 100.0 * static_cast<double>(moneyWon) / static_cast<double>(moneyPlayed);
+}
+
 void LedgerCheck::fault(std::int64_t& counter, const GameRecord& r) {
   ++counter;
   if (report_.firstFault == 0) report_.firstFault = r.id;

@@ -25,6 +25,8 @@ struct IntegrityMeters {
   // What play returned per money played, in percent, jackpots included;
   // nothing before any money was played.
   std::optional<double> measuredReturn() const;
+  // The same without the jackpots' prizes.
+  std::optional<double> measuredReturnWithoutJackpots() const;
 };
 
 struct LedgerReport {

@@ -1,7 +1,12 @@
 #include "records/options_screen.h"
 
+#include "engine/rules/expected_return.h"
+#include "engine/rules/money.h"
+#include "engine/rules/throttle.h"
 #include "mainscreen/quov.h"
+#include "records/history_meters.h"
 #include "records/player_records.h"
+#include "records/return_texts.h"
 
 namespace quov {
 
@@ -12,6 +17,8 @@ constexpr int px(int pixels) { return pixels * kTwipsPerPixel; }
 constexpr int kEnterKey = 13;
 constexpr int kLongestName = 12;  // characters as the player sees them
 constexpr const char* kMessageTitle = "Slots_quov";
+// The history frame's rows: the meters, then the returns.
+constexpr int kHistoryMeters = 5;
 
 // The option buttons' values, by element index.
 constexpr std::int16_t kPayoutByIndex[3] = {4, 3, 1};
@@ -75,8 +82,9 @@ long long returnedPercent(std::int32_t total, std::int32_t wager) {
 
 }  // namespace
 
-QuovOptions::QuovOptions(Quov& main) : q(main) {
+QuovOptions::QuovOptions(Quov& main, HistoryMeters& history) : q(main), history_(history) {
   buildElements();
+  buildFigures();
   routeInput();
 }
 
@@ -84,10 +92,10 @@ void QuovOptions::buildElements() {
   Screen& s = screen;
   s.name = "quovoptions";
   s.caption = "Quov Options";
-  s.width = px(640);
-  s.height = px(440);
+  s.width = px(800);
+  s.height = px(500);
   using K = ElementKind;
-  s.add(Framemain, "Framemain", K::Frame, px(8), px(6), px(624), px(426)).caption = "Quov Options";
+  s.add(Framemain, "Framemain", K::Frame, px(8), px(6), px(784), px(486)).caption = "Quov Options";
   Element* f = &Framemain;
 
   // The six slots in two columns, then the name entry and the two buttons.
@@ -106,40 +114,74 @@ void QuovOptions::buildElements() {
       .caption = "Delete Details";
 
   // The statistics, one under the other.
-  s.add(lblcurrentplayer, "lblcurrentplayer", K::Label, px(324), px(28), px(290), px(22), f);
+  s.add(lblcurrentplayer, "lblcurrentplayer", K::Label, px(320), px(28), px(236), px(22), f);
   Element* stats[] = {&lblgames,    &lblwager,    &lbltotalwon, &lblwinlose,  &lblreturned,
                       &lblinvested, &lblgrandwon, &lblmajorwon, &lblminorwon, &lblfreespins};
   const char* statNames[] = {"lblgames",    "lblwager",    "lbltotalwon", "lblwinlose",
                              "lblreturned", "lblinvested", "lblgrandwon", "lblmajorwon",
                              "lblminorwon", "lblfreespins"};
   for (int i = 0; i < 10; ++i)
-    s.add(*stats[i], statNames[i], K::Label, px(324), px(54 + i * 20), px(290), px(20), f);
-  s.add(Label1, "Label1", K::Label, px(324), px(256), px(290), px(36), f).caption =
+    s.add(*stats[i], statNames[i], K::Label, px(320), px(54 + i * 20), px(236), px(20), f);
+  s.add(Label1, "Label1", K::Label, px(320), px(256), px(236), px(36), f).caption =
       "    Total won does not include any funds from jackpots.";
 
   // The options along the bottom.
-  s.add(soundonof, "soundonof", K::Frame, px(16), px(302), px(122), px(112), f).caption =
+  s.add(soundonof, "soundonof", K::Frame, px(16), px(300), px(124), px(172), f).caption =
       "toggle sound";
   const char* soundCaptions[3] = {"", " ON", " OFF"};
   for (int i = 1; i <= 2; ++i)
-    s.add(sounds[i], "sounds", K::OptionButton, px(14), px(6 + i * 26), px(96), px(24), &soundonof,
-          i)
+    s.add(sounds[i], "sounds", K::OptionButton, px(16), px(32 + i * 30), px(96), px(24),
+          &soundonof, i)
         .caption = soundCaptions[i];
-  s.add(payout, "payout", K::Frame, px(146), px(302), px(170), px(112), f).caption = "Payout %";
+  s.add(payout, "payout", K::Frame, px(148), px(300), px(340), px(172), f).caption = "Payout %";
   const char* payoutCaptions[3] = {"Realistic", "Loose", "Dream Machine !!"};
   for (int i = 0; i <= 2; ++i)
-    s.add(Amtpayout[i], "Amtpayout", K::OptionButton, px(14), px(26 + i * 26), px(150), px(24),
+    s.add(Amtpayout[i], "Amtpayout", K::OptionButton, px(14), px(60 + i * 26), px(156), px(24),
           &payout, i)
         .caption = payoutCaptions[i];
-  s.add(Framespeed, "Framespeed", K::Frame, px(326), px(302), px(288), px(112), f).caption =
+  s.add(Framespeed, "Framespeed", K::Frame, px(496), px(300), px(272), px(172), f).caption =
       "Reel Speed";
   for (int i = 0; i <= 4; ++i)
-    s.add(setspeed[i], "setspeed", K::OptionButton, px(16 + i * 54), px(28), px(48), px(24),
+    s.add(setspeed[i], "setspeed", K::OptionButton, px(16 + i * 50), px(50), px(46), px(24),
           &Framespeed, i)
         .caption = std::to_string(i + 1);
-  s.add(fastslow, "fastslow", K::Label, px(14), px(56), px(262), px(20), &Framespeed).caption =
+  s.add(fastslow, "fastslow", K::Label, px(14), px(88), px(246), px(20), &Framespeed).caption =
       "<<<Faster                       Slower>>>";
-  s.add(speedlab, "speedlab", K::Label, px(14), px(80), px(262), px(22), &Framespeed);
+  s.add(speedlab, "speedlab", K::Label, px(14), px(120), px(246), px(22), &Framespeed);
+}
+
+// The figures beside the design's own: the expected returns in the payout
+// frame, the history's meters in a frame of their own.
+void QuovOptions::buildFigures() {
+  Screen& s = screen;
+  using K = ElementKind;
+  s.add(payoutreturnhead, "payoutreturnhead", K::Label, px(170), px(22), px(70), px(34), &payout)
+      .caption = "without jackpots";
+  s.add(payoutjackpotshead, "payoutjackpotshead", K::Label, px(246), px(22), px(80), px(34),
+        &payout)
+      .caption = "with jackpots";
+  for (int i = 0; i <= 2; ++i) {
+    s.add(payoutreturn[i], "payoutreturn", K::Label, px(170), px(60 + i * 26), px(70), px(24),
+          &payout, i);
+    s.add(payoutjackpots[i], "payoutjackpots", K::Label, px(246), px(60 + i * 26), px(80), px(24),
+          &payout, i);
+  }
+  s.add(payoutnote, "payoutnote", K::Label, px(14), px(138), px(312), px(30), &payout);
+
+  s.add(historyframe, "historyframe", K::Frame, px(566), px(20), px(202), px(266), &Framemain);
+  const char* titles[kHistoryRows] = {"Money in", "Money played", "Money won", "Jackpots paid",
+                                      "Games",    "Returned",     "  without jackpots",
+                                      "Expected", "  without jackpots"};
+  for (int i = 0; i < kHistoryRows; ++i) {
+    // A gap between the meters and the returns.
+    const int top = 28 + i * 24 + (i >= kHistoryMeters ? 8 : 0);
+    s.add(histtitle[i], "histtitle", K::Label, px(12), px(top), px(126), px(22), &historyframe, i)
+        .caption = titles[i];
+    s.add(histvalue[i], "histvalue", K::Label, px(104), px(top), px(86), px(22), &historyframe, i);
+  }
+  const std::string now = "At today's payout setting, lines and bet per line";
+  histtitle[7].toolTip = histvalue[7].toolTip = now;
+  histtitle[8].toolTip = histvalue[8].toolTip = now;
 }
 
 void QuovOptions::routeInput() {
@@ -207,6 +249,42 @@ void QuovOptions::selectOptionsOf(bool speed, bool payoutToo, bool sound) {
   }
 }
 
+void QuovOptions::showExpectedReturns() {
+  const int lines = q.linesplayed, bet = q.betperline;
+  for (int i = 0; i <= 2; ++i) {
+    const std::optional<ExpectedReturn> r = returnTable().at(kPayoutByIndex[i], lines, bet);
+    payoutreturn[i].setCaption(r ? expectedPercent(r->withoutJackpots()) : "");
+    payoutjackpots[i].setCaption(r ? expectedPercent(r->withJackpots()) : "");
+    const std::string tip = r ? expectedReturnTip(*r) : "";
+    payoutreturn[i].setToolTip(tip);
+    payoutjackpots[i].setToolTip(tip);
+  }
+  payoutnote.setCaption(expectedAtBet(lines, bet));
+}
+
+void QuovOptions::showHistory() {
+  const int slot = slotNumber(q.m.playerslot);
+  historyframe.setCaption("Game history, slot " + q.m.playerslot);
+  historyframe.setToolTip(
+      "Every game played in this player slot on this computer, by whoever played it. Deleting a "
+      "player's details leaves the history as it is.");
+  const IntegrityMeters& h = history_.ofSlot(slot);
+  const std::optional<ExpectedReturn> now =
+      returnTable().at(q.m.machinepay, q.linesplayed, q.betperline);
+  const std::string values[kHistoryRows] = {
+      moneyText(h.moneyIn),
+      moneyText(h.moneyPlayed),
+      moneyText(h.moneyWon),
+      moneyText(h.jackpotsPaid),
+      std::to_string(h.games),
+      measuredPercent(h.measuredReturn()),
+      measuredPercent(h.measuredReturnWithoutJackpots()),
+      now ? expectedPercent(now->withJackpots()) : "–",
+      now ? expectedPercent(now->withoutJackpots()) : "–",
+  };
+  for (int i = 0; i < kHistoryRows; ++i) histvalue[i].setCaption(values[i]);
+}
+
 void QuovOptions::giveMainScreenBack() {
   q.screen.enabled = true;
   q.screen.visible = true;
@@ -227,6 +305,8 @@ void QuovOptions::Form_Load() {
   if (const int k = slotNumber(m.playerslot)) screen.select(machine[k]);  // reloads the slot
   selectOptionsOf(true, true, true);
   showStatistics(Writer::ScreenLoad);
+  showExpectedReturns();
+  showHistory();
 }
 
 void QuovOptions::Form_Activate() {
@@ -246,6 +326,7 @@ void QuovOptions::machine_click(int k) {
   machine[k].setCaption(slotCaption(m.currentplayer));
   showStatistics(Writer::SlotChosen);
   selectOptionsOf(true, true, false);
+  showHistory();
 }
 
 void QuovOptions::player1_KeyPress(int& keyAscii) {
@@ -310,7 +391,10 @@ void QuovOptions::Form_Unload() {
   screen.visible = false;
 }
 
-void QuovOptions::Amtpayout_click(int i) { q.m.machinepay = kPayoutByIndex[i]; }
+void QuovOptions::Amtpayout_click(int i) {
+  q.m.machinepay = kPayoutByIndex[i];
+  showHistory();  // what is expected now follows the setting
+}
 
 void QuovOptions::setspeed_click(int i) {
   q.m.reelspeed = kSpeedByIndex[i];

@@ -1,7 +1,10 @@
 // The options screen `quovoptions`: the player's desk. It shows the current
 // player's statistics, chooses one of six player slots, takes a name,
 // deletes a slot's details and sets the payout, the reel speed and the
-// sound. The main screen takes no input while it is open.
+// sound. The main screen takes no input while it is open. Beside the
+// payout settings it shows what each is expected to return at the
+// cabinet's lines and bet, and beside the statistics what the game history
+// has measured for the chosen slot.
 #pragma once
 
 #include <array>
@@ -13,10 +16,11 @@
 namespace quov {
 
 class Quov;
+class HistoryMeters;
 
 class QuovOptions {
  public:
-  explicit QuovOptions(Quov& main);
+  QuovOptions(Quov& main, HistoryMeters& history);
   QuovOptions(const QuovOptions&) = delete;
   QuovOptions& operator=(const QuovOptions&) = delete;
 
@@ -35,6 +39,15 @@ class QuovOptions {
   Element lblcurrentplayer, lblgames, lblwager, lbltotalwon, lblwinlose, lblreturned,
       lblinvested, lblgrandwon, lblmajorwon, lblminorwon, lblfreespins;
   Element Label1;
+  // The payout frame's expected returns: payoutreturn[i] without jackpots
+  // and payoutjackpots[i] with them, for Amtpayout[i]; the bet they are at.
+  std::array<Element, 3> payoutreturn{}, payoutjackpots{};
+  Element payoutreturnhead, payoutjackpotshead, payoutnote;
+  // The game history of the chosen slot: each meter's value beside its
+  // title, then the return it measured and the return expected now.
+  static constexpr int kHistoryRows = 9;
+  Element historyframe;
+  std::array<Element, kHistoryRows> histtitle{}, histvalue{};
 
   void Form_Load();      // shown from the main screen's OPTIONS
   void Form_Activate();  // centred on the display
@@ -51,6 +64,9 @@ class QuovOptions {
   // Who writes the statistics: the titles alone differ between them.
   enum class Writer { ScreenLoad, SlotChosen };
   void buildElements();
+  void buildFigures();
+  void showExpectedReturns();
+  void showHistory();
   void routeInput();
   void showStatistics(Writer writer);
   void showMainCaption();
@@ -59,6 +75,7 @@ class QuovOptions {
   void selectOptionsOf(bool speed, bool payout, bool sound);
   void giveMainScreenBack();
   Quov& q;
+  HistoryMeters& history_;
 };
 
 }  // namespace quov

@@ -2,8 +2,10 @@ target_sources(quov_game PRIVATE
   records/player_records.cpp
   records/autosave.cpp
   records/options_screen.cpp
+  records/return_texts.cpp
   records/game_recorder.cpp
   records/history_ledger.cpp
+  records/history_meters.cpp
   records/game_recall.cpp
   records/history_export.cpp
 )

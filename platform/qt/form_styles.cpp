@@ -57,6 +57,16 @@ QGroupBox#Framemain { background: transparent; font-size: 15px; }
 QLabel#lblcurrentplayer { color: #fff0aa; font-weight: bold; font-size: 14px; }
 QLabel#lblplayername, QLabel#fastslow, QLabel#Label1 { color: #c8cdf0; font-size: 12px; }
 QLabel#speedlab { color: #fff0aa; font-weight: bold; }
+QLabel#payoutreturnhead, QLabel#payoutjackpotshead {
+  color: #c8cdf0; font-size: 11px; qproperty-alignment: 'AlignRight | AlignBottom';
+}
+QLabel#payoutreturn0, QLabel#payoutjackpots0, QLabel#payoutreturn1, QLabel#payoutjackpots1, QLabel#payoutreturn2, QLabel#payoutjackpots2 {
+  font-weight: bold; qproperty-alignment: 'AlignRight | AlignVCenter';
+}
+QLabel#payoutnote { color: #c8cdf0; font-size: 11px; }
+QLabel#histvalue0, QLabel#histvalue1, QLabel#histvalue2, QLabel#histvalue3, QLabel#histvalue4, QLabel#histvalue5, QLabel#histvalue6, QLabel#histvalue7, QLabel#histvalue8 {
+  font-weight: bold; qproperty-alignment: 'AlignRight | AlignVCenter';
+}
 )")},
       {"aboutquov", QStringLiteral(R"(
 QLabel#lblTitle { color: #fff0aa; font-size: 26px; font-weight: bold; }

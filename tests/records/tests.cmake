@@ -2,4 +2,5 @@ target_sources(quov_tests PRIVATE
   records/player_records_test.cpp
   records/options_fixture.h
   records/options_screen_test.cpp
+  records/options_figures_test.cpp
 )
