@@ -2,9 +2,10 @@
 # Drives the real program's side screens under a virtual X server: OPTIONS
 # opens, a name full of settings-file marks is typed with the keyboard and
 # Enter, OK returns to the cabinet, which spins; PAYTABLE opens and its
-# window's close control returns to the cabinet, which spins again; the
-# cabinet's close request then ends the game. The settings file must hold
-# both spins, and the next start must greet the player by the name exactly
+# window's close control returns to the cabinet, which spins again; ABOUT
+# opens and its RETURN TO GAME button leads back to the cabinet, which spins
+# a third time; the cabinet's close request then ends the game. The settings
+# file must hold the three spins, and the next start must greet the player by the name exactly
 # as typed. Each spin's draws are forced (a test
 # build reads them from QUOV_TEST_DRAWS): no jackpot time, stops that lose on
 # all 25 lines, and the payout throttle's draw.
@@ -47,7 +48,7 @@ games_are() { [ "$(value games)" == "$1" ]; }
 mkdir -p "$work/cfg/quov"
 printf '[player1]\nbank=5000\n' > "$work/cfg/quov/quovslot.ini"
 spin_draws=2,22,8,17,1,1,1
-XDG_CONFIG_HOME="$work/cfg" XDG_CACHE_HOME="$work/cache" QUOV_TEST_DRAWS=$spin_draws,$spin_draws \
+XDG_CONFIG_HOME="$work/cfg" XDG_CACHE_HOME="$work/cache" QUOV_TEST_DRAWS=$spin_draws,$spin_draws,$spin_draws \
   "$QUOV" > "$work/log" 2>&1 &
 pid=$!
 wait_for "the cabinet" shown "Current Player" || exit 1
@@ -84,6 +85,18 @@ xdotool windowfocus --sync "$cabinet" 2>/dev/null
 sleep 0.5
 xdotool key space
 wait_for "the second spin" games_are 2
+
+# ABOUT from the menu: the centre of the about button inside menupic, then
+# the centre of RETURN TO GAME in the about window.
+click_in "$cabinet" 731 489
+click_in "$cabinet" 738 277
+wait_for "the about screen" shown "about quov" || exit 1
+click_in "$(visible "about quov")" 220 302
+wait_for "the about screen to close" hidden "about quov"
+xdotool windowfocus --sync "$cabinet" 2>/dev/null
+sleep 0.5
+xdotool key space
+wait_for "the third spin" games_are 3
 sleep 1
 
 "$CLOSE" "$cabinet"
@@ -91,8 +104,8 @@ for _ in $(seq 50); do kill -0 $pid 2>/dev/null || break; sleep 0.1; done
 if kill -0 $pid 2>/dev/null; then echo "FAIL the close request did not end the program"; failures=$((failures + 1)); fi
 wait $pid 2>/dev/null
 pid=""
-check "games" 2 "$(value games)"
-check "bank" 4950 "$(value bank)"
+check "games" 3 "$(value games)"
+check "bank" 4925 "$(value bank)"
 # The next start reads the name back from the file.
 XDG_CONFIG_HOME="$work/cfg" XDG_CACHE_HOME="$work/cache" "$QUOV" >> "$work/log" 2>&1 &
 pid=$!
