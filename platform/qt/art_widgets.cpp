@@ -1,5 +1,6 @@
 #include "platform/qt/art_widgets.h"
 
+#include <QFocusEvent>
 #include <QKeyEvent>
 #include <QPainter>
 
@@ -43,7 +44,7 @@ void ArtButton::paintEvent(QPaintEvent*) {
   p.setRenderHint(QPainter::Antialiasing);
   drawOwnArt(p, *this, art_, cache_, isDown());
   if (hovered_ && !isDown()) p.fillRect(rect(), QColor(255, 240, 200, 28));
-  if (hasFocus()) {
+  if (hasFocus() && keyboardFocus_) {
     p.setPen(QPen(QColor(255, 255, 255, 220), 2, Qt::DashLine));
     p.setBrush(Qt::NoBrush);
     const qreal radius = std::min<qreal>(10, std::min(width(), height()) * 0.2);
@@ -52,11 +53,21 @@ void ArtButton::paintEvent(QPaintEvent*) {
 }
 
 void ArtButton::keyPressEvent(QKeyEvent* ev) {
+  if (!keyboardFocus_) {
+    keyboardFocus_ = true;
+    update();
+  }
   if (ev->key() == Qt::Key_Return || ev->key() == Qt::Key_Enter) {
     animateClick();
     return;
   }
   QAbstractButton::keyPressEvent(ev);
+}
+
+void ArtButton::focusInEvent(QFocusEvent* ev) {
+  keyboardFocus_ = ev->reason() == Qt::TabFocusReason || ev->reason() == Qt::BacktabFocusReason ||
+                   ev->reason() == Qt::ShortcutFocusReason;
+  QAbstractButton::focusInEvent(ev);
 }
 
 void ArtButton::enterEvent(QEnterEvent* ev) {

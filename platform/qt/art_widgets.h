@@ -1,6 +1,8 @@
 // Widgets that show the game's own art on a side screen: a picture, and a
 // picture button that takes focus, answers the keyboard and names itself to
-// assistive technology like any other button. Both render through a shared
+// assistive technology like any other button. Its focus ring shows once the
+// keyboard is in use (focus moved by Tab, or a key pressed on it), not when
+// a window merely gives it the focus as it opens. Both render through a shared
 // cache at the window's device pixel ratio, so they stay crisp when scaled.
 #pragma once
 
@@ -35,6 +37,7 @@ class ArtButton : public QAbstractButton {
  protected:
   void paintEvent(QPaintEvent*) override;
   void keyPressEvent(QKeyEvent*) override;
+  void focusInEvent(QFocusEvent*) override;
   void enterEvent(QEnterEvent*) override;
   void leaveEvent(QEvent*) override;
 
@@ -42,6 +45,7 @@ class ArtButton : public QAbstractButton {
   QString art_;
   art::ArtCache& cache_;
   bool hovered_ = false;
+  bool keyboardFocus_ = false;  // the focus came from the keyboard
 };
 
 }  // namespace quov

@@ -250,6 +250,26 @@ TEST_F(SideScreens, TheOfferStandsOverTheCabinetItReplaces) {
   EXPECT_TRUE(machine->canvas.isVisible());
 }
 
+TEST_F(SideScreens, APictureButtonShowsItsFocusRingOnlyOnceTheKeyboardIsUsed) {
+  q().screen.visible = false;
+  cabinet().popupquov.Form_Load();
+  machine->loop.afterHandler();
+  ScreenForm& f = form(cabinet().popupquov.screen);
+  ASSERT_TRUE(QTest::qWaitForWindowActive(&f));
+  auto* button = widget<QAbstractButton>(cabinet().popupquov.screen, cabinet().popupquov.SSCommand2);
+  button->clearFocus();
+  const QImage plain = button->grab().toImage();
+  // Given the focus as a window gives it: no ring.
+  button->setFocus(Qt::ActiveWindowFocusReason);
+  ASSERT_TRUE(button->hasFocus());
+  EXPECT_EQ(button->grab().toImage(), plain);
+  // Reached with Tab: the ring shows.
+  button->clearFocus();
+  button->setFocus(Qt::TabFocusReason);
+  ASSERT_TRUE(button->hasFocus());
+  EXPECT_NE(button->grab().toImage(), plain);
+}
+
 TEST(TextRules, CountCharactersAsTheyAreSeen) {
   QtTextRules rules;
   EXPECT_EQ(rules.length("Zoë Ångström"), 12);
