@@ -126,20 +126,20 @@ void QuovOptions::buildElements() {
       "    Total won does not include any funds from jackpots.";
 
   // The options along the bottom.
-  s.add(soundonof, "soundonof", K::Frame, px(16), px(300), px(124), px(172), f).caption =
+  s.add(soundonof, "soundonof", K::Frame, px(16), px(300), px(132), px(172), f).caption =
       "toggle sound";
   const char* soundCaptions[3] = {"", " ON", " OFF"};
   for (int i = 1; i <= 2; ++i)
     s.add(sounds[i], "sounds", K::OptionButton, px(16), px(32 + i * 30), px(96), px(24),
           &soundonof, i)
         .caption = soundCaptions[i];
-  s.add(payout, "payout", K::Frame, px(148), px(300), px(340), px(172), f).caption = "Payout %";
+  s.add(payout, "payout", K::Frame, px(156), px(300), px(334), px(172), f).caption = "Payout %";
   const char* payoutCaptions[3] = {"Realistic", "Loose", "Dream Machine !!"};
   for (int i = 0; i <= 2; ++i)
     s.add(Amtpayout[i], "Amtpayout", K::OptionButton, px(14), px(60 + i * 26), px(156), px(24),
           &payout, i)
         .caption = payoutCaptions[i];
-  s.add(Framespeed, "Framespeed", K::Frame, px(496), px(300), px(272), px(172), f).caption =
+  s.add(Framespeed, "Framespeed", K::Frame, px(498), px(300), px(270), px(172), f).caption =
       "Reel Speed";
   for (int i = 0; i <= 4; ++i)
     s.add(setspeed[i], "setspeed", K::OptionButton, px(16 + i * 50), px(50), px(46), px(24),
@@ -155,18 +155,18 @@ void QuovOptions::buildElements() {
 void QuovOptions::buildFigures() {
   Screen& s = screen;
   using K = ElementKind;
-  s.add(payoutreturnhead, "payoutreturnhead", K::Label, px(170), px(22), px(70), px(34), &payout)
+  s.add(payoutreturnhead, "payoutreturnhead", K::Label, px(164), px(22), px(70), px(34), &payout)
       .caption = "without jackpots";
-  s.add(payoutjackpotshead, "payoutjackpotshead", K::Label, px(246), px(22), px(80), px(34),
+  s.add(payoutjackpotshead, "payoutjackpotshead", K::Label, px(240), px(22), px(80), px(34),
         &payout)
       .caption = "with jackpots";
   for (int i = 0; i <= 2; ++i) {
-    s.add(payoutreturn[i], "payoutreturn", K::Label, px(170), px(60 + i * 26), px(70), px(24),
+    s.add(payoutreturn[i], "payoutreturn", K::Label, px(164), px(60 + i * 26), px(70), px(24),
           &payout, i);
-    s.add(payoutjackpots[i], "payoutjackpots", K::Label, px(246), px(60 + i * 26), px(80), px(24),
+    s.add(payoutjackpots[i], "payoutjackpots", K::Label, px(240), px(60 + i * 26), px(80), px(24),
           &payout, i);
   }
-  s.add(payoutnote, "payoutnote", K::Label, px(14), px(138), px(312), px(30), &payout);
+  s.add(payoutnote, "payoutnote", K::Label, px(14), px(138), px(306), px(30), &payout);
 
   s.add(historyframe, "historyframe", K::Frame, px(566), px(20), px(202), px(266), &Framemain);
   const char* titles[kHistoryRows] = {"Money in", "Money played", "Money won", "Jackpots paid",
