@@ -135,7 +135,7 @@ void freeSpinPanel(QPainter& p, const PaySheet& sheet, const QRectF& r) {
     y += 17;
   }
   body(p, QRectF(r.left() + 10, y + 4, r.width() - 20, r.bottom() - y - 8),
-       QStringLiteral("More scatters in free spins win more."), 10.5);
+       QStringLiteral("Scatters in free spins add more free spins."), 10.5);
 }
 
 }  // namespace
