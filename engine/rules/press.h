@@ -88,8 +88,9 @@ template <class Draw>
 // throttle voids it. Returns the spin that stood; `lengths` keeps the run
 // lengths every drawing left on the lines.
 template <class Draw>
-DrawnSpin playOrdinarySpin(const PressSetting& s, PlayState& st, WinLengths& lengths, PressResult& out,
-                           Draw& draw) {
+[[gnu::always_inline]] inline DrawnSpin playOrdinarySpin(const PressSetting& s, PlayState& st,
+                                                         WinLengths& lengths, PressResult& out,
+                                                         Draw& draw) {
   DrawnSpin spin;
   for (;;) {
     spin = drawSpin(s, st, lengths, draw);
