@@ -1,6 +1,7 @@
 // The desktop history's costs: appending one record (one transaction in the
-// WAL database, on the thread that plays) and the size of the file after a
-// million records. The records are real ones, played by the headless
+// WAL database, on the thread that plays), reading it all back for the
+// options screen's meters, and the size of the file after a million
+// records. The records are real ones, played by the headless
 // machine under autoplay, so the mix of kinds and paying lines is the game's.
 #include <benchmark/benchmark.h>
 
@@ -12,6 +13,7 @@
 
 #include "platform/headless/headless_machine.h"
 #include "platform/qt/sqlite_history.h"
+#include "records/history_meters.h"
 
 namespace {
 
@@ -58,6 +60,30 @@ void BM_AppendRecord(benchmark::State& state) {
       static_cast<double>(us.end() - std::upper_bound(us.begin(), us.end(), 1000.0));
 }
 BENCHMARK(BM_AppendRecord)->Unit(benchmark::kMicrosecond)->Iterations(20000);
+
+// The options screen's first look at the history: every record read back
+// and counted on the meters of its slot, from a file of 100 000 records.
+// Items are records.
+void BM_FirstReadingOfTheMeters(benchmark::State& state) {
+  const auto& records = playedRecords();
+  QTemporaryDir dir;
+  const QString path = dir.path() + "/history.sqlite";
+  constexpr int kRecords = 100000;
+  {
+    SqliteHistory history(path);
+    for (int i = 0; i < kRecords; ++i) {
+      GameRecord r = records[static_cast<std::size_t>(i) % records.size()];
+      history.append(r);
+    }
+  }
+  for (auto _ : state) {
+    SqliteHistory history(path);
+    HistoryMeters meters(history);
+    benchmark::DoNotOptimize(meters.ofSlot(1).games);
+  }
+  state.SetItemsProcessed(state.iterations() * kRecords);
+}
+BENCHMARK(BM_FirstReadingOfTheMeters)->Unit(benchmark::kMillisecond)->Iterations(3);
 
 // A million records appended one transaction each; the size of the file
 // (with its log checkpointed) per record and in all.

@@ -1,7 +1,9 @@
 // Speed of the PAR tool: the exact sheet of every line count, and whole
-// presses simulated per second on one thread and on two.
+// presses simulated per second on one thread and on two; and of the
+// expected returns the options screen shows, from the same rules.
 #include <benchmark/benchmark.h>
 
+#include "engine/rules/expected_return.h"
 #include "tools/par/exact.h"
 #include "tools/par/simulate.h"
 
@@ -18,6 +20,28 @@ void BM_ExactSheetAllLineCounts(benchmark::State& state) {
   }
 }
 BENCHMARK(BM_ExactSheetAllLineCounts)->Unit(benchmark::kMillisecond);
+
+// The options screen's table of expected returns, every payout setting and
+// line count, exact parts and free-spin estimates, on one core: what the
+// game works out on a thread of its own as it starts.
+void BM_ExpectedReturnTable(benchmark::State& state) {
+  for (auto _ : state) {
+    const ReturnTable table;
+    table.workOutAll();
+    benchmark::DoNotOptimize(table.at(4, 25, 1)->free);
+  }
+}
+BENCHMARK(BM_ExpectedReturnTable)->Unit(benchmark::kMillisecond)->Iterations(3);
+
+// One setting's estimate, as the options screen waits for it when nothing
+// worked it out before: payout 4 on 25 lines.
+void BM_ExpectedReturnOneSetting(benchmark::State& state) {
+  for (auto _ : state) {
+    const ReturnTable table;
+    benchmark::DoNotOptimize(table.at(4, 25, 1)->free);
+  }
+}
+BENCHMARK(BM_ExpectedReturnOneSetting)->Unit(benchmark::kMillisecond)->Iterations(5);
 
 // Whole presses on one thread: 25 lines, every feature, throttle at the
 // argument's payout setting, meters growing. Items are presses.
