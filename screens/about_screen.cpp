@@ -43,7 +43,10 @@ AboutQuov::AboutQuov(Quov& main) : main_(main) {
   r.closeRequest = [this] { Form_QueryUnload(); };
 }
 
-void AboutQuov::Form_Load() { screen.visible = true; }
+void AboutQuov::Form_Load() {
+  screen.visible = true;
+  screen.setFocus(Btnxit);  // Enter leads back to the game
+}
 
 void AboutQuov::Form_Activate() {
   screen.left = (main_.p.display.widthTwips() - screen.width) / 2;

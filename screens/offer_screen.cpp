@@ -36,6 +36,7 @@ std::string PopupQuov::offerMessage() {
 void PopupQuov::Form_Load() {
   main_.m.popupcount = 0;
   screen.visible = true;
+  screen.setFocus(SSCommand2);  // Enter leads back to the game, never to the link
 }
 
 bool PopupQuov::IsWebConnected() { return url::webConnected(main_.p); }

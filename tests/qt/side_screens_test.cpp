@@ -270,6 +270,32 @@ TEST_F(SideScreens, APictureButtonShowsItsFocusRingOnlyOnceTheKeyboardIsUsed) {
   EXPECT_NE(button->grab().toImage(), plain);
 }
 
+TEST_F(SideScreens, EnterOnTheAboutAndOfferScreensLeadsBackToTheGame) {
+  openMenu();
+  click(q().about);
+  ScreenForm& about = form(cabinet().aboutquov.screen);
+  ASSERT_TRUE(QTest::qWaitForWindowActive(&about));
+  QWidget* focused = about.focusWidget();
+  ASSERT_NE(focused, nullptr);
+  EXPECT_EQ(focused->objectName(), "Btnxit");
+  QTest::keyClick(focused, Qt::Key_Return);
+  QTest::qWait(300);  // the button's click animates first
+  EXPECT_FALSE(about.isVisible());
+
+  q().screen.visible = false;
+  cabinet().popupquov.Form_Load();
+  machine->loop.afterHandler();
+  ScreenForm& offer = form(cabinet().popupquov.screen);
+  ASSERT_TRUE(QTest::qWaitForWindowActive(&offer));
+  focused = offer.focusWidget();
+  ASSERT_NE(focused, nullptr);
+  EXPECT_EQ(focused->objectName(), "SSCommand2");
+  QTest::keyClick(focused, Qt::Key_Return);
+  QTest::qWait(300);
+  EXPECT_FALSE(offer.isVisible());
+  EXPECT_TRUE(machine->canvas.isVisible());
+}
+
 TEST(TextRules, CountCharactersAsTheyAreSeen) {
   QtTextRules rules;
   EXPECT_EQ(rules.length("Zoë Ångström"), 12);
