@@ -24,11 +24,11 @@ Cabinet::Cabinet(Platform& platform, Modquov& module)
       quovrecall(quov, sounds),
       paylines_(std::make_unique<Paylines>(quov)),
       lineFlash_(std::make_unique<LineFlash>(quov, *paylines_)),
-      records_(std::make_unique<RecordKeeper>()),
+      recorder_(std::make_unique<GameRecorder>(engine, platform.history)),
+      records_(std::make_unique<RecordKeeper>(engine, *recorder_)),
       controls_(std::make_unique<Controls>(quov, sounds, engine.spinCycle())),
       menu_(std::make_unique<Menu>(quov, sounds, *paylines_, quovoptions, quovpays, aboutquov)),
-      startup_(std::make_unique<Startup>(quov, sounds, *records_)),
-      recorder_(std::make_unique<GameRecorder>(engine, platform.history)) {
+      startup_(std::make_unique<Startup>(quov, sounds, *records_, *controls_)) {
   bindTimers();
   routeInput();
   installHooks();
@@ -107,7 +107,7 @@ void Cabinet::installHooks() {
   // count a game the history does not hold.
   quov.recordsSettled = [this] {
     recorder_->idle();
-    if (!recorder_->gameInProgress()) records_->saveIfChanged(quov.p.store, quov.m);
+    records_->saveIfChanged();
   };
   quov.offerDue = [this] { popupquov.Form_Load(); };
 }

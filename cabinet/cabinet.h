@@ -57,11 +57,11 @@ class Cabinet {
   void installHooks();
   std::unique_ptr<Paylines> paylines_;
   std::unique_ptr<LineFlash> lineFlash_;
+  std::unique_ptr<GameRecorder> recorder_;
   std::unique_ptr<RecordKeeper> records_;
   std::unique_ptr<Controls> controls_;
   std::unique_ptr<Menu> menu_;
   std::unique_ptr<Startup> startup_;
-  std::unique_ptr<GameRecorder> recorder_;
 };
 
 }  // namespace quov

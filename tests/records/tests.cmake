@@ -1,3 +1,4 @@
 target_sources(quov_tests PRIVATE
   records/player_records_test.cpp
+  records/series_resume_test.cpp
 )
