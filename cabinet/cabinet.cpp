@@ -13,6 +13,7 @@
 #include "presentation/paylines.h"
 #include "records/autosave.h"
 #include "records/game_recorder.h"
+#include "records/save_notice.h"
 
 namespace quov {
 
@@ -28,7 +29,8 @@ Cabinet::Cabinet(Platform& platform, Modquov& module)
       records_(std::make_unique<RecordKeeper>(engine, *recorder_)),
       controls_(std::make_unique<Controls>(quov, sounds, engine.spinCycle())),
       menu_(std::make_unique<Menu>(quov, sounds, *paylines_, quovoptions, quovpays, aboutquov)),
-      startup_(std::make_unique<Startup>(quov, sounds, *records_, *controls_)) {
+      startup_(std::make_unique<Startup>(quov, sounds, *records_, *controls_)),
+      saveNotice_(std::make_unique<SaveNotice>(quov)) {
   bindTimers();
   routeInput();
   installHooks();
@@ -108,6 +110,7 @@ void Cabinet::installHooks() {
   quov.recordsSettled = [this] {
     recorder_->idle();
     records_->saveIfChanged();
+    saveNotice_->follow(quov.p.store.health());
   };
   quov.offerDue = [this] { popupquov.Form_Load(); };
 }

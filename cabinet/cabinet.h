@@ -25,6 +25,7 @@ class Controls;
 class Menu;
 class Startup;
 class GameRecorder;
+class SaveNotice;
 
 class Cabinet {
  public:
@@ -62,6 +63,7 @@ class Cabinet {
   std::unique_ptr<Controls> controls_;
   std::unique_ptr<Menu> menu_;
   std::unique_ptr<Startup> startup_;
+  std::unique_ptr<SaveNotice> saveNotice_;
 };
 
 }  // namespace quov

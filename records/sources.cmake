@@ -2,6 +2,7 @@ target_sources(quov_game PRIVATE
   records/player_records.cpp
   records/autosave.cpp
   records/series_store.cpp
+  records/save_notice.cpp
   records/game_recorder.cpp
   records/history_ledger.cpp
   records/game_recall.cpp

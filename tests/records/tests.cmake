@@ -1,4 +1,5 @@
 target_sources(quov_tests PRIVATE
   records/player_records_test.cpp
   records/series_resume_test.cpp
+  records/save_notice_test.cpp
 )
