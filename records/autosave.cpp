@@ -9,11 +9,14 @@
 
 namespace quov {
 
+namespace {
+// The player's numbers and the series, in one flush: the series is written
+// before the exit save's flush, so both reach the disk together.
 void saveRecords(SettingsStore& store, const Modquov& m, const SeriesRecord& series) {
-  // Written before the exit save's flush, so both go to the disk together.
   writeSeries(store, slotSection(m.playerslot), series);
   exitSave(store, m);
 }
+}  // namespace
 
 RecordKeeper::RecordKeeper(Engine& engine, GameRecorder& recorder)
     : engine_(engine), recorder_(recorder), store_(engine.q.p.store) {}

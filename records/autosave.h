@@ -20,14 +20,11 @@ namespace quov {
 class Engine;
 class GameRecorder;
 
-// The exit save of the player's numbers and the series, in one flush.
-void saveRecords(SettingsStore& store, const Modquov& m, const SeriesRecord& series);
-
 class RecordKeeper {
  public:
   RecordKeeper(Engine& engine, GameRecorder& recorder);
 
-  // The series the start-up load found in slot 1, if any.
+  // The series the records keep for the current slot, if any.
   std::optional<SeriesRecord> storedSeries();
   // Goes on with a stored series: the engine's part and the history's.
   void resume(const SeriesRecord& series);

@@ -368,21 +368,5 @@ TEST(SeriesStore, ASeriesRoundTripsAndADamagedOneIsNotResumedAtAll) {
   EXPECT_EQ(store.read("quovslot", "player3", "reelstops"), "");
 }
 
-TEST(SeriesStore, AStartWithoutAKeptSeriesPlaysNormally) {
-  HeadlessMachine old;
-  old.platform.store.write("quovslot", "player1", "bank", "5000");
-  old.platform.store.write("quovslot", "player1", "total", "700");
-  old.platform.store.write("quovslot", "player1", "freespinsgiven", "11");  // the rest missing
-  old.start();
-  old.advance(100);
-  EXPECT_EQ(old.quov.freespinmode, 0);
-  EXPECT_EQ(old.quov.freespinsgiven, 0);
-  EXPECT_TRUE(old.quov.panfreespin.visible);
-  EXPECT_FALSE(old.quov.spinsleft.visible);
-  EXPECT_EQ(old.quov.linesplayed, 25);
-  EXPECT_EQ(old.quov.betperline, 1);
-  EXPECT_EQ(old.mod.total, 700);
-}
-
 }  // namespace
 }  // namespace quov
