@@ -13,6 +13,7 @@
 #include "presentation/paylines.h"
 #include "records/autosave.h"
 #include "records/game_recorder.h"
+#include "records/save_notice.h"
 
 namespace quov {
 
@@ -28,11 +29,12 @@ Cabinet::Cabinet(Platform& platform, Modquov& module)
       quovrecall(quov, sounds),
       paylines_(std::make_unique<Paylines>(quov)),
       lineFlash_(std::make_unique<LineFlash>(quov, *paylines_)),
-      records_(std::make_unique<RecordKeeper>()),
+      recorder_(std::make_unique<GameRecorder>(engine, platform.history, historyMeters)),
+      records_(std::make_unique<RecordKeeper>(engine, *recorder_)),
       controls_(std::make_unique<Controls>(quov, sounds, engine.spinCycle())),
       menu_(std::make_unique<Menu>(quov, sounds, *paylines_, quovoptions, quovpays, aboutquov)),
-      startup_(std::make_unique<Startup>(quov, sounds, *records_)),
-      recorder_(std::make_unique<GameRecorder>(engine, platform.history, historyMeters)) {
+      startup_(std::make_unique<Startup>(quov, sounds, *records_, *controls_)),
+      saveNotice_(std::make_unique<SaveNotice>(quov)) {
   bindTimers();
   routeInput();
   installHooks();
@@ -111,7 +113,8 @@ void Cabinet::installHooks() {
   // count a game the history does not hold.
   quov.recordsSettled = [this] {
     recorder_->idle();
-    if (!recorder_->gameInProgress()) records_->saveIfChanged(quov.p.store, quov.m);
+    records_->saveIfChanged();
+    saveNotice_->follow(quov.p.store.health());
   };
   quov.offerDue = [this] { popupquov.Form_Load(); };
 }

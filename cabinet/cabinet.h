@@ -26,6 +26,7 @@ class Controls;
 class Menu;
 class Startup;
 class GameRecorder;
+class SaveNotice;
 
 class Cabinet {
  public:
@@ -60,11 +61,12 @@ class Cabinet {
   void installHooks();
   std::unique_ptr<Paylines> paylines_;
   std::unique_ptr<LineFlash> lineFlash_;
+  std::unique_ptr<GameRecorder> recorder_;
   std::unique_ptr<RecordKeeper> records_;
   std::unique_ptr<Controls> controls_;
   std::unique_ptr<Menu> menu_;
   std::unique_ptr<Startup> startup_;
-  std::unique_ptr<GameRecorder> recorder_;
+  std::unique_ptr<SaveNotice> saveNotice_;
 };
 
 }  // namespace quov

@@ -83,7 +83,12 @@ void Menu::Btnreturn2game_click() {
     q.Picture[r].show();
   }
   q.hideCellFrames();
-  q.panfreespin.show();
+  // A series waiting for its collect gets COLLECT back, and the control bar
+  // stays away until it is pressed: a spin now would drop the series total.
+  if (q.freespinsgiven > 0 && q.freespinmode == 0)
+    q.takewin.show();
+  else
+    q.panfreespin.show();
   q.screen.keyPreview = true;
   q.Btnreturn2game.hide();
   for (int k = 1; k <= kLines; ++k) {

@@ -2,6 +2,10 @@
 // the player's records, the floors and the bet and line selectors.
 #include "cabinet/startup.h"
 
+#include <algorithm>
+
+#include "cabinet/controls.h"
+#include "engine/rules/bets.h"
 #include "engine/rules/jackpot.h"
 #include "engine/rules/money.h"
 #include "mainscreen/quov.h"
@@ -33,6 +37,8 @@ void Startup::Form_Load() {
 
   m.playerslot = "1";
   startupLoad(q.p.store, m);
+  // A series the last run did not finish goes on, at the bet it was won with.
+  const std::optional<SeriesRecord> series = records.storedSeries();
   q.screen.caption = "Current Player       ";
   q.screen.caption += m.currentplayer;
   q.showCredit();
@@ -49,11 +55,16 @@ void Startup::Form_Load() {
   if (m.reelspeed < 1) m.reelspeed = 1;
   repairOptions(m);
 
-  q.linesplayed = 25;
-  q.betperline = 1;
-  q.betlevel = 1;
-  q.lblbet.setCaption("1");
-  q.lbllines.setCaption("25");
+  q.linesplayed = series ? series->linesplayed : std::int16_t{25};
+  q.betlevel = series ? series->betlevel : std::int16_t{1};
+  q.betperline = betPerLine(q.betlevel);
+  if (series) {
+    // The line button steps on from the lines the series plays.
+    const auto choice = std::find(kLineChoices.begin(), kLineChoices.end(), q.linesplayed);
+    controls.state.linetoggle = static_cast<std::int16_t>(choice - kLineChoices.begin() + 1);
+  }
+  q.lblbet.setCaption(std::to_string(q.betperline));
+  q.lbllines.setCaption(std::to_string(q.linesplayed));
   q.lbltotallast.setCaption(moneyText(q.totalBet()));
   // The win meter and the last bet start showing nothing won yet.
   q.lbllast.setCaption(plainCents(q.totalBet()));
@@ -68,7 +79,8 @@ void Startup::Form_Load() {
   q.lin[26].setPicture(ImageListId::Linepics, 1);
 
   q.setInputAllowed(true);
-  records.remember(m);
+  if (series) records.resume(*series);
+  records.remember();
   sounds.play(Clip::Welcome);
 }
 
@@ -82,7 +94,7 @@ void Startup::shutDown(bool closeRequest) {
   sounds.removeTune();
   q.yield();
   sounds.playAlways(Clip::Click);
-  exitSave(q.p.store, q.m);
+  records.saveAtExit();
   if (closeRequest) {
     q.tmrlineflash.disable();
     q.Timerscatters.disable();

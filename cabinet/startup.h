@@ -1,6 +1,7 @@
 // Start-up and shut-down of the main screen: the clips and the tune file,
-// the player's records, the floors and the bet and line selectors; and at
-// the end the tune removed and the records written back.
+// the player's records, the floors and the bet and line selectors, and a
+// free-spin series the last run left unfinished; and at the end the tune
+// removed and the records written back.
 #pragma once
 
 namespace quov {
@@ -8,11 +9,12 @@ namespace quov {
 class Quov;
 class Sounds;
 class RecordKeeper;
+class Controls;
 
 class Startup {
  public:
-  Startup(Quov& q, Sounds& sounds, RecordKeeper& records)
-      : q(q), sounds(sounds), records(records) {}
+  Startup(Quov& q, Sounds& sounds, RecordKeeper& records, Controls& controls)
+      : q(q), sounds(sounds), records(records), controls(controls) {}
 
   void Form_Load();
   // Centres the main screen on a display of the given size.
@@ -25,6 +27,7 @@ class Startup {
   Quov& q;
   Sounds& sounds;
   RecordKeeper& records;
+  Controls& controls;
 };
 
 }  // namespace quov

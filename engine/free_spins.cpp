@@ -5,6 +5,7 @@
 #include <string>
 
 #include "engine/engine.h"
+#include "engine/reels.h"
 #include "engine/rules/checked.h"
 #include "engine/rules/free_spins.h"
 #include "engine/win_meter.h"
@@ -13,6 +14,11 @@
 #include "sound/sounds.h"
 
 namespace quov {
+
+namespace {
+constexpr const char* kRemaining = "     Freespins Remaining  ";
+constexpr const char* kCompleted = "Freespins Completed          ";
+}  // namespace
 
 FreeSpins::FreeSpins(Engine& e) : engine(e), q(e.q), sounds(e.sounds) {}
 
@@ -55,15 +61,14 @@ void FreeSpins::award() {
 
 void FreeSpins::seriesStep() {
   q.spinsleft.show();
-  q.spinsleft.setCaption("     Freespins Remaining  " +
-                         std::to_string(freeSpinsRemaining(q.series)));
+  q.spinsleft.setCaption(kRemaining + std::to_string(freeSpinsRemaining(q.series)));
   const bool complete = quov::seriesStep(q.series, q.scattercount);
   if (q.scattercount >= 3) {
     q.Timerwincounter.enable();
     return;
   }
   if (complete) {
-    q.spinsleft.setCaption("Freespins Completed          ");
+    q.spinsleft.setCaption(kCompleted);
     q.freespinmode = 0;
     if (q.autoplaymode == 10) {
       q.tmrautospin.enable();
@@ -83,6 +88,50 @@ void FreeSpins::freespinbusiness() {
   const int d = q.p.random.draw(kMultiplierDraws);
   q.wildpic = multiplierForDraw(d).badge;
   q.freespinmult = freeSpinMultiplier(d, wildInWin(q.winlength, q.wildcell, q.linesplayed));
+}
+
+SeriesRecord FreeSpins::record() const {
+  if (q.freespinsgiven < 1) return {};
+  SeriesRecord r;
+  r.freespinmode = q.freespinmode;
+  r.series = q.series;
+  r.freespinwin = q.freespinwin;
+  r.spinwin = q.spinwin;
+  r.freespinmult = q.freespinmult;
+  r.linesplayed = q.linesplayed;
+  r.betlevel = q.betlevel;
+  const ReelsState& reels = engine.reels().state;
+  r.stops = {reels.reel1stop, reels.reel2stop, reels.reel3stop, reels.reel4stop, reels.reel5stop};
+  for (int reel = 2; reel <= 4; ++reel) r.heldWild[reel - 2] = q.holds.wild[reel];
+  r.winlength = q.winlength;
+  return r;
+}
+
+void FreeSpins::resume(const SeriesRecord& r) {
+  q.freespinmode = r.freespinmode;
+  q.series = r.series;
+  q.freespinwin = r.freespinwin;
+  q.spinwin = r.spinwin;
+  q.freespinmult = r.freespinmult;
+  q.winlength = r.winlength;
+  engine.reels().standAt(r.stops);
+  clearHolds(q.holds);
+  for (int reel = 2; reel <= 4; ++reel) q.holds.wild[reel] = r.heldWild[reel - 2];
+
+  q.panfreespin.hide();
+  q.btnoptions.hide();
+  q.btnopenmenu.hide();
+  q.showWinMeter(q.freespinwin, q.spinwin);
+  q.spinsleft.show();
+  if (q.freespinmode == -1) {
+    // As the series step left it: the spins still to come.
+    q.spinsleft.setCaption(kRemaining + std::to_string(q.freespinsgiven - q.freespinsplayed));
+    q.Timerrespin.enable();
+    return;
+  }
+  q.spinsleft.setCaption(kCompleted);
+  q.takewin.enable();
+  q.takewin.show();
 }
 
 }  // namespace quov

@@ -3,6 +3,8 @@
 // series, and the multiplier draw of each free spin.
 #pragma once
 
+#include "engine/series_record.h"
+
 namespace quov {
 
 class Engine;
@@ -17,6 +19,17 @@ class FreeSpins {
   void award();       // three or more scatters
   void seriesStep();  // the series goes on or ends
   void freespinbusiness();  // the multiplier of the free spin being settled
+
+  // The series as it stands between two evaluations, for the records; an
+  // empty record outside a series. The history's id is not the engine's to
+  // know: it stays 0.
+  SeriesRecord record() const;
+  // Puts the machine back into a series the records kept: the counters,
+  // the total, the reels where they stood and the held wilds, the control
+  // bar away and the captions as between two free spins. A running series
+  // goes on with its next free spin; a complete one waits for its collect.
+  // The bet of the series is already in place (the start-up sets it).
+  void resume(const SeriesRecord& r);
 
  private:
   Engine& engine;

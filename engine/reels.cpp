@@ -55,6 +55,29 @@ void Reels::reelChain() {
   spinreel2();
 }
 
+void Reels::standAt(const std::array<std::int16_t, kReels>& stops) {
+  std::int16_t* stop[kReels] = {&state.reel1stop, &state.reel2stop, &state.reel3stop,
+                                &state.reel4stop, &state.reel5stop};
+  std::int16_t* mark[kReels] = {&state.reel1mark, &state.reel2mark, &state.reel3mark,
+                                &state.reel4mark, &state.reel5mark};
+  std::int32_t* pos[kReels] = {&state.reel1pos, &state.reel2pos, &state.reel3pos,
+                               &state.reel4pos, &state.reel5pos};
+  for (int r = 1; r <= kReels; ++r) {
+    q.scattercell[r] = 0;
+    q.wildcell[r] = 0;
+  }
+  q.scattercount = 0;
+  q.match.clearLines();
+  for (int r = 1; r <= kReels; ++r) {
+    const std::size_t i = static_cast<std::size_t>(r - 1);
+    *stop[i] = stops[i];
+    *mark[i] = static_cast<std::int16_t>(reelMark(r));
+    *pos[i] = -kCellTwips * (stops[i] - 1) - kCellTwips;
+    readReel(q.readout, r, stops[i]);
+    q.reel[r].move(0, *pos[i]);
+  }
+}
+
 namespace {
 // Steps of reels 2 to 4: a reel that showed its wild in the last drawing of
 // a free-spin series keeps its stop once more.

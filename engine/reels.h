@@ -4,7 +4,10 @@
 // decided.
 #pragma once
 
+#include <array>
 #include <cstdint>
+
+#include "engine/rules/reels.h"
 
 namespace quov {
 
@@ -35,6 +38,9 @@ class Reels {
   // The settlement voided the outcome: a fresh spin follows once this one
   // has unwound.
   void respinAfterVoid() { state.respinDue = true; }
+  // The reels standing at `stops` (reels 1..5) with no spin: the stops kept,
+  // the cells read and the strips in place, as the records left them.
+  void standAt(const std::array<std::int16_t, kReels>& stops);
 
   ReelsState state;
 

@@ -6,6 +6,7 @@ target_sources(quov_game PRIVATE
   engine/evaluation.cpp
   engine/win_meter.cpp
   engine/free_spins.cpp
+  engine/series_record.cpp
   engine/wild_animations.cpp
   engine/jackpot.cpp
   engine/gamble.cpp

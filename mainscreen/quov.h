@@ -51,6 +51,8 @@ class Quov {
   // Meters and captions.
   Element LABWIN, lblwin, panelbank, Lblcredit, lbllast, lbltotallast, lblbet, lbllines;
   Element lblgrand, lblmajor, lblminor, spinsleft;
+  // A line over the top of the reels while the records cannot be saved.
+  Element savenotice;
   // Free spins: the queen figure.
   Element zendara1;
   // Jackpot board.

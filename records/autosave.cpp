@@ -1,22 +1,77 @@
 #include "records/autosave.h"
 
+#include "engine/engine.h"
+#include "engine/free_spins.h"
+#include "mainscreen/quov.h"
+#include "records/game_recorder.h"
 #include "records/player_records.h"
+#include "records/series_store.h"
 
 namespace quov {
 
-RecordKeeper::Snapshot RecordKeeper::snapshot(const Modquov& m) {
+namespace {
+// The player's numbers and the series, in one flush: the series is written
+// before the exit save's flush, so both reach the disk together.
+void saveRecords(SettingsStore& store, const Modquov& m, const SeriesRecord& series) {
+  writeSeries(store, slotSection(m.playerslot), series);
+  exitSave(store, m);
+}
+}  // namespace
+
+RecordKeeper::RecordKeeper(Engine& engine, GameRecorder& recorder)
+    : engine_(engine), recorder_(recorder), store_(engine.q.p.store) {}
+
+RecordKeeper::Stored RecordKeeper::stored(const Modquov& m) {
   return {m.howmanyspins, m.soundonoff, m.machinepay, m.winroll,  m.reelspeed,
           m.amountinvested, m.wager,    m.total,      m.bank,     m.games,
           m.currentplayer, m.grandwon,  m.majorwon,   m.minorwon, m.jackpotbank,
           m.grand,         m.major,     m.minor,      m.playerslot};
 }
 
-bool RecordKeeper::saveIfChanged(SettingsStore& store, const Modquov& m) {
-  Snapshot now = snapshot(m);
-  if (now == last_) return false;
-  exitSave(store, m);
-  last_ = std::move(now);
+std::optional<SeriesRecord> RecordKeeper::storedSeries() {
+  return readSeries(store_, slotSection(engine_.q.m.playerslot));
+}
+
+void RecordKeeper::resume(const SeriesRecord& series) {
+  recorder_.resumeSeries(series.historyId);
+  engine_.freeSpins().resume(series);
+}
+
+SeriesRecord RecordKeeper::series() const {
+  SeriesRecord r = engine_.freeSpins().record();
+  if (r.active()) r.historyId = recorder_.seriesId();
+  return r;
+}
+
+void RecordKeeper::remember() {
+  // The history takes up the credit where the records left it.
+  recorder_.idle();
+  settled_ = engine_.q.m;
+  settledSeries_ = series();
+}
+
+bool RecordKeeper::saveIfChanged() {
+  if (recorder_.gameInProgress()) return false;
+  const Modquov& m = engine_.q.m;
+  SeriesRecord now = series();
+  if (stored(m) == stored(settled_) && now == settledSeries_) return false;
+  saveRecords(store_, m, now);
+  settled_ = m;
+  settledSeries_ = std::move(now);
   return true;
+}
+
+void RecordKeeper::saveAtExit() {
+  if (recorder_.gameInProgress()) {
+    // A spin between its settlement and its booking, jackpot time before
+    // its prize, a gamble with its stake out of the credit: the game is
+    // lost as a killed process would lose it, and the records stay whole.
+    saveRecords(store_, settled_, settledSeries_);
+    return;
+  }
+  settled_ = engine_.q.m;
+  settledSeries_ = series();
+  saveRecords(store_, settled_, settledSeries_);
 }
 
 }  // namespace quov

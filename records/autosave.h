@@ -1,32 +1,59 @@
 // Crash-safe records: the exit save is also written whenever the machine is
 // idle and a record has changed since the last write, so that a killed
-// process loses at most the spin in progress.
+// process loses at most the spin in progress. A free-spin series is kept
+// with them, and the exit writes the records as they stood when the last
+// game settled if one is still open, so no record ever counts part of a
+// game, a series' win included.
 #pragma once
 
 #include <cstdint>
+#include <optional>
 #include <string>
 #include <tuple>
 
+#include "engine/series_record.h"
 #include "mainscreen/modquov.h"
 #include "platform/services.h"
 
 namespace quov {
 
+class Engine;
+class GameRecorder;
+
 class RecordKeeper {
  public:
-  // Remembers what the store now holds (after the start-up load).
-  void remember(const Modquov& m) { last_ = snapshot(m); }
-  // Writes the exit-save keys when anything they hold has changed.
-  bool saveIfChanged(SettingsStore& store, const Modquov& m);
+  RecordKeeper(Engine& engine, GameRecorder& recorder);
+
+  // The series the records keep for the current slot, if any.
+  std::optional<SeriesRecord> storedSeries();
+  // Goes on with a stored series: the engine's part and the history's.
+  void resume(const SeriesRecord& series);
+  // Remembers what the store now holds (after the start-up), and the
+  // history starts from the credit loaded.
+  void remember();
+  // Between games: writes the records when anything they hold has changed.
+  // Nothing while the history has a game open.
+  bool saveIfChanged();
+  // The exit save: the records as they stand, or, while a game is still
+  // open, as they stood when last written or loaded.
+  void saveAtExit();
+
+  // The series as it now stands, with the history's record of its start.
+  SeriesRecord series() const;
 
  private:
-  using Snapshot =
+  using Stored =
       std::tuple<std::int16_t, std::int16_t, std::int16_t, std::int16_t, std::int16_t,
                  std::int32_t, std::int32_t, std::int32_t, std::int32_t, std::int32_t,
                  std::string, std::int16_t, std::int16_t, std::int16_t, std::int32_t,
                  std::int32_t, std::int32_t, std::int32_t, std::string>;
-  static Snapshot snapshot(const Modquov& m);
-  Snapshot last_{};
+  static Stored stored(const Modquov& m);
+  Engine& engine_;
+  GameRecorder& recorder_;
+  SettingsStore& store_;
+  // The records as last written or loaded.
+  Modquov settled_;
+  SeriesRecord settledSeries_;
 };
 
 }  // namespace quov

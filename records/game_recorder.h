@@ -37,6 +37,11 @@ class GameRecorder : public GameEvents {
   // Between games: the credit as it now stands is where the next record
   // starts (the options screen may have loaded another player's).
   void idle();
+  // The series running or waiting for its collect: the history's record of
+  // the spin that started it (0 outside a series). A series resumed after a
+  // restart goes on under the same record.
+  std::int64_t seriesId() const { return series_; }
+  void resumeSeries(std::int64_t id) { series_ = id; }
   // Records the history could not keep.
   std::int64_t failedAppends() const { return failed_; }
 

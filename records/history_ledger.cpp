@@ -79,13 +79,21 @@ void LedgerCheck::add(const GameRecord& r) {
     case RecordKind::Spin:
     case RecordKind::FreeSpin:
       if (!winIsItsParts(r)) fault(report_.badWins, r);
-      if (r.kind == RecordKind::Spin && r.award > 0) seriesWon_[r.id] = r.win;
-      if (r.kind == RecordKind::FreeSpin) seriesWon_[r.series] += r.win;
+      if (r.kind == RecordKind::Spin && r.award > 0) seriesWon_[r.id][0] = r.win;
+      if (r.kind == RecordKind::FreeSpin) {
+        auto& wins = seriesWon_[r.series];
+        // Played again after a restart: the spins from this number on are
+        // the ones the records had lost.
+        wins.erase(wins.lower_bound(r.seriesSpin), wins.end());
+        wins[r.seriesSpin] = r.win;
+      }
       break;
     case RecordKind::Collect: {
       const auto it = seriesWon_.find(r.series);
-      if (it == seriesWon_.end() || it->second != r.paid) fault(report_.badSeries, r);
-      if (it != seriesWon_.end()) seriesWon_.erase(it);
+      long long won = 0;
+      if (it != seriesWon_.end())
+        for (const auto& [spin, win] : it->second) won += win;
+      if (it == seriesWon_.end() || won != r.paid) fault(report_.badSeries, r);
       break;
     }
     case RecordKind::Gamble:

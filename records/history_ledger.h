@@ -2,7 +2,10 @@
 // credit after is the credit before, plus the money put in, less the bet and
 // the stake, plus what was paid), each record takes up the credit where the
 // one before left it, a series' collect pays exactly what its spins won, and
-// a gamble pays what its cards made of the stake. And the meters a player
+// a gamble pays what its cards made of the stake. A series interrupted by a
+// kill goes on from where the player's records last stood: a free spin the
+// records had not kept yet is played again under its number, and a collect
+// they had not kept is made again. The later record replaces the earlier. And the meters a player
 // can check the machine by: money in, money played, money won, jackpots
 // paid, games, and the return measured over them.
 #pragma once
@@ -50,7 +53,9 @@ class LedgerCheck {
   void fault(std::int64_t& counter, const GameRecord& r);
   LedgerReport report_;
   std::optional<std::int32_t> lastCredit_;
-  std::map<std::int64_t, std::int64_t> seriesWon_;  // by the id of the series' first spin
+  // What each series won, by the id of its first spin: the wins by their
+  // number in the series, the first spin's as 0.
+  std::map<std::int64_t, std::map<std::int16_t, std::int64_t>> seriesWon_;
 };
 
 // The books of one record: credit after − credit before = in − bet − stake + paid.

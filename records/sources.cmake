@@ -3,6 +3,8 @@ target_sources(quov_game PRIVATE
   records/autosave.cpp
   records/options_screen.cpp
   records/return_texts.cpp
+  records/series_store.cpp
+  records/save_notice.cpp
   records/game_recorder.cpp
   records/history_ledger.cpp
   records/history_meters.cpp

@@ -25,6 +25,7 @@ struct Series {
   std::int16_t given = 0;       // freespinsgiven
   std::int16_t played = 0;      // freespinsplayed
   std::int16_t bonuslevel = 0;  // free spins the last award announced
+  friend bool operator==(const Series&, const Series&) = default;
 };
 // Three or more scatters award free spins, in normal play and in a series:
 // grows the counters and returns true; otherwise changes nothing.

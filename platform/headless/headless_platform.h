@@ -66,11 +66,13 @@ class MemoryStore : public SettingsStore {
   void write(const std::string& app, const std::string& section, const std::string& key,
              const std::string& value) override;
   void flush() override { ++flushes; }
+  SaveHealth health() const override { return saving; }
   bool has(const std::string& app, const std::string& section, const std::string& key) const;
   std::map<std::tuple<std::string, std::string, std::string>, std::string> values;
   std::vector<std::string> writtenKeys;  // "app/section/key", in order
   int flushes = 0;
   bool recordWrites = true;
+  SaveHealth saving;  // how saving goes, as the test has it go
 };
 
 class RecordedSound : public Sound {

@@ -8,7 +8,7 @@
 
 #include "cabinet/startup.h"
 #include "platform/qt/user_folders.h"
-#include "records/player_records.h"
+#include "records/autosave.h"
 
 namespace quov {
 
@@ -61,7 +61,7 @@ void DesktopMachine::requestClose() {
 
 void DesktopMachine::finish() {
   requestClose();
-  exitSave(store, mod);
+  cabinet.records().saveAtExit();
   store.waitSaved();
 }
 

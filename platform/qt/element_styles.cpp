@@ -33,6 +33,7 @@ const LabelStyle& labelStyle(const std::string& elementName) {
       {"lblwin", money},
       {"lbltotallast", money},
       {"spinsleft", {art::kGoldLight, 0.62, Qt::AlignCenter, true}},
+      {"savenotice", {QColor(255, 190, 90), 0.55, Qt::AlignCenter, true}},
       {"lbljackpotwon", {art::kGoldLight, 0.6}},
       {"risklab", gamble},
       {"lblblackred", gamble},

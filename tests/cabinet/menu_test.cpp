@@ -207,6 +207,31 @@ TEST_F(Menu, PaylineViewStopsTheFlashingAndTheReturnResumesTheSameLines) {
   EXPECT_GT(q.winline[flash.flashpos], 0);
 }
 
+TEST_F(Menu, ASeriesWaitingForItsCollectGetsItsCollectBackAfterThePaylineView) {
+  const Stops trigger = *findStops(25, [](const testing::Outcome& o) {
+    return o.readout.scattercount == 3 && testing::noWild(o);
+  });
+  machine.scriptSpin({trigger[0], trigger[1], trigger[2], trigger[3], trigger[4]});
+  machine.pressSpin();
+  ASSERT_TRUE(machine.runUntil([&] { return q.takewin.visible; }, 30 * 60 * 1000, 50));
+  machine.advance(300);  // the picture buttons come back, MENU among them
+  const std::int32_t series = q.freespinwin, bank = m.bank;
+  ASSERT_GT(series, 0);
+
+  enterPaylineView();
+  EXPECT_FALSE(q.takewin.visible);
+  leavePaylineView();
+  EXPECT_TRUE(q.takewin.visible && q.takewin.enabled);
+  EXPECT_FALSE(q.panfreespin.visible) << "no spin before the collect: it would drop the total";
+  scriptLosingSpin();
+  machine.key(32);
+  machine.advance(200);
+  EXPECT_EQ(q.freespinwin, series);
+  ASSERT_TRUE(machine.click(q.takewin));
+  EXPECT_EQ(m.bank, bank + series);
+  EXPECT_TRUE(q.panfreespin.visible);
+}
+
 TEST_F(Menu, LeavingThePaylineViewRestartsAutoplayOnlyWhenItIsOn) {
   enterPaylineView();
   leavePaylineView();

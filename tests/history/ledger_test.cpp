@@ -155,6 +155,50 @@ TEST(Ledger, EachKindOfTamperingIsCaughtAtItsRecord) {
   }
 }
 
+TEST(Ledger, AFreeSpinOrCollectMadeAgainAfterARestartReplacesTheOneTheRecordsLost) {
+  // The money in, the series' first spin and its two free spins, as kept.
+  const std::vector<GameRecord> sound = soundHistory();
+  const std::vector<GameRecord> series(sound.begin(), sound.begin() + 4);
+  auto numbered = [](std::vector<GameRecord> h) {
+    for (std::size_t i = 0; i < h.size(); ++i) h[i].id = static_cast<std::int64_t>(i) + 1;
+    return h;
+  };
+  auto collectOf = [](std::int32_t paid) {
+    GameRecord c;
+    c.kind = RecordKind::Collect;
+    c.series = 2;
+    c.win = c.paid = paid;
+    c.creditBefore = 4975;
+    c.creditAfter = 4975 + paid;
+    return c;
+  };
+  // The second free spin was lost with the records and played again,
+  // winning nothing this time: the collect pays 125 + 30.
+  GameRecord again = series[3];
+  again.lineWins.clear();
+  again.multiplier = 1;
+  again.win = 0;
+  std::vector<GameRecord> replayed = series;
+  replayed.push_back(again);
+  replayed.push_back(collectOf(155));
+  LedgerReport r = check(numbered(replayed));
+  EXPECT_EQ(r.badSeries + r.unbalanced + r.badWins, 0);
+  replayed.back() = collectOf(245);
+  r = check(numbered(replayed));
+  EXPECT_EQ(r.badSeries, 1) << "the lost spin's win was never paid";
+  EXPECT_EQ(r.firstFault, 6);
+
+  // The collect was lost with the records and made again.
+  std::vector<GameRecord> twice = series;
+  twice.push_back(collectOf(245));
+  twice.push_back(collectOf(245));
+  r = check(numbered(twice));
+  EXPECT_EQ(r.badSeries + r.unbalanced, 0);
+  EXPECT_EQ(r.breaks, 1) << "the credit went back to where the records stood";
+  twice.back() = collectOf(246);
+  EXPECT_EQ(check(numbered(twice)).badSeries, 1);
+}
+
 TEST(Recall, RecordsGroupIntoGamesAndOnlyTheLastTenAreKept) {
   const auto h = soundHistory();
   const auto games = groupGames(h);

@@ -179,8 +179,10 @@ TEST_F(RecallView, OpensFromTheMenuOnTheLastSpinAndGivesBackACabinetThatSpins) {
   machine->random.push({2, 22, 8, 17, 1, 1});
   click(q().btnspin);
   ASSERT_EQ(machine->mod.games, 1);
-  QTest::qWait(100);  // the idle ticker writes the records
-  EXPECT_EQ(machine->store.read("quovslot", "player1", "games"), "1");
+  // The idle ticker writes the records at its next tick, whenever a loaded
+  // machine lets it come.
+  EXPECT_TRUE(QTest::qWaitFor(
+      [&] { return machine->store.read("quovslot", "player1", "games") == "1"; }, 20000));
   const auto last = machine->history.lastGames(1);
   ASSERT_EQ(last.size(), 1u);
   EXPECT_EQ(last[0].stops, (std::array<std::int8_t, 5>{22, 8, 17, 1, 1}));
@@ -214,7 +216,8 @@ TEST_F(RecallView, OpensFromTheMenuOnTheLastSpinAndGivesBackACabinetThatSpins) {
   EXPECT_FALSE(machine->recallCanvas.isVisible());
   EXPECT_TRUE(machine->canvas.isEnabled());
   machine->random.push({2, 22, 8, 17, 1, 1});
-  QTest::qWait(100);
+  // The idle ticker lets the next press in.
+  ASSERT_TRUE(QTest::qWaitFor([&] { return q().inputAllowed(); }, 20000));
   click(q().btnspin);
   EXPECT_EQ(machine->mod.games, 2);
   EXPECT_EQ(machine->history.count(), 2);

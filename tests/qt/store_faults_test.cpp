@@ -2,11 +2,13 @@
 // kill at any point of a save; pipes and folders in a file's place are
 // refused without blocking; stale and garbage locks cost two short waits at
 // most; a folder that refuses writes is reported once while play goes on,
-// and the store keeps trying until nothing written is lost.
+// and the store keeps trying until nothing written is lost; the cabinet
+// shows a line while saving fails.
 #include <sys/stat.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
+#include <QApplication>
 #include <QElapsedTimer>
 #include <QFileInfo>
 #include <QLockFile>
@@ -16,6 +18,7 @@
 #include "platform/qt/ini_text.h"
 #include "engine/spin_cycle.h"
 #include "platform/qt/settings_lock.h"
+#include "records/save_notice.h"
 #include "tests/qt/desktop_fixture.h"
 #include "tests/qt/finishes_within.h"
 
@@ -278,6 +281,48 @@ TEST_F(StoreFaults, AFolderThatRefusesWritesIsReportedOnceWhilePlayGoesOn) {
   EXPECT_EQ(WarningCounter::count() - before, 1);
   QFile(configFolder()).setPermissions(QFileDevice::ReadOwner | QFileDevice::WriteOwner |
                                        QFileDevice::ExeOwner);
+}
+
+TEST_F(StoreFaults, TheCabinetTellsOfSavesThatFailUntilSavingWorksAgain) {
+  // A file stands where the settings folder belongs: no save can succeed.
+  {
+    QFile blocker(configFolder());
+    ASSERT_TRUE(blocker.open(QIODevice::WriteOnly));
+  }
+  start();
+  ASSERT_TRUE(QTest::qWaitForWindowExposed(&machine->canvas));
+  Quov& q = machine->quov;
+  SpinCycle& spin = machine->cabinet.engine.spinCycle();
+  const RectF r = machine->canvas.mapping().toWindow(
+      q.savenotice.screenLeft(), q.savenotice.screenTop(), q.savenotice.width,
+      q.savenotice.height);
+  const QRect notice = QRectF(r.x, r.y, r.w, r.h).toAlignedRect();
+
+  machine->mod.bank = 5000;  // a change the idle ticker saves
+  spin.tmrtick_tick();
+  machine->store.waitSaved();
+  spin.tmrtick_tick();
+  ASSERT_TRUE(machine->store.health().failing);
+  EXPECT_TRUE(q.savenotice.visible);
+  EXPECT_EQ(q.savenotice.caption, kSaveNoticeText);
+  EXPECT_EQ(QApplication::activeModalWidget(), nullptr) << "nothing waits for an answer";
+  // The line is drawn over the reels.
+  const QImage marked = machine->canvas.grab().toImage().copy(notice);
+  q.savenotice.hide();
+  EXPECT_NE(machine->canvas.grab().toImage().copy(notice), marked);
+  q.savenotice.show();
+
+  // Play goes on; once the folder can be made, the next save succeeds.
+  QFile::remove(configFolder());
+  machine->random.push({2, 22, 8, 17, 1, 1});  // no jackpot time, a losing spin
+  spin.btnstartall_click();
+  spin.tmrtick_tick();
+  machine->store.waitSaved();
+  spin.tmrtick_tick();
+  EXPECT_EQ(machine->mod.games, 1);
+  EXPECT_FALSE(machine->store.health().failing);
+  EXPECT_FALSE(q.savenotice.visible);
+  EXPECT_EQ(fileValue("quovslot", "player1/bank"), "4975");
 }
 
 // An environment variable unset for one test, then put back.

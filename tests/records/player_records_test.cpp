@@ -42,6 +42,17 @@ std::set<std::string> exitKeys(const std::string& section) {
   return keys;
 }
 
+// What the machine writes on exit: the exit keys and those of the free-spin
+// series, which hold the empty text outside a series.
+std::set<std::string> recordKeys(const std::string& section) {
+  std::set<std::string> keys = exitKeys(section);
+  for (const char* k : {"freespinmode", "freespinsgiven", "freespinsplayed", "bonuslevel",
+                        "freespinwin", "spinwin", "freespinmult", "linesplayed", "betlevel",
+                        "seriesgame", "reelstops", "heldreels", "winlength"})
+    keys.insert(std::string("quovslot/") + section + "/" + k);
+  return keys;
+}
+
 // A record in which every stored variable holds a value of its own.
 Modquov distinctRecord() {
   Modquov m;
@@ -265,7 +276,7 @@ TEST(PlayerRecords, ExitAfterChoosingSlotFourWritesSlotFourAndTheNextStartLoadsS
   first.cabinet.startup().xit_click();
   const std::set<std::string> written(first.platform.store.writtenKeys.begin(),
                                       first.platform.store.writtenKeys.end());
-  EXPECT_EQ(written, exitKeys("player4"));
+  EXPECT_EQ(written, recordKeys("player4"));
   EXPECT_EQ(first.platform.store.read("quovslot", "player4", "bank"), "4444");
   EXPECT_EQ(first.platform.store.read("quovslot", "player1", "bank"), "1000");
 
@@ -277,32 +288,35 @@ TEST(PlayerRecords, ExitAfterChoosingSlotFourWritesSlotFourAndTheNextStartLoadsS
 }
 
 TEST(RecordKeeper, WritesOnlyWhenARecordChanged) {
-  Modquov m = distinctRecord();
-  MemoryStore store;
-  RecordKeeper keeper;
-  keeper.remember(m);
-  EXPECT_FALSE(keeper.saveIfChanged(store, m));
-  EXPECT_TRUE(store.writtenKeys.empty());
+  HeadlessMachine machine;
+  MemoryStore& store = machine.platform.store;
+  machine.start();
+  Modquov& m = machine.mod;
+  m = distinctRecord();
+  RecordKeeper& keeper = machine.cabinet.records();
+  keeper.remember();
+  EXPECT_FALSE(keeper.saveIfChanged());
+  store.writtenKeys.clear();
 
   // Fields that are not stored do not count as a change.
   m.popupcount = 5;
   m.jackpotprize = 100;
   m.sndresult = 1;
-  EXPECT_FALSE(keeper.saveIfChanged(store, m));
+  EXPECT_FALSE(keeper.saveIfChanged());
   EXPECT_TRUE(store.writtenKeys.empty());
 
   m.bank += 25;
-  EXPECT_TRUE(keeper.saveIfChanged(store, m));
-  const std::set<std::string> written(store.writtenKeys.begin(), store.writtenKeys.end());
-  EXPECT_EQ(written, exitKeys("player1"));
+  EXPECT_TRUE(keeper.saveIfChanged());
+  EXPECT_EQ(std::set<std::string>(store.writtenKeys.begin(), store.writtenKeys.end()),
+            recordKeys("player1"));
   EXPECT_EQ(store.read("quovslot", "player1", "bank"), std::to_string(m.bank));
   store.writtenKeys.clear();
-  EXPECT_FALSE(keeper.saveIfChanged(store, m)) << "nothing changed since the last write";
+  EXPECT_FALSE(keeper.saveIfChanged()) << "nothing changed since the last write";
 
   // Each stored variable on its own is a change; so is another slot.
   auto changes = [&](auto mutate) {
     mutate(m);
-    return keeper.saveIfChanged(store, m);
+    return keeper.saveIfChanged();
   };
   EXPECT_TRUE(changes([](Modquov& r) { r.winroll = 0; }));
   EXPECT_TRUE(changes([](Modquov& r) { r.currentplayer = "Other"; }));
@@ -312,7 +326,8 @@ TEST(RecordKeeper, WritesOnlyWhenARecordChanged) {
   store.writtenKeys.clear();
   EXPECT_TRUE(changes([](Modquov& r) { r.playerslot = "2"; }));
   EXPECT_EQ(std::set<std::string>(store.writtenKeys.begin(), store.writtenKeys.end()),
-            exitKeys("player2"));
+            recordKeys("player2"));
+  EXPECT_EQ(store.read("quovslot", "player2", "freespinsgiven"), "") << "no series is kept";
 }
 
 TEST(RecordKeeper, TheMachineWritesItsRecordsAfterASpinAndNotWhileIdle) {

@@ -3,4 +3,6 @@ target_sources(quov_tests PRIVATE
   records/options_fixture.h
   records/options_screen_test.cpp
   records/options_figures_test.cpp
+  records/series_resume_test.cpp
+  records/save_notice_test.cpp
 )
