@@ -11,7 +11,10 @@ trap 'rm -rf "$work"' EXIT
 RANDOM=1009
 failures=0
 for kill in $(seq 30); do
-  "$WRITER" save "$work/quov" > "$work/saved" &
+  # Emptied here, not by the background job's own redirection: on a slow
+  # machine the job may start after the wait below has read the last run's file.
+  : > "$work/saved"
+  "$WRITER" save "$work/quov" >> "$work/saved" &
   pid=$!
   # However slow the machine, the run's first save comes before the kill.
   for _ in $(seq 600); do [ -s "$work/saved" ] && break; sleep 0.05; done
