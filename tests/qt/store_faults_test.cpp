@@ -16,6 +16,7 @@
 #include <QThread>
 
 #include "platform/qt/ini_text.h"
+#include "engine/rules/jackpot.h"
 #include "engine/spin_cycle.h"
 #include "platform/qt/settings_lock.h"
 #include "records/save_notice.h"
@@ -37,9 +38,7 @@ class StoreFaults : public DesktopTest {
   // A file as a save would write it: `values` and the generation.
   void writeFile(const QString& name, IniValues values, int generation) {
     values.insert("store/generation", QString::number(generation));
-    QByteArray text;
-    QString error;
-    ASSERT_TRUE(formatIni(values, text, error)) << error.toStdString();
+    const QByteArray text = formatIni(values);
     QDir().mkpath(configFolder());
     QFile f(file(name));
     ASSERT_TRUE(f.open(QIODevice::WriteOnly));
