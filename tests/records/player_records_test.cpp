@@ -250,7 +250,7 @@ TEST(PlayerRecords, AnEmptyStoreStartsWithNoCreditSoundOffAndTheMetersAtTheirFlo
   EXPECT_EQ(m.playerslot, "1");
 }
 
-TEST(PlayerRecords, AMalformedCreditStartsAtZeroAndTheNextExitWritesZero) {
+TEST(PlayerRecords, AMalformedCreditStartsAtZeroAndTheNextExitKeepsItsText) {
   HeadlessMachine machine;
   MemoryStore& store = machine.platform.store;
   store.write("quovslot", "player1", "bank", "abc");
@@ -260,7 +260,7 @@ TEST(PlayerRecords, AMalformedCreditStartsAtZeroAndTheNextExitWritesZero) {
   EXPECT_EQ(machine.mod.games, 9);
   machine.quov.screen.closeRequest();
   EXPECT_TRUE(machine.platform.loop.ended);
-  EXPECT_EQ(store.read("quovslot", "player1", "bank"), "0");
+  EXPECT_EQ(store.read("quovslot", "player1", "bank"), "abc") << "never turned into a 0";
   EXPECT_EQ(store.read("quovslot", "player1", "games"), "9");
 }
 
