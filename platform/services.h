@@ -47,6 +47,9 @@ struct SaveHealth {
   bool failing = false;
   std::uint32_t episode = 0;  // 0: saving has never failed
   std::string reason;         // what went wrong last, while failing
+  // Records that are there but could not be read, which file and why: they
+  // are left as they are and nothing is saved over them this run.
+  std::string unreadable;
 };
 
 // Per-user store of text values by application, section and key. A key that

@@ -1,7 +1,9 @@
 // The player's records in the settings store: which keys the start-up, the
 // exit and the options screen read and write, in their orders. Numbers are
 // stored as decimal text; a value that is missing or not a number of the
-// variable's width leaves the variable as it was.
+// variable's width, and credit, counters and meters below 0, leave the
+// variable as it was. A stored text that cannot be read is kept in the store
+// until the game has a value of its own for it.
 #pragma once
 
 #include <string>

@@ -1,8 +1,11 @@
 // Tells the player when the records cannot be saved: a line across the top
 // of the reels from the moment saving starts to fail until a save succeeds
-// again. It takes no input and stops nothing; play goes on, and the store
-// keeps trying.
+// again. Records that could not be read are named on the same line, with
+// why, for the whole run: they are left as they are and nothing is saved. It
+// takes no input and stops nothing; play goes on, and the store keeps trying.
 #pragma once
+
+#include <string>
 
 #include "platform/services.h"
 
@@ -12,6 +15,15 @@ class Quov;
 
 inline constexpr const char* kSaveNoticeText =
     "Your records cannot be saved just now - play goes on and saving is retried";
+
+// The line for records that could not be read: this text, then which file
+// and why (folders left out), then kUnreadableNoticeEnd.
+inline constexpr const char* kUnreadableNoticeStart = "Your records cannot be read (";
+inline constexpr const char* kUnreadableNoticeEnd =
+    ") - they are left as they are and nothing is saved";
+
+// The file names and why of `unreadable`, each path cut to its file name.
+std::string unreadableNotice(const std::string& unreadable);
 
 class SaveNotice {
  public:
