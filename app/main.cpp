@@ -32,6 +32,7 @@ class AnnouncedEvents : public quov::GameEvents {
   void gambleBet(const quov::GambleBetResult& bet) override { inner_.gambleBet(bet); }
   void gambleCollected() override { inner_.gambleCollected(); }
   void creditInserted(std::int32_t cents) override { inner_.creditInserted(cents); }
+  void noMoney() override { inner_.noMoney(); }
 
  private:
   quov::GameEvents& inner_;

@@ -1,5 +1,7 @@
 #include "cabinet/cabinet.h"
 
+#include "cabinet/announcer.h"
+#include "cabinet/control_keys.h"
 #include "cabinet/controls.h"
 #include "cabinet/menu.h"
 #include "cabinet/startup.h"
@@ -33,6 +35,8 @@ Cabinet::Cabinet(Platform& platform, Modquov& module)
       records_(std::make_unique<RecordKeeper>(engine, *recorder_)),
       controls_(std::make_unique<Controls>(quov, sounds, engine.spinCycle())),
       menu_(std::make_unique<Menu>(quov, sounds, *paylines_, quovoptions, quovpays, aboutquov)),
+      keys_(std::make_unique<ControlKeys>(quov)),
+      announcer_(std::make_unique<Announcer>(quov, *recorder_)),
       startup_(std::make_unique<Startup>(quov, sounds, *records_, *controls_)),
       saveNotice_(std::make_unique<SaveNotice>(quov)) {
   bindTimers();
@@ -104,11 +108,14 @@ void Cabinet::routeInput() {
     routes[q.lin[k]].mouseMove = [&paylines, k] { paylines.lin_mousemove(k); };
 
   routes.keyPress = [&controls](int& keyAscii) { controls.Form_KeyPress(keyAscii); };
+  routes.controlKey = [this](const KeyStroke& k) { return keys_->take(k); };
+  keys_->writeToolTips();
   routes.closeRequest = [&startup] { startup.Form_QueryUnload(); };
 }
 
 void Cabinet::installHooks() {
-  quov.events = recorder_.get();
+  // The announcer hears each report first and hands it on to the history.
+  quov.events = announcer_.get();
   // The records wait while the history has a game open, so that they never
   // count a game the history does not hold.
   quov.recordsSettled = [this] {

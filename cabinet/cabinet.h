@@ -24,6 +24,8 @@ class LineFlash;
 class RecordKeeper;
 class Controls;
 class Menu;
+class ControlKeys;
+class Announcer;
 class Startup;
 class GameRecorder;
 class SaveNotice;
@@ -52,6 +54,8 @@ class Cabinet {
   RecordKeeper& records() { return *records_; }
   Controls& controls() { return *controls_; }
   Menu& menu() { return *menu_; }
+  ControlKeys& keys() { return *keys_; }
+  const Announcer& announcer() const { return *announcer_; }
   Startup& startup() { return *startup_; }
   GameRecorder& recorder() { return *recorder_; }
 
@@ -65,6 +69,8 @@ class Cabinet {
   std::unique_ptr<RecordKeeper> records_;
   std::unique_ptr<Controls> controls_;
   std::unique_ptr<Menu> menu_;
+  std::unique_ptr<ControlKeys> keys_;
+  std::unique_ptr<Announcer> announcer_;
   std::unique_ptr<Startup> startup_;
   std::unique_ptr<SaveNotice> saveNotice_;
 };

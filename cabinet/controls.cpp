@@ -155,6 +155,7 @@ void Controls::Form_KeyPress(int& keyAscii) {
   if (q.m.bank < q.totalBet()) {
     sounds.play(Clip::NoMoney);
     q.pannomoney.show();
+    q.events->noMoney();
     return;
   }
   // Keys do nothing while the player's buttons are away (a free-spin award,

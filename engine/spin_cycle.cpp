@@ -63,6 +63,7 @@ void SpinCycle::btnstartall_click() {
     if (q.m.bank < q.totalBet()) {
       sounds.play(Clip::NoMoney);
       q.pannomoney.show();
+      q.events->noMoney();
       q.coinsin.enable();
       q.btnspin.disable();
       q.payline.enable();

@@ -11,6 +11,7 @@ packages=(
   libgtest-dev libgmock-dev libbenchmark-dev
   xvfb xauth xdotool x11-utils libx11-dev openbox
   desktop-file-utils appstream
+  dbus-daemon at-spi2-core python3-pyatspi
 )
 
 missing=()

@@ -6,6 +6,8 @@
 #include <QStandardPaths>
 #include <stdexcept>
 
+#include "cabinet/announcer.h"
+#include "cabinet/screen_reading.h"
 #include "cabinet/startup.h"
 #include "platform/qt/user_folders.h"
 #include "records/autosave.h"
@@ -30,6 +32,12 @@ DesktopMachine::DesktopMachine(QString settingsFolder, QString historyPath)
     addForm(*s).setOwner(&canvas);
   // The offer shows in the cabinet's place.
   addForm(cabinet.popupquov.screen).centreOver(&canvas);
+  // What a screen reader hears of the cabinet beyond its buttons.
+  canvas.setWords({[this] { return meterReadings(quov); }, [this] { return reelsReading(quov); },
+                   [this] {
+                     const Announcer& a = cabinet.announcer();
+                     return std::pair{a.count(), a.latest()};
+                   }});
   loop.onChange = [this] { syncWindows(); };
   loop.onRepaint = [this] {
     followLineFlashing();
