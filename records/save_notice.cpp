@@ -4,9 +4,12 @@
 
 namespace quov {
 
-void SaveNotice::follow(const SaveHealth& health) {
-  if (health.failing) q.savenotice.setCaption(kSaveNoticeText);
-  q.savenotice.setVisible(health.failing);
+void SaveNotice::follow(const SaveHealth& records, const SaveHealth& history) {
+  if (records.failing)
+    q.savenotice.setCaption(kSaveNoticeText);
+  else if (history.failing)
+    q.savenotice.setCaption(kHistoryNoticeText);
+  q.savenotice.setVisible(records.failing || history.failing);
 }
 
 }  // namespace quov
