@@ -259,7 +259,7 @@ TEST(PlayerRecords, AMalformedCreditStartsAtZeroAndTheNextExitWritesZero) {
   EXPECT_EQ(machine.mod.bank, 0);
   EXPECT_EQ(machine.mod.games, 9);
   machine.quov.screen.closeRequest();
-  EXPECT_TRUE(machine.platform.loop.ended);
+  EXPECT_TRUE(machine.platform.loop.ended());
   EXPECT_EQ(store.read("quovslot", "player1", "bank"), "0");
   EXPECT_EQ(store.read("quovslot", "player1", "games"), "9");
 }
