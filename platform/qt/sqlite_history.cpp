@@ -28,13 +28,9 @@ constexpr const char* kColumns =
     "ball_start, ball_cell, prize, gambled, stake, gamble_steps, money_in, paid, "
     "credit_before, credit_after";
 constexpr int kColumnCount = 32;
-// The writer thread folds the log back after this many appends: a few
-// hundred pages of log.
-constexpr int kFoldEvery = 256;
-// Should it fall behind, the game's connection folds the log back itself
-// at this many pages (about 4 MB), and a log that grew is cut back to
-// this size once folded.
-constexpr int kLogPagesMost = 1000;
+// The log is folded back into the file once it holds this many pages
+// (about 1 MB), and a log that grew is cut back to 4 MB once folded.
+constexpr int kFoldPages = 256;
 constexpr const char* kLogBytesKept = "PRAGMA journal_size_limit=4194304";
 // Records that wait for the file at most; any more are missed.
 constexpr std::size_t kMostWaiting = 20000;
@@ -156,9 +152,8 @@ bool SqliteHistory::openConnection() {
   // process killed in the middle of one leaves the file as it was before.
   // NORMAL syncs at checkpoints only; that survives any crash of the
   // program, which is what the history must survive.
-  const std::string autoFold = "PRAGMA wal_autocheckpoint=" + std::to_string(kLogPagesMost);
   if (!exec(db_, "PRAGMA journal_mode=WAL") || !exec(db_, "PRAGMA synchronous=NORMAL") ||
-      !exec(db_, autoFold.c_str()) || !exec(db_, kLogBytesKept) || !exec(db_, kSchema)) {
+      !exec(db_, kLogBytesKept) || !exec(db_, kSchema)) {
     openError_ = std::string("set up: ") + sqlite3_errmsg(db_);
     closeConnection();
     return false;
@@ -184,6 +179,7 @@ bool SqliteHistory::openConnection() {
     std::lock_guard<std::mutex> state(stateMutex_);
     lastId_ = std::max(lastId_, highest);
   }
+  sqlite3_wal_hook(db_, &SqliteHistory::afterCommit, this);
   writable_ = true;
   openError_.clear();
   return true;
@@ -339,7 +335,6 @@ std::int64_t SqliteHistory::append(GameRecord& r) {
       // The id the game was given stands: a renumbered record is found
       // under it by the records that follow.
       r.id = given;
-      if (++appendsSinceFold_ >= kFoldEvery) wake_.notify_one();
       return given;
     }
     setFailing(true, writable_ ? writeReason_ : openError_);
@@ -373,74 +368,49 @@ bool SqliteHistory::writeWaiting() {
     std::lock_guard<std::mutex> state(stateMutex_);
     waiting_.pop_front();
     lastId_ = std::max(lastId_, r.id);
-    ++appendsSinceFold_;
   }
 }
 
 void SqliteHistory::writerLoop() {
-  sqlite3* folder = nullptr;  // the writer's own connection, for folding the log back
   int pause = timing::kHistoryRetryFirst;
   std::unique_lock<std::mutex> state(stateMutex_);
   while (true) {
-    wake_.wait(state, [this] {
-      return stopping_ || !waiting_.empty() || appendsSinceFold_ >= kFoldEvery;
-    });
+    wake_.wait(state, [this] { return stopping_ || !waiting_.empty(); });
     if (stopping_) break;
-    if (!waiting_.empty()) {
-      state.unlock();
-      bool written = false;
-      {
-        std::lock_guard<std::mutex> db(dbMutex_);
-        written = writeWaiting();
-      }
-      state.lock();
-      if (!written) {
-        wake_.wait_for(state, std::chrono::milliseconds(pause), [this] { return stopping_; });
-        pause = std::min(pause * 2, timing::kHistoryRetryLongest);
-        continue;
-      }
+    state.unlock();
+    bool written = false;
+    {
+      std::lock_guard<std::mutex> db(dbMutex_);
+      written = writeWaiting();
+    }
+    state.lock();
+    if (written) {
       pause = timing::kHistoryRetryFirst;
+      continue;
     }
-    if (appendsSinceFold_ >= kFoldEvery) {
-      appendsSinceFold_ = 0;
-      state.unlock();
-      foldLog(folder);
-      state.lock();
-    }
+    wake_.wait_for(state, std::chrono::milliseconds(pause), [this] { return stopping_; });
+    pause = std::min(pause * 2, timing::kHistoryRetryLongest);
   }
-  state.unlock();
-  sqlite3_close_v2(folder);
 }
 
-// Copies the log into the file. A passive fold takes no lock an append
-// needs; once it has copied the whole log, the next append starts the log
-// from its beginning again.
-void SqliteHistory::foldLog(sqlite3*& connection) {
-  if (!connection) {
-    if (linkInPlace(path_) ||
-        sqlite3_open_v2(path_.toUtf8().constData(), &connection,
-                        SQLITE_OPEN_READWRITE | SQLITE_OPEN_NOFOLLOW, nullptr) != SQLITE_OK) {
-      sqlite3_close_v2(connection);
-      connection = nullptr;
-      return;  // no file yet: nothing to fold
-    }
-    sqlite3_busy_timeout(connection, 0);
-  }
-  // A connection that has not read yet is not using the log, and its fold
-  // would do nothing.
-  exec(connection, "SELECT 1 FROM records LIMIT 1");
+// After each commit: once the log holds a few hundred pages, they are
+// copied into the file on this same connection, so no other writer can
+// race the fold and the next append starts the log from its beginning
+// again. The fold waits for no lock; its counts are checked.
+int SqliteHistory::afterCommit(void* self, sqlite3* db, const char*, int logPages) {
+  if (logPages < kFoldPages) return SQLITE_OK;
+  auto* history = static_cast<SqliteHistory*>(self);
   int logFrames = -1, folded = -1;
-  const int rc = sqlite3_wal_checkpoint_v2(connection, nullptr, SQLITE_CHECKPOINT_PASSIVE,
-                                           &logFrames, &folded);
-  std::lock_guard<std::mutex> state(stateMutex_);
-  if (rc == SQLITE_BUSY) return;  // another fold runs; the next one catches up
-  if (rc != SQLITE_OK || logFrames < 0) {
-    setFailing(false, rc != SQLITE_OK
-                          ? std::string("folding the log back: ") + sqlite3_errmsg(connection)
-                          : std::string("folding the log back: the file is not in WAL mode"));
-    return;
-  }
-  setWorking(false);
+  const int rc = sqlite3_wal_checkpoint_v2(db, nullptr, SQLITE_CHECKPOINT_PASSIVE, &logFrames,
+                                           &folded);
+  std::lock_guard<std::mutex> state(history->stateMutex_);
+  if (rc == SQLITE_BUSY) return SQLITE_OK;  // another program folds or reads; the next commit tries
+  if (rc != SQLITE_OK || logFrames < 0)
+    history->setFailing(false, std::string("folding the log back: ") +
+                                   (rc != SQLITE_OK ? sqlite3_errmsg(db) : "the log is not in use"));
+  else
+    history->setWorking(false);
+  return SQLITE_OK;
 }
 
 void SqliteHistory::finishWriting() {

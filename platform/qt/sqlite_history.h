@@ -9,10 +9,10 @@
 // `health` like a failed save. Records that never reach the file (too many
 // waiting, or still waiting when the game ends) are counted as missed.
 //
-// The log is folded back into the file by the writer thread after every few
-// hundred records, on a connection of its own so that appends go on
-// meanwhile; should it fall behind, the game's connection folds it back
-// itself once the log reaches a few megabytes. The file and its log are
+// The log is folded back into the file by the connection that writes, once
+// it holds a few hundred pages, so it stays about a megabyte however long
+// the session; a fold that fails is told like a refused record. At the end
+// the whole log is folded back and cut to nothing. The file and its log are
 // never opened through a link put in their place.
 #pragma once
 
@@ -82,7 +82,7 @@ class SqliteHistory : public GameHistory {
   void setWorking(bool writes);
 
   void writerLoop();
-  void foldLog(sqlite3*& connection);
+  static int afterCommit(void* self, sqlite3* db, const char* name, int logPages);
   std::deque<GameRecord> waitingCopy() const;
 
   const QString path_;
@@ -108,7 +108,6 @@ class SqliteHistory : public GameHistory {
   SaveHealth health_;
   bool writesFailing_ = false, foldFailing_ = false;
   std::string writeReason_, foldReason_;
-  int appendsSinceFold_ = 0;
   bool stopping_ = false, finished_ = false;
   std::thread writer_;
 };
