@@ -49,6 +49,14 @@ void pushTestDraws(quov::ScriptedRandom& random) {
     if (ok) random.push(draw);
   }
 }
+
+// Test builds only: QUOV_TEST_LOSSES losing spins already counted towards
+// the offer, so a test reaches it without playing them all.
+void countTestLosses(quov::Modquov& m) {
+  bool ok = false;
+  const int losses = qEnvironmentVariableIntValue("QUOV_TEST_LOSSES", &ok);
+  if (ok && losses >= 0 && losses < 25) m.popupcount = static_cast<std::int16_t>(losses);
+}
 }  // namespace
 #endif
 
@@ -65,6 +73,9 @@ int main(int argc, char** argv) {
   machine.quov.events = &announced;
 #endif
   machine.start();
+#ifdef QUOV_TEST_HOOKS
+  countTestLosses(machine.mod);
+#endif
   // What each setting is expected to return, for the options screen: worked
   // out beside the game while it starts, so the screen never waits for it.
   const std::jthread expected([] { quov::returnTable().workOutAll(); });

@@ -121,7 +121,7 @@ void Cabinet::installHooks() {
   quov.recordsSettled = [this] {
     recorder_->idle();
     records_->saveIfChanged();
-    saveNotice_->follow(quov.p.store.health());
+    saveNotice_->follow(quov.p.store.health(), quov.p.history.health());
   };
   quov.offerDue = [this] { popupquov.Form_Load(); };
 }

@@ -1,5 +1,6 @@
 #include "records/player_records.h"
 
+#include <charconv>
 #include <optional>
 
 #include "engine/rules/checked.h"
@@ -175,6 +176,15 @@ void exitSave(SettingsStore& store, const Modquov& m) {
   for (const NumberKey& k : kJackpotCounters) writeKey(store, kPlayerApp, s, k, m);
   for (const NumberKey& k : kMeters) writeKey(store, kMetersApp, s, k, m);
   store.flush();
+}
+
+std::optional<std::int64_t> readMissed(SettingsStore& store, int slot) {
+  const std::string text = store.read(kPlayerApp, slotSection(std::to_string(slot)), kMissedKey);
+  if (text.empty()) return 0;
+  std::int64_t count = -1;
+  const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), count);
+  if (error != std::errc() || end != text.data() + text.size() || count < 0) return std::nullopt;
+  return count;
 }
 
 }  // namespace quov

@@ -6,6 +6,8 @@
 // until the game has a value of its own for it.
 #pragma once
 
+#include <cstdint>
+#include <optional>
 #include <string>
 
 #include "mainscreen/modquov.h"
@@ -42,6 +44,12 @@ void slotLoad(SettingsStore& store, Modquov& m, int slot);
 void slotSave(SettingsStore& store, const Modquov& m);
 // the save when the screen closes: player numbers and meters, not the name.
 void closeSave(SettingsStore& store, const Modquov& m);
+
+// How many records of slot 1..6's games the game history could not keep,
+// in the slot's section: a missing key reads as 0, a value that is no
+// count as nothing.
+inline constexpr const char* kMissedKey = "historymissed";
+std::optional<std::int64_t> readMissed(SettingsStore& store, int slot);
 
 // One read: false when the value is missing or no number of T's width.
 bool readNumber(SettingsStore& store, const char* app, const std::string& section,

@@ -21,11 +21,13 @@ std::string unreadableNotice(const std::string& unreadable) {
   return kUnreadableNoticeStart + shortened + kUnreadableNoticeEnd;
 }
 
-void SaveNotice::follow(const SaveHealth& health) {
-  if (health.failing)
-    q.savenotice.setCaption(health.unreadable.empty() ? std::string(kSaveNoticeText)
-                                                      : unreadableNotice(health.unreadable));
-  q.savenotice.setVisible(health.failing);
+void SaveNotice::follow(const SaveHealth& records, const SaveHealth& history) {
+  if (records.failing)
+    q.savenotice.setCaption(records.unreadable.empty() ? std::string(kSaveNoticeText)
+                                                       : unreadableNotice(records.unreadable));
+  else if (history.failing)
+    q.savenotice.setCaption(kHistoryNoticeText);
+  q.savenotice.setVisible(records.failing || history.failing);
 }
 
 }  // namespace quov

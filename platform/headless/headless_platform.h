@@ -24,7 +24,8 @@ class HeadlessLoop : public EventLoop {
   const Scheduler& scheduler() const { return scheduler_; }
   void yield() override;
   void sleep(int ms) override;
-  void endProgram() override { ended = true; }
+  void endProgram() override { ended_ = true; }
+  bool ended() const override { return ended_; }
 
   // Input delivered at the next yield, as a window system delivers a click
   // that arrived while a handler ran.
@@ -36,9 +37,9 @@ class HeadlessLoop : public EventLoop {
   Millis slept = 0;  // total blocking sleep so far
   std::function<void(int)> onSleep;  // observes every sleep (tests, tools)
   std::uint64_t yields = 0;
-  bool ended = false;
 
  private:
+  bool ended_ = false;
   void deliverPosted();
   Scheduler scheduler_;
   std::deque<std::function<void()>> posted_;

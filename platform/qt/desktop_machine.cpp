@@ -64,11 +64,20 @@ QString DesktopMachine::cacheFolder() {
 }
 
 void DesktopMachine::requestClose() {
-  if (!loop.ended()) canvas.close();
+  // The game's own shut-down, whatever shows: the cabinet may be hidden
+  // behind the offer, or a box may hold the thread in its own loop (the
+  // shut-down ends that loop too).
+  if (loop.ended()) return;
+  loop.syncClock();
+  cabinet.startup().Form_QueryUnload();
+  loop.afterHandler();
 }
 
 void DesktopMachine::finish() {
   requestClose();
+  // What the history could not write by now is missed, and counted in the
+  // records saved next.
+  history.finishWriting();
   cabinet.records().saveAtExit();
   store.waitSaved();
 }

@@ -282,7 +282,7 @@ TEST(PlayerRecords, AMalformedCreditStartsAtZeroAndTheNextExitKeepsItsText) {
   EXPECT_EQ(machine.mod.bank, 0);
   EXPECT_EQ(machine.mod.games, 9);
   machine.quov.screen.closeRequest();
-  EXPECT_TRUE(machine.platform.loop.ended);
+  EXPECT_TRUE(machine.platform.loop.ended());
   EXPECT_EQ(store.read("quovslot", "player1", "bank"), "abc") << "never turned into a 0";
   EXPECT_EQ(store.read("quovslot", "player1", "games"), "9");
 }
