@@ -100,6 +100,13 @@ void Canvas::keyPressEvent(QKeyEvent* ev) {
     setWindowState(windowState() & ~Qt::WindowFullScreen);
     return;
   }
+  // On a screen with a way back to the game, Escape takes it.
+  if (ev->key() == Qt::Key_Escape && screen_.cancel && !loop_.ended()) {
+    loop_.syncClock();
+    screen_.escape();
+    loop_.afterHandler();
+    return;
+  }
   const QString text = ev->text();
   if (text.isEmpty() || text[0].unicode() > 127 || loop_.ended()) {
     QWidget::keyPressEvent(ev);

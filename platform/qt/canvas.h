@@ -3,7 +3,8 @@
 // hit-tested in twips of the design screen and handed to the screen's input
 // routes. It draws only when the model has changed. The window's own keys
 // never reach the game: Ctrl+Q closes the window as its close control does,
-// F11 switches full screen on and off, Escape leaves it.
+// F11 switches full screen on and off, Escape leaves it; on a screen with a
+// way back to the game (its cancel button) Escape otherwise presses that.
 #pragma once
 
 #include <QWidget>

@@ -2,6 +2,7 @@
 
 #include <QGuiApplication>
 #include <QScreen>
+#include <QShortcut>
 #include <QSessionManager>
 #include <QStandardPaths>
 #include <stdexcept>
@@ -22,14 +23,29 @@ DesktopMachine::DesktopMachine(QString settingsFolder, QString historyPath)
   messages.setParent(&canvas);
   display.setAnchor(&canvas);
   windows_.push_back(std::make_unique<ScreenWindow>(quov.screen, canvas, loop));
-  windows_.push_back(
+  // The recall stands over the cabinet it holds up.
+  auto& recall = *windows_.emplace_back(
       std::make_unique<ScreenWindow>(cabinet.quovrecall.screen, recallCanvas, loop));
+  recall.setOwner(&canvas);
+  recall.centreOver(&canvas);
   // The options, the pay table and the about screen stay above the cabinet.
   for (Screen* s : {&cabinet.quovoptions.screen, &cabinet.quovpays.screen,
                     &cabinet.aboutquov.screen})
     addForm(*s).setOwner(&canvas);
-  // The offer shows in the cabinet's place.
+  // The offer shows in the cabinet's place; the help over it.
   addForm(cabinet.popupquov.screen).centreOver(&canvas);
+  ScreenForm& help = addForm(cabinet.quovhelp.screen);
+  help.setOwner(&canvas);
+  help.centreOver(&canvas);
+  // F1 opens the help from any of the game's windows.
+  auto* helpKey = new QShortcut(QKeySequence(Qt::Key_F1), &canvas);
+  helpKey->setContext(Qt::ApplicationShortcut);
+  QObject::connect(helpKey, &QShortcut::activated, &canvas, [this] {
+    if (loop.ended()) return;
+    loop.syncClock();
+    cabinet.quovhelp.Form_Load();
+    loop.afterHandler();
+  });
   loop.onChange = [this] { syncWindows(); };
   loop.onRepaint = [this] {
     followLineFlashing();

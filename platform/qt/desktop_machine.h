@@ -2,8 +2,9 @@
 // and one window per screen, kept in step after every handler and tick
 // (which window shows, its caption, whether it takes input, what needs
 // drawing). The cabinet is painted and opens where the player left it; each
-// side screen is a window of real widgets. The end of the session (a signal,
-// the session manager's quit) is a close request.
+// side screen is a window of real widgets. F1 opens the help from any of
+// them. The end of the session (a signal, the session manager's quit) is a
+// close request.
 #pragma once
 
 #include <QString>
