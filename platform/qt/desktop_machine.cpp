@@ -37,15 +37,11 @@ DesktopMachine::DesktopMachine(QString settingsFolder, QString historyPath)
   ScreenForm& help = addForm(cabinet.quovhelp.screen);
   help.setOwner(&canvas);
   help.centreOver(&canvas);
-  // F1 opens the help from any of the game's windows.
-  auto* helpKey = new QShortcut(QKeySequence(Qt::Key_F1), &canvas);
-  helpKey->setContext(Qt::ApplicationShortcut);
-  QObject::connect(helpKey, &QShortcut::activated, &canvas, [this] {
-    if (loop.ended()) return;
-    loop.syncClock();
-    cabinet.quovhelp.Form_Load();
-    loop.afterHandler();
-  });
+  // F1 opens the help from any of the game's windows, the cabinet's too
+  // while a side screen holds it up.
+  addHelpKey(canvas);
+  addHelpKey(recallCanvas);
+  for (auto& f : forms_) addHelpKey(*f);
   loop.onChange = [this] { syncWindows(); };
   loop.onRepaint = [this] {
     followLineFlashing();
@@ -97,6 +93,16 @@ void DesktopMachine::start() {
     cabinet.startup().Form_Activate(px.width() * kTwipsPerPixel, px.height() * kTwipsPerPixel);
   }
   loop.afterHandler();
+}
+
+void DesktopMachine::addHelpKey(QWidget& window) {
+  auto* helpKey = new QShortcut(QKeySequence(Qt::Key_F1), &window);
+  QObject::connect(helpKey, &QShortcut::activated, &window, [this] {
+    if (loop.ended()) return;
+    loop.syncClock();
+    cabinet.quovhelp.Form_Load();
+    loop.afterHandler();
+  });
 }
 
 ScreenForm& DesktopMachine::addForm(Screen& screen) {

@@ -83,6 +83,8 @@ class DesktopMachine {
 
  private:
   ScreenForm& addForm(Screen& screen);
+  // F1 in `window` opens the help.
+  void addHelpKey(QWidget& window);
   // Winning lines lie over the symbols while they flash.
   void followLineFlashing();
   std::vector<std::unique_ptr<ScreenWindow>> windows_;  // the painted ones: cabinet, recall
