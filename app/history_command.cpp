@@ -19,9 +19,9 @@ namespace {
 
 int usage() {
   std::fprintf(stderr,
-               "usage: quov [--export csv|json FILE | --check-history]\n"
-               "  --export csv|json FILE  write the game history to FILE (- for the output)\n"
-               "  --check-history         check the history file and its books\n");
+               "usage: quov --export csv|json FILE\n"
+               "       quov --check-history\n"
+               "Try 'quov --help' for the options.\n");
   return 2;
 }
 
@@ -111,10 +111,10 @@ int checkHistory() {
 
 }  // namespace
 
-std::optional<int> runHistoryCommand(int argc, char** argv) {
-  if (argc < 2) return std::nullopt;
+int runHistoryCommand(int argc, char** argv) {
+  if (argc < 2) return usage();
   const std::string_view command = argv[1];
-  if (command != "--export" && command != "--check-history") return std::nullopt;
+  if (command != "--export" && command != "--check-history") return usage();
   QCoreApplication app(argc, argv);
   // The game's own name, so the history is the one the game keeps.
   QCoreApplication::setApplicationName(QString::fromLatin1(kAppId));

@@ -1,7 +1,9 @@
 // The desktop slot machine: one window showing the cabinet.
 #include <QApplication>
+#include <cstdio>
 #include <thread>
 
+#include "app/command_line.h"
 #include "app/history_command.h"
 #include "engine/rules/expected_return.h"
 #include "platform/qt/app_identity.h"
@@ -9,7 +11,6 @@
 
 #ifdef QUOV_TEST_HOOKS
 #include <QStringList>
-#include <cstdio>
 
 namespace {
 
@@ -61,7 +62,25 @@ void countTestLosses(quov::Modquov& m) {
 #endif
 
 int main(int argc, char** argv) {
-  if (const std::optional<int> done = quov::runHistoryCommand(argc, argv)) return *done;
+  // The command line is read before any window system is touched, so help,
+  // the version and a wrong option need no display.
+  const quov::CommandLine line = quov::readCommandLine(argc, argv);
+  switch (line.command) {
+    case quov::Command::Help:
+      std::fputs(quov::helpText(), stdout);
+      return 0;
+    case quov::Command::Version:
+      std::printf("%s\n", quov::versionText().c_str());
+      return 0;
+    case quov::Command::Wrong:
+      std::fprintf(stderr, "quov: %s\nTry 'quov --help' for the options.\n",
+                   line.wrong.c_str());
+      return 2;
+    case quov::Command::History:
+      return quov::runHistoryCommand(argc, argv);
+    case quov::Command::Play:
+      break;
+  }
   QApplication app(argc, argv);
   quov::presentToDesktop();
   // The game ends only through its own shut-down, never because a window hid.

@@ -26,15 +26,17 @@ Cabinet::Cabinet(Platform& platform, Modquov& module)
       historyMeters(platform.history),
       quovoptions(quov, historyMeters),
       quovpays(quov),
-      aboutquov(quov),
-      popupquov(quov),
+      aboutquov(quov, projectLinks),
+      popupquov(quov, projectLinks),
       quovrecall(quov, sounds),
+      quovhelp(quov),
       paylines_(std::make_unique<Paylines>(quov)),
       lineFlash_(std::make_unique<LineFlash>(quov, *paylines_)),
       recorder_(std::make_unique<GameRecorder>(engine, platform.history, historyMeters)),
       records_(std::make_unique<RecordKeeper>(engine, *recorder_)),
       controls_(std::make_unique<Controls>(quov, sounds, engine.spinCycle())),
-      menu_(std::make_unique<Menu>(quov, sounds, *paylines_, quovoptions, quovpays, aboutquov)),
+      menu_(std::make_unique<Menu>(quov, sounds, *paylines_, quovoptions, quovpays, aboutquov,
+                                   quovhelp)),
       keys_(std::make_unique<ControlKeys>(quov)),
       announcer_(std::make_unique<Announcer>(quov, *recorder_)),
       startup_(std::make_unique<Startup>(quov, sounds, *records_, *controls_)),
@@ -102,6 +104,7 @@ void Cabinet::routeInput() {
   routes[q.xit].click = [&startup] { startup.xit_click(); };
   routes.backgroundMove = [&menu] { menu.Form_MouseMove(); };
   routes[q.lastgames].click = [this] { quovrecall.lastgames_click(); };
+  routes[q.mnuhelp].click = [&menu] { menu.mnuhelp_click(); };
 
   Paylines& paylines = *paylines_;
   for (int k = 1; k <= 26; ++k)

@@ -12,6 +12,7 @@
 #include "records/history_meters.h"
 #include "records/options_screen.h"
 #include "screens/about_screen.h"
+#include "screens/help_screen.h"
 #include "screens/offer_screen.h"
 #include "screens/pays_screen.h"
 #include "screens/recall_screen.h"
@@ -42,12 +43,16 @@ class Cabinet {
   Engine engine;
   // What the game history says of each player slot.
   HistoryMeters historyMeters;
+  // The addresses the build gave the game (the about screen's and the
+  // offer's links).
+  url::ProjectLinks projectLinks;
   // The side screens.
   QuovOptions quovoptions;
   QuovPays quovpays;
   AboutQuov aboutquov;
   PopupQuov popupquov;
   QuovRecall quovrecall;
+  QuovHelp quovhelp;
 
   Paylines& paylines() { return *paylines_; }
   LineFlash& lineFlash() { return *lineFlash_; }

@@ -70,6 +70,9 @@ struct Screen {
   std::uint64_t focusMoves = 0;
   // How many times the game has brought the screen to the front.
   std::uint64_t raises = 0;
+  // The button Escape presses, as a click on it does: a side screen's way
+  // back to the game. None on a screen where Escape is a key like others.
+  const Element* cancel = nullptr;
 
   void add(Element& e) {
     e.revision = &revision;
@@ -174,6 +177,13 @@ struct Screen {
   }
   void closeRequest() {
     if (routes.closeRequest) routes.closeRequest();
+  }
+  // Escape: a click on the cancel button, when it could be clicked now.
+  // False when Escape means nothing here.
+  bool escape() {
+    if (!enabled || !cancel || !cancel->shownOnScreen() || !cancel->enabledOnScreen()) return false;
+    click(*cancel);
+    return true;
   }
 
  private:

@@ -96,6 +96,9 @@ class Links {
   // Opens a link in the default handler; returns 0 on failure.
   virtual int open(const std::string& link, const std::string& action) = 0;
   virtual int lastError() = 0;
+  // A link to a page installed with the game ("help.html", "LICENSE") as a
+  // local file; empty when the page is not there.
+  virtual std::string shippedPage(const std::string& name) = 0;
 };
 
 // The display the windows stand on, and the pointer over them.

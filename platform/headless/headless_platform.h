@@ -122,7 +122,10 @@ class RecordedLinks : public Links {
   bool connected() override { return online; }
   int open(const std::string& link, const std::string& action) override;
   int lastError() override { return 2; }
+  // "file://" + the folder + "/" + name; nothing when the folder is empty.
+  std::string shippedPage(const std::string& name) override;
   bool online = true;
+  std::string shippedFolder = "/usr/share/doc/quov";
   int result = 42;
   std::vector<std::pair<std::string, std::string>> opened;
 };

@@ -142,10 +142,13 @@ void Canvas::keyPressEvent(QKeyEvent* ev) {
     return;
   }
   loop_.syncClock();
-  // The game's controls first: Escape closes the menu or the payline view
-  // before it leaves full screen.
+  // The game's controls first: Escape closes the menu or the payline view;
+  // on a screen with a way back to the game it takes that; only then does it
+  // leave full screen.
   if (!screen_.controlKey(k)) {
-    if (k.named == NamedKey::Escape && isFullScreen())
+    if (k.named == NamedKey::Escape && screen_.cancel)
+      screen_.escape();
+    else if (k.named == NamedKey::Escape && isFullScreen())
       setWindowState(windowState() & ~Qt::WindowFullScreen);
     else if (k.character != 0)
       screen_.keyPress(k.character);

@@ -4,8 +4,9 @@
 // routes. It draws only when the model has changed. A key goes to the
 // game's controls first, then to the screen's key handler. The window's own
 // keys never reach the game: Ctrl+Q closes the window as its close control
-// does, F11 switches full screen on and off, Escape leaves it when the game
-// has no use for it. Hovering over an element shows its tooltip.
+// does, F11 switches full screen on and off, Escape takes a side screen's way
+// back (its cancel button), or leaves full screen when the game has no use
+// for it. Hovering over an element shows its tooltip.
 #pragma once
 
 #include <QWidget>

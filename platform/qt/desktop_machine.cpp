@@ -2,6 +2,7 @@
 
 #include <QGuiApplication>
 #include <QScreen>
+#include <QShortcut>
 #include <QSessionManager>
 #include <QStandardPaths>
 #include <stdexcept>
@@ -24,14 +25,25 @@ DesktopMachine::DesktopMachine(QString settingsFolder, QString historyPath)
   messages.setParent(&canvas);
   display.setAnchor(&canvas);
   windows_.push_back(std::make_unique<ScreenWindow>(quov.screen, canvas, loop));
-  windows_.push_back(
+  // The recall stands over the cabinet it holds up.
+  auto& recall = *windows_.emplace_back(
       std::make_unique<ScreenWindow>(cabinet.quovrecall.screen, recallCanvas, loop));
+  recall.setOwner(&canvas);
+  recall.centreOver(&canvas);
   // The options, the pay table and the about screen stay above the cabinet.
   for (Screen* s : {&cabinet.quovoptions.screen, &cabinet.quovpays.screen,
                     &cabinet.aboutquov.screen})
     addForm(*s).setOwner(&canvas);
-  // The offer shows in the cabinet's place.
+  // The offer shows in the cabinet's place; the help over it.
   addForm(cabinet.popupquov.screen).centreOver(&canvas);
+  ScreenForm& help = addForm(cabinet.quovhelp.screen);
+  help.setOwner(&canvas);
+  help.centreOver(&canvas);
+  // F1 opens the help from any of the game's windows, the cabinet's too
+  // while a side screen holds it up.
+  addHelpKey(canvas);
+  addHelpKey(recallCanvas);
+  for (auto& f : forms_) addHelpKey(*f);
   // What a screen reader hears of the cabinet beyond its buttons.
   canvas.setWords({[this] { return meterReadings(quov); }, [this] { return reelsReading(quov); },
                    [this] {
@@ -98,6 +110,16 @@ void DesktopMachine::start() {
     cabinet.startup().Form_Activate(px.width() * kTwipsPerPixel, px.height() * kTwipsPerPixel);
   }
   loop.afterHandler();
+}
+
+void DesktopMachine::addHelpKey(QWidget& window) {
+  auto* helpKey = new QShortcut(QKeySequence(Qt::Key_F1), &window);
+  QObject::connect(helpKey, &QShortcut::activated, &window, [this] {
+    if (loop.ended()) return;
+    loop.syncClock();
+    cabinet.quovhelp.Form_Load();
+    loop.afterHandler();
+  });
 }
 
 ScreenForm& DesktopMachine::addForm(Screen& screen) {
