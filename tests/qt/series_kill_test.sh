@@ -3,7 +3,11 @@
 # session under a virtual X server, starting with a free-spin series (its
 # first spin's draws are forced: a test build reads them from
 # QUOV_TEST_DRAWS), and is killed with SIGKILL at a moment drawn from a
-# seeded sequence, then started again, over and over. A restart that finds a
+# seeded sequence, then started again, over and over. The moments are
+# counted from what the game has done, not from the clock: a test build
+# announces each outcome booked, and a kill comes a drawn time after the
+# 0th, 1st or 2nd booking of its run, so a slow machine meets the same
+# moments of play as a quick one. A restart that finds a
 # series in the records lets it play on; a series that waits for its collect
 # gets it (the COLLECT button), then autoplay goes on. After every kill
 # records_check compares the settings files with the history: both files
@@ -39,6 +43,7 @@ COLLECT=(330 559)
 TRIGGER=2,10,9,5,15,6,1
 
 mkdir -p "$cfg"
+: > "$work/log"
 # The fastest reels, and the autoplay notice already shown (its message box
 # would stop the session).
 printf '[player1]\nbank=5000\nreelspeed=1\n[notice]\nautoplay=-1\n' > "$cfg/quovslot.ini"
@@ -99,6 +104,9 @@ check() {  # check <when>
   echo "$out" | grep -q "last .* lost" && lost=$((lost + 1))
 }
 
+# Outcomes booked so far, over every run.
+bookings() { grep -c 'quov-test: outcome booked' "$work/log" 2>/dev/null || true; }
+
 sanitizer_reports() {
   grep -qE 'ERROR: (Address|Leak|Thread|Memory)Sanitizer|runtime error:' "$work/log"
 }
@@ -114,17 +122,25 @@ for k in $(seq "$KILLS"); do
   # Until a series has reached the records, every run starts with one.
   if [ $triggered -eq 0 ] && ! series_kept; then draws=$TRIGGER; fi
   if series_kept; then resumed=$((resumed + 1)); fi
+  booked=$(bookings)
   if ! start_game "$draws"; then
     fail "run $k: no window"
     continue
   fi
-  # A restart goes on with a series three seconds after its window shows
-  # and books that free spin when the reels have stopped, some 4.7 seconds
-  # in: a run in a series is killed 4 to 7 seconds in, so that the series
-  # moves on and the kills meet its reels, its bookings, its holds and the
-  # collect; any other run half a second to 4 seconds in. In tenths.
-  if series_kept; then tenths=$((40 + RANDOM % 31)); else tenths=$((5 + RANDOM % 36)); fi
-  (sleep "$((tenths / 10)).$((tenths % 10))"; kill -9 $pid 2>/dev/null) &
+  # The kill comes 0 to 2.9 seconds after the run's 0th (its window), 1st
+  # or 2nd booked outcome, so the kills meet a series' reels, its bookings,
+  # its holds and the collect, and ordinary spins alike. A run whose
+  # bookings do not come within a minute is killed where it stands.
+  after=$((RANDOM % 3))
+  tenths=$((RANDOM % 30))
+  (
+    for _ in $(seq 600); do
+      [ "$(bookings)" -ge $((booked + after)) ] && break
+      sleep 0.1
+    done
+    sleep "$((tenths / 10)).$((tenths % 10))"
+    kill -9 $pid 2>/dev/null
+  ) &
   killer=$!
   drive 2>/dev/null  # and the shell's word on the killed game
   wait $pid 2>/dev/null
@@ -133,7 +149,7 @@ for k in $(seq "$KILLS"); do
     kept=$((kept + 1))
     triggered=1
   fi
-  check "kill $k after $tenths tenths"
+  check "kill $k $tenths tenths after booking $after"
 done
 
 # The last start plays the series to its collect and ends with SIGTERM.
