@@ -1,8 +1,8 @@
 #!/bin/bash
 # The history survives kills: the real program is started twenty times,
 # autoplay is switched on with the AUTO button, and the program is killed
-# with SIGKILL at a moment drawn from a seeded sequence (mostly while reels
-# turn). After every kill the database must open cleanly (SQLite's own
+# with SIGKILL at a moment drawn from a seeded sequence, counted from the
+# outcomes the run has booked (mostly while reels turn). After every kill the database must open cleanly (SQLite's own
 # check) and every record's books must balance. It must hold every outcome
 # the run booked (a test build announces each one after recording it), at
 # most the one being announced more, and never fewer games than the
@@ -61,8 +61,16 @@ while [ $k -lt $kills ]; do
   fi
   sleep 0.3
   xdotool mousemove --window "$win" 588 559 click 1   # AUTO on
-  # 1.5 to 6 seconds of autoplay (a spin takes about two), in tenths.
-  tenths=$((15 + RANDOM % 46))
+  # Timed from the game's own bookings, not the clock, so a loaded machine
+  # meets the same moments: 0 to 2.9 seconds after the run's 0th (AUTO's
+  # press), 1st or 2nd booked outcome, mostly while reels turn. A run whose
+  # bookings do not come within a minute is killed where it stands.
+  after=$((RANDOM % 3))
+  tenths=$((RANDOM % 30))
+  for _ in $(seq 600); do
+    [ "$(grep -c 'quov-test: outcome booked' "$work/log")" -ge $after ] && break
+    sleep 0.1
+  done
   sleep "$((tenths / 10)).$((tenths % 10))"
   kill -9 $pid
   wait $pid 2>/dev/null
