@@ -33,6 +33,10 @@
 namespace quov {
 
 class DesktopMachine {
+  // Caught before anything is opened: a session that ends while the game is
+  // still starting ends it through its shut-down too, once the loop runs.
+  SessionEnd sessionEnd_{[this] { requestClose(); }};
+
  public:
   // The store's files live in `settingsFolder` and the game history in
   // `historyPath` (by default the user's).
@@ -89,7 +93,6 @@ class DesktopMachine {
   void followLineFlashing();
   std::vector<std::unique_ptr<ScreenWindow>> windows_;  // the painted ones: cabinet, recall
   std::vector<std::unique_ptr<ScreenForm>> forms_;
-  SessionEnd sessionEnd_{[this] { requestClose(); }};
 };
 
 }  // namespace quov
