@@ -154,10 +154,13 @@ TEST_F(Keys, AHeldKeyWorksItsControlOnce) {
 TEST_F(Keys, TheMenuIsOpenedWalkedAndClosedByKeys) {
   machine.key('m');
   ASSERT_TRUE(q.menupic.visible);
-  EXPECT_EQ(q.screen.focus, &q.about) << "the first item";
+  EXPECT_EQ(q.screen.focus, &q.mnuhelp) << "the first item";
   machine.key(NamedKey::Up);
   EXPECT_EQ(q.screen.focus, &q.lastgames) << "round to the last";
   machine.key(NamedKey::Down);
+  EXPECT_EQ(q.screen.focus, &q.mnuhelp) << "round to the first";
+  machine.key(NamedKey::Down);
+  EXPECT_EQ(q.screen.focus, &q.about);
   machine.key(NamedKey::Down);
   machine.key(NamedKey::Down);
   EXPECT_EQ(q.screen.focus, &q.viewpaylines);
