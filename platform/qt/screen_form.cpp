@@ -1,5 +1,6 @@
 #include "platform/qt/screen_form.h"
 
+#include <QApplication>
 #include <QGroupBox>
 #include <QKeyEvent>
 #include <QLabel>
@@ -60,6 +61,11 @@ ScreenForm::ScreenForm(Screen& screen, QtEventLoop& loop, QtDisplay& display)
     w->setGeometry(pixels(e->left), pixels(e->top), pixels(e->width), pixels(e->height));
     widgets_.emplace_back(e, w);
   }
+  // Qt moves the Tab stops of option buttons as the focus moves; they are
+  // put back in their frames' groups after it.
+  connect(qApp, &QApplication::focusChanged, this, [this](QWidget*, QWidget* now) {
+    if (qobject_cast<QRadioButton*>(now) && isAncestorOf(now)) keepOptionTabStops();
+  });
 }
 
 template <class F>
@@ -130,6 +136,32 @@ QWidget* ScreenForm::make(Element& e, QWidget* parent) {
   return new ArtPicture(formArtName(screen_, e), cache_, parent);
 }
 
+void ScreenForm::keepOptionTabStops() {
+  // Option buttons side by side in one frame are one group, entered by Tab
+  // at the one with the focus, else the chosen one, else any, and walked
+  // with the arrows. Qt counts every option button inside the frame as one
+  // group, those of frames within it too, so a focus on one took the others
+  // out of the Tab chain and no setting in an inner frame could be reached.
+  std::vector<QRadioButton*> radios;
+  for (const auto& [element, widget] : widgets_)
+    if (auto* radio = qobject_cast<QRadioButton*>(widget)) radios.push_back(radio);
+  for (QRadioButton* radio : radios) {
+    const QWidget* frame = radio->parentWidget();
+    QRadioButton* focused = nullptr;
+    QRadioButton* chosen = nullptr;
+    for (QRadioButton* r : radios) {
+      if (r->parentWidget() != frame) continue;
+      if (r->hasFocus()) focused = r;
+      if (r->isChecked()) chosen = r;
+    }
+    const QRadioButton* stop = focused ? focused : chosen;
+    const bool tab = !stop || stop == radio;
+    const auto policy = static_cast<Qt::FocusPolicy>(
+        tab ? radio->focusPolicy() | Qt::TabFocus : radio->focusPolicy() & ~Qt::TabFocus);
+    if (radio->focusPolicy() != policy) radio->setFocusPolicy(policy);
+  }
+}
+
 QWidget* ScreenForm::widgetFor(const Element& e) const {
   for (const auto& [element, widget] : widgets_)
     if (element == &e) return widget;
@@ -180,6 +212,7 @@ void ScreenForm::sync() {
   if (screen_.revision.value != syncedRevision_) {
     syncedRevision_ = screen_.revision.value;
     for (const auto& [element, widget] : widgets_) syncWidget(*element, widget);
+    keepOptionTabStops();
   }
   window_.sync();
   if (screen_.focusMoves != focusMoves_) {

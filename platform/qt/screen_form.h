@@ -56,6 +56,8 @@ class ScreenForm : public QWidget {
  private:
   QWidget* make(Element& e, QWidget* parent);
   void syncWidget(const Element& e, QWidget* w);
+  // Each frame's option buttons take one Tab stop between them.
+  void keepOptionTabStops();
   void place(bool showing);
   template <class F>
   void deliver(F&& handler);

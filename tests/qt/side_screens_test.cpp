@@ -352,6 +352,52 @@ TEST_F(SideScreens, EscapeClosesEverySideWindowAsItsWayBackDoes) {
   spinLosing();
 }
 
+// Tab walks the options window as it reads, top to bottom and left to
+// right: the machine, the name and its buttons, then the sound, payout and
+// speed frames; in each group of option buttons only the chosen one takes
+// the Tab (the arrows move within the group), and Tab goes round.
+TEST_F(SideScreens, TabWalksTheOptionsAsTheyRead) {
+  click(q().btnoptions);
+  QuovOptions& o = cabinet().quovoptions;
+  ScreenForm& options = form(o.screen);
+  ASSERT_TRUE(activate(options));
+  // The chosen button of a group, which is where Tab enters it.
+  auto chosen = [&](auto& group) -> const Element* {
+    for (const Element& e : group)
+      if (auto* r = widget<QRadioButton>(o.screen, e); r && r->isChecked()) return &e;
+    return nullptr;
+  };
+  const Element* slot = chosen(o.machine);
+  ASSERT_NE(slot, nullptr) << "a slot is chosen";
+  QWidget* first = form(o.screen).widgetFor(*slot);
+  first->setFocus(Qt::TabFocusReason);
+  ASSERT_TRUE(QTest::qWaitFor([&] { return first->hasFocus(); }, 10000));
+  const std::vector<const Element*> expected = {
+      &o.player1,         &o.btnokplayer,       &o.Btndeletedetails, chosen(o.sounds),
+      chosen(o.Amtpayout), chosen(o.setspeed), slot,
+  };
+  for (const Element* e : expected) {
+    ASSERT_NE(e, nullptr) << "each group has its chosen button";
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+    QWidget* want = form(o.screen).widgetFor(*e);
+    ASSERT_NE(want, nullptr);
+    EXPECT_EQ(QApplication::focusWidget(), want)
+        << "expected " << want->objectName().toStdString() << ", focus on "
+        << (QApplication::focusWidget() ? QApplication::focusWidget()->objectName().toStdString()
+                                        : std::string("nothing"));
+  }
+  // The arrows choose within a frame, as a click does, and Tab then leaves
+  // the frame from the new choice.
+  QWidget* speed = form(o.screen).widgetFor(*chosen(o.setspeed));
+  speed->setFocus(Qt::TabFocusReason);
+  ASSERT_EQ(machine->mod.reelspeed, 10);
+  QTest::keyClick(speed, Qt::Key_Left);
+  EXPECT_EQ(machine->mod.reelspeed, 8);
+  EXPECT_EQ(chosen(o.setspeed), &o.setspeed[3]);
+  QTest::keyClick(QApplication::focusWidget(), Qt::Key_Backtab);
+  EXPECT_EQ(QApplication::focusWidget(), form(o.screen).widgetFor(*chosen(o.Amtpayout)));
+}
+
 TEST_F(SideScreens, TheFocusedControlLooksDifferent) {
   click(q().btnoptions);
   QuovOptions& o = cabinet().quovoptions;
