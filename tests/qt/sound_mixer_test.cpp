@@ -11,12 +11,14 @@
 #include <algorithm>
 #include <complex>
 #include <fstream>
+#include <set>
 #include <string>
 
 #include "platform/qt/clip_rate.h"
 #include "platform/qt/qt_resources.h"
 #include "platform/qt/sound_mixer.h"
 #include "sound/clips.h"
+#include "tools/sounds/loudness.h"
 
 namespace quov {
 namespace {
@@ -244,6 +246,66 @@ TEST(TuneInTheMix, APlayRequestWhileTheTunePlaysLetsItGoOn) {
   once.render(c.data(), 4410);
   EXPECT_TRUE(std::all_of(c.begin(), c.end(), [](std::int16_t v) { return v == 0; }));
   EXPECT_TRUE(once.idle());
+}
+
+// The tune is heard during a series: its loudness, as it plays in the mix,
+// sits within 3 units of the middle of the win clips' (their loudest 400 ms).
+TEST(TuneInTheMix, TheTuneIsAsLoudAsTheMiddleOfTheWinClips) {
+  QTemporaryDir dir;
+  const std::string file = (dir.path() + "/quovspin.midi").toStdString();
+  const Bytes midi = QtResources().load("MIDI", "1");
+  std::ofstream(file, std::ios::binary).write(reinterpret_cast<const char*>(midi.data()),
+                                              static_cast<std::streamsize>(midi.size()));
+  SoundMixer mixer(QUOV_SOUNDFONT);
+  mixer.openTune(file);
+  mixer.playTune();
+  constexpr int kBlock = 441;
+  constexpr std::size_t kFrames = 20 * SoundMixer::kRate;
+  std::vector<float> left, right;
+  std::vector<std::int16_t> block(2 * kBlock);
+  // Blocks are counted from the one where the tune starts (its sound font
+  // loads meanwhile on a helper thread); the bound only stops a broken load.
+  for (int n = 0; n < 60000 && left.size() < kFrames; ++n) {
+    mixer.render(block.data(), kBlock);
+    const bool silent =
+        std::all_of(block.begin(), block.end(), [](std::int16_t v) { return v == 0; });
+    if (left.empty() && silent) {
+      std::this_thread::sleep_for(std::chrono::milliseconds(1));
+      continue;
+    }
+    for (int i = 0; i < kBlock; ++i) {
+      left.push_back(block[static_cast<std::size_t>(2 * i)] / 32768.0F);
+      right.push_back(block[static_cast<std::size_t>(2 * i + 1)] / 32768.0F);
+    }
+  }
+  ASSERT_GE(left.size(), kFrames) << "the tune plays";
+  const auto fullScale = [](float v) { return std::abs(v) >= 32767.0F / 32768.0F; };
+  EXPECT_EQ(std::count_if(left.begin(), left.end(), fullScale), 0) << "the tune never clips";
+  EXPECT_EQ(std::count_if(right.begin(), right.end(), fullScale), 0);
+  // Both channels count: the power of each 3 s stretch is the sum of theirs.
+  const auto l = sounds::windowLoudness(left, SoundMixer::kRate, sounds::kShortTermWindow);
+  const auto r = sounds::windowLoudness(right, SoundMixer::kRate, sounds::kShortTermWindow);
+  std::vector<double> tune;
+  for (std::size_t i = 0; i < l.size(); ++i)
+    tune.push_back(10 * std::log10(std::pow(10.0, l[i] / 10) + std::pow(10.0, r[i] / 10)));
+  std::sort(tune.begin(), tune.end());
+  const double tuneMiddle = tune[tune.size() / 2];
+
+  std::vector<double> wins;
+  for (Clip c : std::set<Clip>(kWinClips.begin(), kWinClips.end())) {
+    if (c == Clip::None) continue;
+    const auto clip = decodeClip(QtResources().load("WAVE", clipResourceName(c)));
+    ASSERT_TRUE(clip) << resourceNumber(c);
+    // A clip sounds the same in both channels: twice its power.
+    const double mono = sounds::measureLoudness(clip->samples, clip->rate).loudest;
+    wins.push_back(mono + 10 * std::log10(2.0));
+  }
+  std::sort(wins.begin(), wins.end());
+  const double winsMiddle = wins[wins.size() / 2];
+  RecordProperty("tune_median_short_term_lufs", std::to_string(tuneMiddle));
+  RecordProperty("win_clips_median_lufs", std::to_string(winsMiddle));
+  EXPECT_NEAR(tuneMiddle, winsMiddle, 3.0)
+      << "the tune's 3 s stretches measure " << tune.front() << " to " << tune.back();
 }
 
 }  // namespace
