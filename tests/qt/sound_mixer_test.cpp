@@ -9,16 +9,14 @@
 
 #include <QTemporaryDir>
 #include <algorithm>
-#include <complex>
 #include <fstream>
-#include <set>
 #include <string>
 
 #include "platform/qt/clip_rate.h"
 #include "platform/qt/qt_resources.h"
 #include "platform/qt/sound_mixer.h"
 #include "sound/clips.h"
-#include "tools/sounds/loudness.h"
+#include "tests/qt/sound_measures.h"
 
 namespace quov {
 namespace {
@@ -121,39 +119,6 @@ TEST_F(Mixer, AClipNotBroughtToTheMixRateIsNotPlayed) {
   EXPECT_TRUE(mixer.idle());
 }
 
-// The power spectrum of `s` in bins of rate / n: Hann-windowed stretches of
-// n samples (a power of two), half overlapping, each bin the largest any
-// stretch shows, so a short burst above the band is not averaged away.
-std::vector<double> peakSpectrum(const std::vector<float>& s, std::size_t n) {
-  std::vector<double> peak(n / 2, 0.0);
-  std::vector<std::complex<double>> x(n);
-  for (std::size_t from = 0; from + n <= s.size(); from += n / 2) {
-    for (std::size_t i = 0; i < n; ++i) {
-      const double turn = static_cast<double>(i) / static_cast<double>(n);
-      x[i] = s[from + i] * (0.5 - 0.5 * std::cos(2 * std::numbers::pi * turn));
-    }
-    for (std::size_t i = 1, j = 0; i < n; ++i) {  // bit-reversed order
-      std::size_t bit = n >> 1;
-      for (; j & bit; bit >>= 1) j ^= bit;
-      j ^= bit;
-      if (i < j) std::swap(x[i], x[j]);
-    }
-    for (std::size_t len = 2; len <= n; len <<= 1) {
-      const auto w = std::polar(1.0, -2 * std::numbers::pi / static_cast<double>(len));
-      for (std::size_t i = 0; i < n; i += len) {
-        std::complex<double> wk = 1;
-        for (std::size_t k = 0; k < len / 2; ++k, wk *= w) {
-          const auto a = x[i + k], b = x[i + k + len / 2] * wk;
-          x[i + k] = a + b;
-          x[i + k + len / 2] = a - b;
-        }
-      }
-    }
-    for (std::size_t k = 0; k < n / 2; ++k) peak[k] = std::max(peak[k], std::norm(x[k]));
-  }
-  return peak;
-}
-
 // The jackpot-time call is kept at 8 kHz, so it holds nothing above 4 kHz.
 // Played through the mix at 44.1 kHz it must stay so: a converter that
 // interpolates leaves mirror images of the call above 4 kHz (a metallic
@@ -167,24 +132,12 @@ TEST_F(Mixer, AnEightKilohertzClipGainsNothingAboveItsBand) {
   mixer.playClip(clip, false);
   const auto out = render(static_cast<int>(clip->samples.size()));
   constexpr std::size_t kBins = 8192;
-  const auto spectrum = peakSpectrum(out, kBins);
-  const double binHz = static_cast<double>(SoundMixer::kRate) / kBins;
-  double inBand = 0, above = 0;
-  std::size_t aboveAt = 0;
-  for (std::size_t k = 1; k < spectrum.size(); ++k) {
-    const double hz = static_cast<double>(k) * binHz;
-    if (hz < 4000) inBand = std::max(inBand, spectrum[k]);
-    // The converter's filter closes between 3.65 and 4 kHz; from 4.4 kHz
-    // up there is only what it let through.
-    if (hz > 4400 && spectrum[k] > above) {
-      above = spectrum[k];
-      aboveAt = k;
-    }
-  }
-  ASSERT_GT(inBand, 0.0);
-  RecordProperty("strongest_above_band_db", std::to_string(10 * std::log10(above / inBand)));
-  EXPECT_LT(10 * std::log10(above / inBand), -60.0)
-      << "strongest above the band at " << static_cast<double>(aboveAt) * binHz << " Hz";
+  const auto spectrum = test::peakSpectrum(out, kBins);
+  // The converter's filter closes between 3.65 and 4 kHz; from 4.4 kHz up
+  // there is only what it let through.
+  const double above = test::aboveBandDb(spectrum, static_cast<double>(SoundMixer::kRate) / kBins, 4000, 4400);
+  RecordProperty("strongest_above_band_db", std::to_string(above));
+  EXPECT_LT(above, -60.0);
 }
 
 TEST_F(Mixer, WithoutASoundFontTheTuneStaysSilentAndTheMixerFallsIdle) {
@@ -282,30 +235,15 @@ TEST(TuneInTheMix, TheTuneIsAsLoudAsTheMiddleOfTheWinClips) {
   const auto fullScale = [](float v) { return std::abs(v) >= 32767.0F / 32768.0F; };
   EXPECT_EQ(std::count_if(left.begin(), left.end(), fullScale), 0) << "the tune never clips";
   EXPECT_EQ(std::count_if(right.begin(), right.end(), fullScale), 0);
-  // Both channels count: the power of each 3 s stretch is the sum of theirs.
-  const auto l = sounds::windowLoudness(left, SoundMixer::kRate, sounds::kShortTermWindow);
-  const auto r = sounds::windowLoudness(right, SoundMixer::kRate, sounds::kShortTermWindow);
-  std::vector<double> tune;
-  for (std::size_t i = 0; i < l.size(); ++i)
-    tune.push_back(10 * std::log10(std::pow(10.0, l[i] / 10) + std::pow(10.0, r[i] / 10)));
-  std::sort(tune.begin(), tune.end());
-  const double tuneMiddle = tune[tune.size() / 2];
-
-  std::vector<double> wins;
-  for (Clip c : std::set<Clip>(kWinClips.begin(), kWinClips.end())) {
-    if (c == Clip::None) continue;
-    const auto clip = decodeClip(QtResources().load("WAVE", clipResourceName(c)));
-    ASSERT_TRUE(clip) << resourceNumber(c);
-    // A clip sounds the same in both channels: twice its power.
-    const double mono = sounds::measureLoudness(clip->samples, clip->rate).loudest;
-    wins.push_back(mono + 10 * std::log10(2.0));
-  }
-  std::sort(wins.begin(), wins.end());
-  const double winsMiddle = wins[wins.size() / 2];
+  const auto tune = test::stereoShortTerm(left, right, SoundMixer::kRate);
+  const double tuneMiddle = test::median(tune);
+  const auto winsMiddle = test::winClipsMedianLoudness();
+  ASSERT_TRUE(winsMiddle) << "every win clip decodes";
   RecordProperty("tune_median_short_term_lufs", std::to_string(tuneMiddle));
-  RecordProperty("win_clips_median_lufs", std::to_string(winsMiddle));
-  EXPECT_NEAR(tuneMiddle, winsMiddle, 3.0)
-      << "the tune's 3 s stretches measure " << tune.front() << " to " << tune.back();
+  RecordProperty("win_clips_median_lufs", std::to_string(*winsMiddle));
+  EXPECT_NEAR(tuneMiddle, *winsMiddle, 3.0)
+      << "the tune's 3 s stretches measure " << *std::min_element(tune.begin(), tune.end()) << " to "
+      << *std::max_element(tune.begin(), tune.end());
 }
 
 }  // namespace
