@@ -47,8 +47,9 @@ std::string autoplayNotice() {
 
 void Controls::coinsin_mousedown() {
   if (q.freespinmode == -1) return;
+  // The click is left to sound whole: silencing it straight after its
+  // start would cut it to a tick of a few milliseconds.
   sounds.play(Clip::Click);
-  sounds.stop();
   q.coinsin.hide();
   q.yield();
   add(q.m.bank, kCoinCents);

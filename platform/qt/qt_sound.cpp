@@ -1,5 +1,7 @@
 #include "platform/qt/qt_sound.h"
 
+#include "platform/qt/clip_rate.h"
+
 namespace quov {
 
 QtSound::QtSound() : QtSound(QUOV_SOUNDFONT) {}
@@ -8,7 +10,7 @@ QtSound::QtSound(std::string soundFont) : mixer_(std::move(soundFont)) {}
 std::shared_ptr<const PcmClip> QtSound::decoded(int id, const Bytes& clip) {
   const auto key = std::make_tuple(id, clip.data(), clip.size());
   auto found = decoded_.find(key);
-  if (found == decoded_.end()) found = decoded_.emplace(key, decodeClip(clip)).first;
+  if (found == decoded_.end()) found = decoded_.emplace(key, atRate(decodeClip(clip), SoundMixer::kRate)).first;
   return found->second;
 }
 

@@ -30,7 +30,8 @@ class QtSound : public Sound {
 
   SoundMixer mixer_;
   AudioOutput output_{mixer_};  // after the mixer: it stops first
-  // Clips decoded once, by resource number and the bytes they came from.
+  // Clips decoded and brought to the mix's rate once, by resource number and
+  // the bytes they came from.
   std::map<std::tuple<int, const std::uint8_t*, std::size_t>, std::shared_ptr<const PcmClip>> decoded_;
   std::string tuneFile_;
 };

@@ -1,11 +1,10 @@
 // The free-spin tune: a MIDI file played through FluidSynth and the General
-// MIDI sound font, rendered by the audio thread into the mix (no audio
-// driver of its own). Loading the sound font takes a moment, so the first
+// MIDI sound font, rendered by the audio thread into the mix at the mix's
+// own rate (no audio driver of its own). Loading the sound font takes a moment, so the first
 // open loads it on a helper thread; a play asked for meanwhile starts when
 // it is ready. Everything but the loading runs on the audio thread.
 #pragma once
 
-#include <array>
 #include <atomic>
 #include <string>
 #include <thread>
@@ -52,9 +51,7 @@ class TuneVoice {
   _fluid_player_t* player_ = nullptr;
   bool wantPlay_ = false;
   int fadeLeft_ = 0;  // frames of fade-out to go after a close
-  std::vector<float> left_, right_, out_;
-  std::array<float, 2> last_{};  // the synthesiser's last frame
-  bool held_ = false;            // its second output frame is still to come
+  std::vector<float> out_;  // interleaved stereo
 };
 
 }  // namespace quov

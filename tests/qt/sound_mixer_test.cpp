@@ -10,9 +10,13 @@
 #include <QTemporaryDir>
 #include <algorithm>
 #include <fstream>
+#include <string>
 
+#include "platform/qt/clip_rate.h"
 #include "platform/qt/qt_resources.h"
 #include "platform/qt/sound_mixer.h"
+#include "sound/clips.h"
+#include "tests/qt/sound_measures.h"
 
 namespace quov {
 namespace {
@@ -29,6 +33,11 @@ std::shared_ptr<const PcmClip> tone(int rate, double seconds, double hz, double 
         amplitude * edge * std::sin(2 * std::numbers::pi * hz * static_cast<double>(i) / rate)));
   }
   return clip;
+}
+
+// The clip as the game loads it: at the mix's rate.
+std::shared_ptr<const PcmClip> loaded(std::shared_ptr<const PcmClip> clip) {
+  return atRate(std::move(clip), SoundMixer::kRate);
 }
 
 class Mixer : public ::testing::Test {
@@ -80,7 +89,11 @@ TEST_F(Mixer, AStopFadesTheClipOutWithinFiveMilliseconds) {
 
 TEST_F(Mixer, AClipKeepsItsLengthAtAnyRate) {
   // A tenth of a second at 11025 Hz lasts 4410 frames at the mix's rate.
-  mixer.playClip(tone(11025, 0.1, 300, 0.5), false);
+  const auto source = tone(11025, 0.1, 300, 0.5);
+  const auto clip = loaded(source);
+  ASSERT_TRUE(clip);
+  EXPECT_EQ(clip->samples.size(), 4 * source->samples.size());
+  mixer.playClip(clip, false);
   EXPECT_FALSE(mixer.idle());
   const auto out = render(8000);
   EXPECT_NEAR(lastSounding(out), 4410, 8);
@@ -88,7 +101,7 @@ TEST_F(Mixer, AClipKeepsItsLengthAtAnyRate) {
 }
 
 TEST_F(Mixer, ALoopingClipStartsOverUntilReplaced) {
-  mixer.playClip(tone(22050, 0.1, 300, 0.5), true);  // 4410 frames a round
+  mixer.playClip(loaded(tone(22050, 0.1, 300, 0.5)), true);  // 4410 frames a round
   const auto rounds = render(4410 * 5);
   for (int round = 0; round < 5; ++round) {
     const auto middle = static_cast<std::size_t>(round * 4410 + 2205);
@@ -98,6 +111,33 @@ TEST_F(Mixer, ALoopingClipStartsOverUntilReplaced) {
   mixer.playClip(tone(44100, 0.05, 300, 0.5), false);
   EXPECT_LE(lastSounding(render(8000)), 2205 + 2);
   EXPECT_TRUE(mixer.idle()) << "the next request ended the loop";
+}
+
+TEST_F(Mixer, AClipNotBroughtToTheMixRateIsNotPlayed) {
+  mixer.playClip(tone(11025, 0.1, 300, 0.5), false);
+  EXPECT_EQ(lastSounding(render(8000)), -1);
+  EXPECT_TRUE(mixer.idle());
+}
+
+// The jackpot-time call is kept at 8 kHz, so it holds nothing above 4 kHz.
+// Played through the mix at 44.1 kHz it must stay so: a converter that
+// interpolates leaves mirror images of the call above 4 kHz (a metallic
+// haze), which a band-limited one keeps 60 dB and more under the call.
+TEST_F(Mixer, AnEightKilohertzClipGainsNothingAboveItsBand) {
+  const auto call = decodeClip(QtResources().load("WAVE", clipResourceName(Clip::JackpotTime)));
+  ASSERT_TRUE(call);
+  ASSERT_EQ(call->rate, 8000);
+  const auto clip = loaded(call);
+  ASSERT_TRUE(clip);
+  mixer.playClip(clip, false);
+  const auto out = render(static_cast<int>(clip->samples.size()));
+  constexpr std::size_t kBins = 8192;
+  const auto spectrum = test::peakSpectrum(out, kBins);
+  // The converter's filter closes between 3.65 and 4 kHz; from 4.4 kHz up
+  // there is only what it let through.
+  const double above = test::aboveBandDb(spectrum, static_cast<double>(SoundMixer::kRate) / kBins, 4000, 4400);
+  RecordProperty("strongest_above_band_db", std::to_string(above));
+  EXPECT_LT(above, -60.0);
 }
 
 TEST_F(Mixer, WithoutASoundFontTheTuneStaysSilentAndTheMixerFallsIdle) {
@@ -159,6 +199,51 @@ TEST(TuneInTheMix, APlayRequestWhileTheTunePlaysLetsItGoOn) {
   once.render(c.data(), 4410);
   EXPECT_TRUE(std::all_of(c.begin(), c.end(), [](std::int16_t v) { return v == 0; }));
   EXPECT_TRUE(once.idle());
+}
+
+// The tune is heard during a series: its loudness, as it plays in the mix,
+// sits within 3 units of the middle of the win clips' (their loudest 400 ms).
+TEST(TuneInTheMix, TheTuneIsAsLoudAsTheMiddleOfTheWinClips) {
+  QTemporaryDir dir;
+  const std::string file = (dir.path() + "/quovspin.midi").toStdString();
+  const Bytes midi = QtResources().load("MIDI", "1");
+  std::ofstream(file, std::ios::binary).write(reinterpret_cast<const char*>(midi.data()),
+                                              static_cast<std::streamsize>(midi.size()));
+  SoundMixer mixer(QUOV_SOUNDFONT);
+  mixer.openTune(file);
+  mixer.playTune();
+  constexpr int kBlock = 441;
+  constexpr std::size_t kFrames = 20 * SoundMixer::kRate;
+  std::vector<float> left, right;
+  std::vector<std::int16_t> block(2 * kBlock);
+  // Blocks are counted from the one where the tune starts (its sound font
+  // loads meanwhile on a helper thread); the bound only stops a broken load.
+  for (int n = 0; n < 60000 && left.size() < kFrames; ++n) {
+    mixer.render(block.data(), kBlock);
+    const bool silent =
+        std::all_of(block.begin(), block.end(), [](std::int16_t v) { return v == 0; });
+    if (left.empty() && silent) {
+      std::this_thread::sleep_for(std::chrono::milliseconds(1));
+      continue;
+    }
+    for (int i = 0; i < kBlock; ++i) {
+      left.push_back(block[static_cast<std::size_t>(2 * i)] / 32768.0F);
+      right.push_back(block[static_cast<std::size_t>(2 * i + 1)] / 32768.0F);
+    }
+  }
+  ASSERT_GE(left.size(), kFrames) << "the tune plays";
+  const auto fullScale = [](float v) { return std::abs(v) >= 32767.0F / 32768.0F; };
+  EXPECT_EQ(std::count_if(left.begin(), left.end(), fullScale), 0) << "the tune never clips";
+  EXPECT_EQ(std::count_if(right.begin(), right.end(), fullScale), 0);
+  const auto tune = test::stereoShortTerm(left, right, SoundMixer::kRate);
+  const double tuneMiddle = test::median(tune);
+  const auto winsMiddle = test::winClipsMedianLoudness();
+  ASSERT_TRUE(winsMiddle) << "every win clip decodes";
+  RecordProperty("tune_median_short_term_lufs", std::to_string(tuneMiddle));
+  RecordProperty("win_clips_median_lufs", std::to_string(*winsMiddle));
+  EXPECT_NEAR(tuneMiddle, *winsMiddle, 3.0)
+      << "the tune's 3 s stretches measure " << *std::min_element(tune.begin(), tune.end()) << " to "
+      << *std::max_element(tune.begin(), tune.end());
 }
 
 }  // namespace

@@ -8,6 +8,8 @@
 #include <set>
 #include <vector>
 
+#include "engine/rules/spin_down.h"
+#include "mainscreen/timing.h"
 #include "platform/qt/pcm_clip.h"
 #include "sound/clips.h"
 #include "platform/qt/qt_resources.h"
@@ -54,6 +56,50 @@ TEST(ProgramResources, ClipsSoundBetweenSilentEdges) {
     for (float v : s) sum += static_cast<double>(v) * v;
     EXPECT_GT(std::sqrt(sum / static_cast<double>(s.size())), 0.02) << resourceNumber(c);
   }
+}
+
+// A steady offset thumps where a clip starts and stops (the no-money buzz
+// once carried one of -0.11): every clip stays centred on silence.
+TEST(ProgramResources, NoClipCarriesASteadyOffset) {
+  QtResources resources;
+  for (Clip c : kLoadedClips) {
+    const auto clip = decodeClip(resources.load("WAVE", clipResourceName(c)));
+    ASSERT_TRUE(clip) << resourceNumber(c);
+    double sum = 0;
+    for (float v : clip->samples) sum += v;
+    EXPECT_LT(std::abs(sum / static_cast<double>(clip->samples.size())), 0.005) << resourceNumber(c);
+  }
+}
+
+// The spin-start clip rises and lands before the first reel stops and its
+// thud replaces it: at the quickest reel speed that is the six passes all
+// reels run together, about 0.2 s.
+TEST(ProgramResources, TheSpinStartRisesBeforeTheFirstReelStops) {
+  int firstStopMs = 1 << 30;
+  for (int reelspeed : {1, 2, 4, 8, 10}) {
+    const SpinDownSpeed speed = *spinDownSpeed(reelspeed);
+    firstStopMs = std::min(firstStopMs, kPhase0Passes * framesPerPass(speed.step) *
+                                            (speed.pause + timing::kFrameExtra));
+  }
+  const auto clip = decodeClip(QtResources().load("WAVE", clipResourceName(Clip::SpinStart)));
+  ASSERT_TRUE(clip);
+  // The clip's strength in stretches of 10 ms.
+  const auto stretch = static_cast<std::size_t>(clip->rate / 100);
+  std::vector<double> strength;
+  for (std::size_t from = 0; from + stretch <= clip->samples.size(); from += stretch) {
+    double sum = 0;
+    for (std::size_t i = from; i < from + stretch; ++i)
+      sum += static_cast<double>(clip->samples[i]) * clip->samples[i];
+    strength.push_back(std::sqrt(sum / static_cast<double>(stretch)));
+  }
+  const auto heard = static_cast<std::size_t>(firstStopMs / 10);
+  ASSERT_LT(heard, strength.size());
+  const auto loudest = std::max_element(strength.begin(), strength.end()) - strength.begin();
+  EXPECT_LT(static_cast<std::size_t>(loudest), heard) << "the clip peaks after the first thud";
+  // It rises: the later half of what is heard is stronger than the earlier.
+  double early = 0, late = 0;
+  for (std::size_t i = 0; i < heard; ++i) (2 * i < heard ? early : late) += strength[i];
+  EXPECT_GT(late, 1.5 * early);
 }
 
 // The period of a clip's tone a little after its start, in samples: the

@@ -1,5 +1,6 @@
 // How a clip is written down: voices of timed notes on General MIDI
-// instruments, and the wave format, length and loudness it is rendered to.
+// instruments, and the wave format and length it is rendered to (its
+// loudness is set by its role: clip_loudness.h).
 #pragma once
 
 #include <initializer_list>
@@ -32,7 +33,6 @@ struct ClipScore {
   int rate;          // samples per second
   int bits;          // 8 or 16
   double seconds;    // length of the clip
-  double peak;       // its loudest sample, as a share of full scale
   double tailFade;   // seconds the end fades out over (ringing notes)
   std::vector<Voice> voices;
 };

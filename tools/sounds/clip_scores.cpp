@@ -14,7 +14,6 @@ enum Program : int {
   kCelesta = 8, kGlockenspiel = 9, kMusicBox = 10, kVibraphone = 11, kMarimba = 12,
   kTubularBells = 14, kAcousticBass = 32, kHarp = 46, kTimpani = 47, kStrings = 48,
   kChoir = 52, kTrumpet = 56, kTuba = 58, kBrass = 61, kSawLead = 81, kKalimba = 108,
-  kReverseCymbal = 119,
 };
 
 // The celebration of the largest wins: a trumpet call, a march tune over
@@ -40,7 +39,7 @@ ClipScore celebration() {
   }
   const double bells = tune + 32 * beat;  // 14.4 s
   const double final = bells + 12 * beat;  // 19.2 s
-  return {Clip::Celebration, "largest win: the celebration", 11025, 8, 22.83, 0.85, 2.5, {
+  return {Clip::Celebration, "largest win: the celebration", 11025, 8, 22.83, 2.5, {
       {kTrumpet, join({melody("G4:.5 G4:.5 G4:.5 C5:2.5", 0, beat, 115),
                        melody(march, tune, beat, 110),
                        melody("C5:.5 E5:.5 G5:.5 C6:9.5", final - 1.5 * beat, beat, 120)})},
@@ -59,56 +58,56 @@ ClipScore celebration() {
 
 std::vector<ClipScore> scores() {
   return {
-      {Clip::Spare, "a soft tock (loaded but not played)", 22050, 8, 0.23, 0.3, 0.08, {
+      {Clip::Spare, "a soft tock (loaded but not played)", 22050, 8, 0.23, 0.08, {
            {kDrumKit, {note("low-wood-block", 0, 0.2, 60)}}}},
-      {Clip::NoMoney, "credit too low, gamble lost: a low buzz", 11025, 8, 0.62, 0.7, 0.08, {
+      {Clip::NoMoney, "credit too low, gamble lost: a low buzz", 11025, 8, 0.62, 0.08, {
            {kSawLead, chord("E2 F2 E3", 0, 0.58, 115)}}},
-      {Clip::ReelStop, "a reel stops: a thud", 22050, 16, 0.11, 0.85, 0.04, {
+      {Clip::ReelStop, "a reel stops: a thud", 22050, 16, 0.11, 0.04, {
            {kDrumKit, {note("kick", 0, 0.1, 127), note("floor-tom", 0, 0.1, 90)}}}},
-      {Clip::WinBlip, "smallest wins: a two-note blip", 11025, 8, 1.14, 0.6, 0.4, {
+      {Clip::WinBlip, "smallest wins: a two-note blip", 11025, 8, 1.14, 0.4, {
            {kMarimba, {note("G5", 0, 0.15, 100), note("C6", 0.12, 0.9, 110)}}}},
-      {Clip::Welcome, "start-up, small wins: a quick chime", 44100, 8, 0.33, 0.6, 0.1, {
+      {Clip::Welcome, "start-up, small wins: a quick chime", 44100, 8, 0.33, 0.1, {
            {kCelesta, run("C6 E6 G6", 0, 0.05, 0.28, 105)},
            {kGlockenspiel, {note("C7", 0.1, 0.2, 80)}}}},
-      {Clip::WinRed, "wins, gamble won on red: a rising arpeggio", 44100, 8, 2.16, 0.75, 0.6, {
+      {Clip::WinRed, "wins, gamble won on red: a rising arpeggio", 44100, 8, 2.16, 0.6, {
            {kHarp, run("C5 E5 G5 C6 E6 G6 C7", 0, 0.09, 1.4, 105)},
            {kGlockenspiel, chord("C6 E6 G6", 0.63, 1.4, 95)},
            {kStrings, chord("C4 G4 C5 E5", 0.6, 1.5, 70)}}},
       {Clip::GambleCollect, "wins, gamble won on spades, gamble collected: an arpeggio and a brass call", 44100, 8,
-       1.76, 0.8, 0.5, {
+       1.76, 0.5, {
            {kMusicBox, run("G5 B5 D6 G6", 0, 0.08, 0.5, 100)},
            {kBrass, join({chord("G4 B4 D5", 0.36, 0.22, 110), chord("G4 B4 D5 G5", 0.64, 1.0, 118)})},
            {kTimpani, {note("G2", 0.64, 0.8, 110)}}}},
       {Clip::WinBlack, "wins, gamble won on black, hearts or clubs: a vibraphone arpeggio", 44100, 8, 1.49,
-       0.7, 0.5, {
+       0.5, {
            {kVibraphone, run("D5 F#5 A5 D6 F#6", 0, 0.1, 1.0, 105)},
            {kAcousticBass, {note("D3", 0, 1.2, 100)}}}},
-      {Clip::WinBells, "wins: tubular bells rising", 44100, 8, 2.53, 0.8, 0.7, {
+      {Clip::WinBells, "wins: tubular bells rising", 44100, 8, 2.53, 0.7, {
            {kTubularBells, join({run("G4 B4 D5", 0, 0.28, 1.6, 105), chord("G4 D5 G5", 0.84, 1.6, 118)})}}},
-      {Clip::WinBellsRising, "wins: a peal of bells", 44100, 8, 2.52, 0.8, 0.7, {
+      {Clip::WinBellsRising, "wins: a peal of bells", 44100, 8, 2.52, 0.7, {
            {kTubularBells, run("E5 C5 D5 G4", 0, 0.3, 1.4, 110)},
            {kGlockenspiel, chord("C6 E6 G6", 1.25, 1.2, 95)}}},
-      {Clip::WinDiamonds, "wins, gamble won on diamonds: a bright double ding", 44100, 8, 0.81, 0.65, 0.25, {
+      {Clip::WinDiamonds, "wins, gamble won on diamonds: a bright double ding", 44100, 8, 0.81, 0.25, {
            {kGlockenspiel, {note("A6", 0, 0.3, 110), note("A6", 0.14, 0.3, 110), note("E7", 0.28, 0.5, 115)}}}},
-      {Clip::FreeSpinsAwarded, "free spins awarded: a harp glissando and a choir", 11025, 8, 3.02, 0.8, 0.8, {
+      {Clip::FreeSpinsAwarded, "free spins awarded: a harp glissando and a choir", 11025, 8, 3.02, 0.8, {
            {kHarp, run("A3 B3 C4 D4 E4 F4 G#4 A4 B4 C5 D5 E5 F5 G#5 A5", 0, 0.055, 1.6, 100)},
            {kChoir, chord("A3 E4 A4 C5", 0.85, 2.1, 95)},
            {kCelesta, run("A5 C6 E6 A6", 1.0, 0.12, 1.5, 100)}}},
-      {Clip::WinFanfare, "wins: bells over strings", 44100, 8, 2.40, 0.8, 0.7, {
+      {Clip::WinFanfare, "wins: bells over strings", 44100, 8, 2.40, 0.7, {
            {kStrings, chord("F4 A4 C5", 0, 2.3, 80)},
            {kTubularBells, run("C5 F5 A5 C6", 0, 0.2, 1.4, 108)},
            {kGlockenspiel, chord("A6 C7", 0.8, 1.2, 85)}}},
-      {Clip::BallStep, "wins, each step of the jackpot ball (looping): a ticking run", 44100, 8, 2.56, 0.7, 0.04, {
+      {Clip::BallStep, "wins, each step of the jackpot ball (looping): a ticking run", 44100, 8, 2.56, 0.04, {
            {kDrumKit, roll("hi-wood-block", 0, 2.4, 0.16, 110, 110)},
            {kMarimba, run("A4 C5 E5 A5 C5 E5 A5 C6 E5 A5 C6 E6 A5 C6 E6 A6", 0, 0.16, 0.14, 95)}}},
-      {Clip::WinBig, "big wins: a fanfare with bells", 44100, 8, 5.03, 0.85, 1.2, {
+      {Clip::WinBig, "big wins: a fanfare with bells", 44100, 8, 5.03, 1.2, {
            {kTrumpet, melody("G4:.375 C5:.375 E5:.375 G5:1.4 E5:.375 G5:3", 0, 0.4, 115)},
            {kBrass, chord("C4 E4 G4 C5", 1.16, 2.8, 110)},
            {kTubularBells, run("C5 E5 G5 C6", 2.0, 0.35, 1.8, 110)},
            {kTimpani, {note("C3", 0, 0.5, 120), note("G2", 0.45, 0.5, 110), note("C3", 1.16, 1.0, 127)}},
            {kDrumKit, {note("crash", 1.16, 2, 120)}}}},
       {Clip::Prize, "jackpot prize, free-spin total collected: a fanfare and a shower of coins", 11025, 8,
-       5.87, 0.85, 1.4, {
+       5.87, 1.4, {
            {kBrass, join({chord("F4 A4 C5", 0, 0.2, 110), chord("F4 A4 C5", 0.25, 0.2, 110),
                           chord("F4 A4 C5", 0.5, 0.2, 110), chord("A4 C5 F5", 0.8, 1.8, 120),
                           chord("F4 A4 C5 F5", 4.0, 1.8, 115)})},
@@ -116,34 +115,41 @@ std::vector<ClipScore> scores() {
                                0.8, 0.13, 0.3, 100)},
            {kStrings, chord("F3 C4 F4 A4", 4.0, 1.8, 95)},
            {kDrumKit, {note("crash", 0.8, 2, 115), note("crash", 4.0, 2, 120)}}}},
-      {Clip::WinLarge, "wins: a brass fanfare", 44100, 8, 2.53, 0.8, 0.7, {
+      {Clip::WinLarge, "wins: a brass fanfare", 44100, 8, 2.53, 0.7, {
            {kTrumpet, join({run("C5 E5 G5", 0, 0.12, 0.11, 115), {note("C6", 0.36, 1.4, 120)}})},
            {kBrass, chord("C4 E4 G4", 0.36, 1.6, 110)},
            {kDrumKit, join({roll("snare", 0, 0.3, 0.06, 60, 100), {note("crash", 0.36, 2, 115)}})}}},
-      {Clip::MenuClick, "menu buttons: a soft click", 11025, 8, 0.14, 0.35, 0.05, {
+      {Clip::MenuClick, "menu buttons: a soft click", 11025, 8, 0.14, 0.05, {
            {kKalimba, {note("E6", 0, 0.1, 70)}},
            {kDrumKit, {note("side-stick", 0, 0.1, 60)}}}},
-      {Clip::Click, "button click", 22050, 8, 0.10, 0.6, 0.03, {
+      {Clip::Click, "button click", 22050, 8, 0.10, 0.03, {
            {kDrumKit, {note("hi-wood-block", 0, 0.08, 120), note("claves", 0, 0.08, 70)}}}},
       {Clip::JackpotTime, "jackpot time announced: a trumpet call, a drum roll and a brass chord", 8000, 8, 4.77,
-       0.85, 1.0, {
+       1.0, {
            {kTrumpet, melody("G4:.3 G4:.3 G4:.3 C5:1.3 G4:.4 C5:.4 E5:.4 G5:3", 0, 0.5, 118)},
            {kTimpani, roll("G2", 2.0, 3.4, 0.07, 50, 120)},
            {kBrass, chord("C4 E4 G4 C5", 3.45, 1.2, 120)},
            {kDrumKit, {note("crash", 3.45, 2, 127), note("kick", 3.45, 0.4, 127)}}}},
       celebration(),
-      {Clip::SpinStart, "an ordinary spin starts: the reels whirr up", 44100, 8, 0.80, 0.6, 0.12, {
-           {kReverseCymbal, {note("C4", 0, 0.8, 90)}},
-           {kMarimba, run("C4 D4 E4 G4 A4 C5 D5 E5 G5 A5 C6 D6 E6", 0, 0.05, 0.1, 90)}}},
-      {Clip::ScatterReel1, "a scatter lands on reel 1", 11025, 16, 0.79, 0.7, 0.3, {
+      // The first reel stops about 0.2 s after the spin starts at the
+      // quickest reel speed: the whole rise sounds before then, and only
+      // its ring is left for the slower speeds.
+      {Clip::SpinStart, "an ordinary spin starts: the reels whirr up", 44100, 8, 0.80, 0.12, {
+           {kDrumKit, roll("maracas", 0, 0.16, 0.02, 40, 110)},
+           {kMarimba, {note("C4", 0.000, 0.08, 70), note("E4", 0.022, 0.08, 78),
+                       note("G4", 0.044, 0.08, 86), note("C5", 0.066, 0.08, 94),
+                       note("E5", 0.088, 0.08, 102), note("G5", 0.110, 0.08, 110),
+                       note("C6", 0.132, 0.08, 118)}},
+           {kGlockenspiel, chord("E6 G6", 0.154, 0.5, 120)}}},
+      {Clip::ScatterReel1, "a scatter lands on reel 1", 11025, 16, 0.79, 0.3, {
            {kCelesta, {note("E5", 0, 0.7, 110)}}, {kGlockenspiel, {note("E6", 0, 0.6, 90)}}}},
-      {Clip::ScatterReel2, "a scatter lands on reel 2", 11025, 16, 0.79, 0.7, 0.3, {
+      {Clip::ScatterReel2, "a scatter lands on reel 2", 11025, 16, 0.79, 0.3, {
            {kCelesta, {note("G5", 0, 0.7, 110)}}, {kGlockenspiel, {note("G6", 0, 0.6, 90)}}}},
-      {Clip::ScatterReel3, "a scatter lands on reel 3", 11025, 16, 0.79, 0.7, 0.3, {
+      {Clip::ScatterReel3, "a scatter lands on reel 3", 11025, 16, 0.79, 0.3, {
            {kCelesta, {note("A5", 0, 0.7, 110)}}, {kGlockenspiel, {note("A6", 0, 0.6, 90)}}}},
-      {Clip::ScatterReel4, "a scatter lands on reel 4", 11025, 16, 0.79, 0.7, 0.3, {
+      {Clip::ScatterReel4, "a scatter lands on reel 4", 11025, 16, 0.79, 0.3, {
            {kCelesta, {note("C6", 0, 0.7, 110)}}, {kGlockenspiel, {note("C7", 0, 0.6, 90)}}}},
-      {Clip::ScatterReel5, "a scatter lands on reel 5", 11025, 16, 0.79, 0.7, 0.3, {
+      {Clip::ScatterReel5, "a scatter lands on reel 5", 11025, 16, 0.79, 0.3, {
            {kCelesta, {note("E6", 0, 0.7, 110)}}, {kGlockenspiel, {note("E7", 0, 0.6, 90)}}}},
   };
 }

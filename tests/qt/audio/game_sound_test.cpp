@@ -3,11 +3,21 @@
 // series, and with sound switched off.
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <cmath>
+#include <string>
+#include <vector>
+
 #include "cabinet/startup.h"
 #include "engine/spin_cycle.h"
+#include "platform/qt/clip_rate.h"
+#include "platform/qt/qt_resources.h"
+#include "platform/qt/sound_mixer.h"
+#include "sound/clips.h"
 #include "tests/engine/outcomes.h"
 #include "tests/qt/audio/monitor_recorder.h"
 #include "tests/qt/desktop_fixture.h"
+#include "tests/qt/sound_measures.h"
 
 namespace quov::test {
 namespace {
@@ -18,6 +28,24 @@ using testing::Outcome;
 using testing::Stops;
 
 constexpr int kSeriesLimitMs = 10 * 60 * 1000;  // only a broken game takes this long
+
+// A clip as the game plays it: at the mix's rate, which is the sink's.
+std::vector<float> played(Clip c) {
+  const auto pcm = atRate(decodeClip(QtResources().load("WAVE", clipResourceName(c))), SoundMixer::kRate);
+  return pcm ? pcm->samples : std::vector<float>{};
+}
+
+// The strength of `s` in stretches of 10 ms from `from` to `to`.
+std::vector<double> strengths(const std::vector<float>& s, std::size_t from, std::size_t to) {
+  constexpr std::size_t kStretch = MonitorRecorder::kRate / 100;
+  std::vector<double> out;
+  for (std::size_t at = from; at + kStretch <= std::min(to, s.size()); at += kStretch) {
+    double sum = 0;
+    for (std::size_t i = at; i < at + kStretch; ++i) sum += static_cast<double>(s[i]) * s[i];
+    out.push_back(std::sqrt(sum / kStretch));
+  }
+  return out;
+}
 
 class GameSound : public DesktopTest {
  protected:
@@ -53,7 +81,7 @@ class GameSound : public DesktopTest {
     return *testing::findStops(25, want);
   }
 
-  MonitorRecorder recorder;
+  MonitorRecorder recorder{2};  // both channels: the tune is stereo
 };
 
 // The reels stop while the user-interface thread sleeps between frames:
@@ -73,6 +101,46 @@ TEST_F(GameSound, AnOrdinarySpinWhirrsAndEveryReelThuds) {
   EXPECT_GE(recorder.bursts(pressed, settled + milliseconds(500), milliseconds(30)), 5);
 }
 
+// The spin-start clip builds up to its end, and the first reel's thud
+// replaces it: the rise must be heard before that thud. Both are found in
+// the recording by their shape, so a slow machine, which only stops the
+// reel later, passes as well.
+TEST_F(GameSound, TheSpinStartRisesBeforeTheFirstThud) {
+  startGame(true);
+  quiet();
+  const auto pressed = spin(stopsWhere(
+      [](const Outcome& o) { return testing::losing(o) && o.readout.scattercount == 0; }));
+  const auto settled = Clock::now();
+  recordUntil(settled + milliseconds(500));
+  const auto heard = recorder.samples(pressed, settled + milliseconds(500)).front();
+
+  const auto whirr = played(Clip::SpinStart), thud = played(Clip::ReelStop);
+  ASSERT_FALSE(whirr.empty());
+  ASSERT_FALSE(thud.empty());
+  constexpr std::size_t kOpening = MonitorRecorder::kRate / 20;  // enough of a clip to know it by
+  const auto whirrAt = findSound(heard, 0, {whirr.begin(), whirr.begin() + kOpening}, 0.9);
+  ASSERT_TRUE(whirrAt) << "the spin-start clip is heard";
+  const auto thudAt = findSound(heard, *whirrAt + kOpening, {thud.begin(), thud.begin() + kOpening}, 0.8);
+  ASSERT_TRUE(thudAt) << "a reel stop is heard after it";
+  const std::size_t before = *thudAt - *whirrAt;
+
+  // The clip's rise ends at its loudest 10 ms: all of it comes before the thud.
+  const auto own = strengths(whirr, 0, whirr.size());
+  const auto peakEnd = static_cast<std::size_t>(std::max_element(own.begin(), own.end()) - own.begin() + 1) *
+                       (MonitorRecorder::kRate / 100);
+  RecordProperty("whirr_heard_ms", std::to_string(1000 * before / MonitorRecorder::kRate));
+  RecordProperty("whirr_peak_ms", std::to_string(1000 * peakEnd / MonitorRecorder::kRate));
+  EXPECT_GE(before, peakEnd) << "the thud cuts the whirr before its loudest";
+  // What is heard until the thud is the clip itself, and it rises: its
+  // later half stronger than its earlier.
+  EXPECT_GT(likeness(heard, *whirrAt, {whirr.begin(), whirr.begin() + static_cast<std::ptrdiff_t>(before)}), 0.9);
+  const auto rise = strengths(heard, *whirrAt, *thudAt);
+  ASSERT_GE(rise.size(), 4u);
+  double early = 0, late = 0;
+  for (std::size_t i = 0; i < rise.size(); ++i) (2 * i < rise.size() ? early : late) += rise[i];
+  EXPECT_GT(late, 1.5 * early);
+}
+
 TEST_F(GameSound, TheBetAndLineButtonsClick) {
   startGame(true);
   quiet();
@@ -84,8 +152,9 @@ TEST_F(GameSound, TheBetAndLineButtonsClick) {
   EXPECT_LT(span.seconds(), 0.4) << "a short click (a starved machine may stretch it a little)";
 }
 
-// A series of ten free spins: the tune plays under all of them and stops
-// when the total is collected (the collect fanfare sounds on its own).
+// A series of ten free spins: the tune plays under all of them, about as
+// loud as the middle of the win clips, and stops when the total is
+// collected (the collect fanfare sounds on its own).
 TEST_F(GameSound, TheTunePlaysThroughAFreeSpinSeriesAndStopsOnCollect) {
   startGame(true);
   quiet();
@@ -111,6 +180,18 @@ TEST_F(GameSound, TheTunePlaysThroughAFreeSpinSeriesAndStopsOnCollect) {
   EXPECT_EQ(machine->random.pending(), 0u) << "the ten free spins ran";
   EXPECT_GT(recorder.soundingShare(firstFreeSpin, seriesEnd, milliseconds(250)), 0.95)
       << "the tune sounds through the series";
+  // Its loudness at the sink, over 3-second stretches (a spin's whirr and
+  // thuds, far quieter, add little to it).
+  const auto heard = recorder.samples(firstFreeSpin, seriesEnd);
+  const auto tune = stereoShortTerm(heard[0], heard[1], MonitorRecorder::kRate);
+  ASSERT_GE(tune.size(), 10u) << "a series of some seconds";
+  const auto wins = winClipsMedianLoudness();
+  ASSERT_TRUE(wins) << "every win clip decodes";
+  RecordProperty("tune_median_short_term_lufs", std::to_string(median(tune)));
+  RecordProperty("win_clips_median_lufs", std::to_string(*wins));
+  EXPECT_NEAR(median(tune), *wins, 3.0) << "the tune's 3 s stretches measure "
+                                         << *std::min_element(tune.begin(), tune.end()) << " to "
+                                         << *std::max_element(tune.begin(), tune.end());
 
   const auto collect = Clock::now();
   click(q().takewin);

@@ -7,6 +7,7 @@
 #include <algorithm>
 #include <cmath>
 #include <cstdlib>
+#include <string>
 
 namespace quov::test {
 
@@ -14,7 +15,8 @@ namespace {
 constexpr auto kSampleTime = std::chrono::duration<double>(1.0 / MonitorRecorder::kRate);
 }
 
-MonitorRecorder::MonitorRecorder() {
+MonitorRecorder::MonitorRecorder(int channels) : channels_(channels) {
+  const std::string channelsArgument = "--channels=" + std::to_string(channels);
   int pipeEnds[2];
   if (pipe(pipeEnds) != 0) return;
   pid_ = fork();
@@ -23,7 +25,7 @@ MonitorRecorder::MonitorRecorder() {
     close(pipeEnds[0]);
     close(pipeEnds[1]);
     execlp("parec", "parec", "--device=quovtest.monitor", "--raw", "--format=s16le", "--rate=44100",
-           "--channels=1", "--latency-msec=10", static_cast<char*>(nullptr));
+           channelsArgument.c_str(), "--latency-msec=10", static_cast<char*>(nullptr));
     _exit(127);
   }
   close(pipeEnds[1]);
@@ -43,22 +45,21 @@ MonitorRecorder::~MonitorRecorder() {
 }
 
 void MonitorRecorder::read(int fd) {
-  std::vector<std::int16_t> buffer(4096);
-  std::uint8_t odd = 0;
-  bool haveOdd = false;
+  const std::size_t frameBytes = 2 * static_cast<std::size_t>(channels_);
+  std::vector<std::uint8_t> bytes(8192);
+  std::size_t have = 0;  // bytes of a frame not yet whole, left from the last read
   for (;;) {
-    std::vector<std::uint8_t> bytes(8192);
-    std::size_t have = 0;
-    if (haveOdd) bytes[have++] = odd;
     const ssize_t n = ::read(fd, bytes.data() + have, bytes.size() - have);
     if (n <= 0) break;
     const auto arrived = Clock::now();
     have += static_cast<std::size_t>(n);
-    haveOdd = have % 2 != 0;
-    if (haveOdd) odd = bytes[have - 1];
-    Chunk c{arrived, std::vector<std::int16_t>(have / 2)};
+    const std::size_t whole = have - have % frameBytes;
+    Chunk c{arrived, std::vector<std::int16_t>(whole / 2)};
     for (std::size_t i = 0; i < c.samples.size(); ++i)
       c.samples[i] = static_cast<std::int16_t>(bytes[2 * i] | bytes[2 * i + 1] << 8);
+    std::copy(bytes.begin() + static_cast<std::ptrdiff_t>(whole),
+              bytes.begin() + static_cast<std::ptrdiff_t>(have), bytes.begin());
+    have -= whole;
     std::lock_guard lock(mutex_);
     chunks_.push_back(std::move(c));
   }
@@ -67,18 +68,30 @@ void MonitorRecorder::read(int fd) {
 
 template <typename F>
 void MonitorRecorder::each(Clock::time_point from, Clock::time_point to, F&& f) const {
+  const auto channels = static_cast<std::size_t>(channels_);
   std::lock_guard lock(mutex_);
   for (const Chunk& c : chunks_) {
-    // The chunk's last sample arrived with it; the ones before it are
+    // The chunk's last frame arrived with it; the ones before it are
     // earlier by a sample time each.
-    const auto n = c.samples.size();
+    const auto n = c.samples.size() / channels;
     const auto start = c.arrived - std::chrono::duration_cast<Clock::duration>(kSampleTime * n);
     if (c.arrived < from || start >= to) continue;
     for (std::size_t i = 0; i < n; ++i) {
       const auto t = start + std::chrono::duration_cast<Clock::duration>(kSampleTime * (i + 1));
-      if (t >= from && t < to) f(t, c.samples[i]);
+      if (t < from || t >= to) continue;
+      for (std::size_t k = 0; k < channels; ++k) f(t, c.samples[i * channels + k]);
     }
   }
+}
+
+std::vector<std::vector<float>> MonitorRecorder::samples(Clock::time_point from, Clock::time_point to) const {
+  std::vector<std::vector<float>> out(static_cast<std::size_t>(channels_));
+  std::size_t next = 0;  // the channel of the next sample
+  each(from, to, [&](Clock::time_point, std::int16_t s) {
+    out[next].push_back(static_cast<float>(s) / 32768.0F);
+    next = (next + 1) % out.size();
+  });
+  return out;
 }
 
 MonitorRecorder::Span MonitorRecorder::heard(Clock::time_point from, Clock::time_point to) const {

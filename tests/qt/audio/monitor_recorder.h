@@ -1,12 +1,13 @@
 // Records what the test audio server's null sink plays, through its
-// monitor, with parec: one channel of 16-bit samples at 44100 Hz, each
-// stamped with the time it reached this process. The times are on the
-// steady clock, so a test notes when it asked for a sound and looks up
-// what was heard after it.
+// monitor, with parec: 16-bit frames at 44100 Hz, one channel (the two of
+// the sink mixed) or both, each frame stamped with the time it reached this
+// process. The times are on the steady clock, so a test notes when it asked
+// for a sound and looks up what was heard after it.
 #pragma once
 
 #include <atomic>
 #include <chrono>
+#include <cstdint>
 #include <mutex>
 #include <optional>
 #include <thread>
@@ -23,7 +24,7 @@ class MonitorRecorder {
   // reads exactly 0.
   static constexpr int kSilence = 200;
 
-  MonitorRecorder();  // starts recording
+  explicit MonitorRecorder(int channels = 1);  // starts recording
   ~MonitorRecorder();
   bool running() const { return pid_ > 0; }
 
@@ -37,6 +38,8 @@ class MonitorRecorder {
   // When the first sound after `t` reached this process: the arrival of
   // the first block holding one (no earlier than the sound itself).
   std::optional<Clock::time_point> firstArrival(Clock::time_point t) const;
+  // The frames between `from` and `to`, one list per channel, in [-1, 1].
+  std::vector<std::vector<float>> samples(Clock::time_point from, Clock::time_point to) const;
   // Root mean square level, of full scale, between `from` and `to`.
   double level(Clock::time_point from, Clock::time_point to) const;
   // The share of `window`-long slices between `from` and `to` that hold sound.
@@ -57,10 +60,12 @@ class MonitorRecorder {
     std::vector<std::int16_t> samples;
   };
   void read(int fd);
-  // Calls `f(time, sample)` for every sample in [from, to).
+  // Calls `f(time, sample)` for every sample of every frame in [from, to),
+  // channel after channel.
   template <typename F>
   void each(Clock::time_point from, Clock::time_point to, F&& f) const;
 
+  int channels_;
   int pid_ = -1;
   std::thread reader_;
   mutable std::mutex mutex_;

@@ -6,12 +6,14 @@
 #include <QCoreApplication>
 #include <cmath>
 #include <map>
+#include <string>
 
 #include "platform/qt/pcm_clip.h"
 #include "platform/qt/qt_resources.h"
 #include "platform/qt/qt_sound.h"
 #include "sound/clips.h"
 #include "tests/qt/audio/monitor_recorder.h"
+#include "tests/qt/sound_measures.h"
 
 namespace quov::test {
 namespace {
@@ -155,6 +157,27 @@ TEST_F(SoundService, ClipsAndTheTuneSoundTogetherUntilTheTuneCloses) {
   until(close + seconds(2));
   EXPECT_FALSE(recorder.heard(close + milliseconds(300), close + seconds(2)).heard);
   std::remove(tune.c_str());
+}
+
+// The jackpot-time call is kept at 8 kHz, so it holds nothing above 4 kHz.
+// What reaches the sink at 44.1 kHz must stay so: mirror images of the call
+// above its band (a metallic haze) at least 60 dB under it.
+TEST_F(SoundService, AnEightKilohertzClipReachesTheSinkWithNothingAboveItsBand) {
+  const auto pcm = decodeClip(clip(Clip::JackpotTime));
+  ASSERT_TRUE(pcm);
+  ASSERT_EQ(pcm->rate, 8000);
+  const auto asked = play(Clip::JackpotTime);
+  const double length = static_cast<double>(pcm->samples.size()) / pcm->rate;
+  until(asked + secondsOf(length + 0.6));
+  const auto heard = recorder.samples(asked, asked + secondsOf(length + 0.6)).front();
+  constexpr std::size_t kBins = 8192;
+  ASSERT_GT(heard.size(), 2 * kBins);
+  // The converter's filter closes between 3.65 and 4 kHz; from 4.4 kHz up
+  // there is only what it let through.
+  const double above = aboveBandDb(peakSpectrum(heard, kBins),
+                                   static_cast<double>(MonitorRecorder::kRate) / kBins, 4000, 4400);
+  RecordProperty("strongest_above_band_db", std::to_string(above));
+  EXPECT_LT(above, -60.0);
 }
 
 }  // namespace
