@@ -114,14 +114,13 @@ std::optional<Clock::time_point> MonitorRecorder::firstArrival(Clock::time_point
   return std::nullopt;
 }
 
-double MonitorRecorder::level(Clock::time_point from, Clock::time_point to) const {
+double MonitorRecorder::energy(Clock::time_point from, Clock::time_point to) const {
   double sum = 0;
-  std::size_t n = 0;
   each(from, to, [&](Clock::time_point, std::int16_t s) {
-    sum += static_cast<double>(s) * s;
-    ++n;
+    const double v = static_cast<double>(s) / 32768.0;
+    sum += v * v;
   });
-  return n ? std::sqrt(sum / static_cast<double>(n)) / 32768.0 : 0.0;
+  return sum / kRate;
 }
 
 double MonitorRecorder::soundingShare(Clock::time_point from, Clock::time_point to,

@@ -40,8 +40,9 @@ class MonitorRecorder {
   std::optional<Clock::time_point> firstArrival(Clock::time_point t) const;
   // The frames between `from` and `to`, one list per channel, in [-1, 1].
   std::vector<std::vector<float>> samples(Clock::time_point from, Clock::time_point to) const;
-  // Root mean square level, of full scale, between `from` and `to`.
-  double level(Clock::time_point from, Clock::time_point to) const;
+  // The sound's energy between `from` and `to` (full scale 1, in seconds):
+  // gaps a starved machine puts into a clip do not change it.
+  double energy(Clock::time_point from, Clock::time_point to) const;
   // The share of `window`-long slices between `from` and `to` that hold sound.
   double soundingShare(Clock::time_point from, Clock::time_point to,
                        std::chrono::milliseconds window) const;
