@@ -44,6 +44,10 @@ DesktopMachine::DesktopMachine(QString settingsFolder, QString historyPath)
   addHelpKey(canvas);
   addHelpKey(recallCanvas);
   for (auto& f : forms_) addHelpKey(*f);
+  addHelpKey(statistics);
+  cabinet.quovoptions.chartsWanted = [this](int slot, int machinepay) {
+    statistics.showSlot(slot, machinepay);
+  };
   // What a screen reader hears of the cabinet beyond its buttons.
   canvas.setWords({[this] { return meterReadings(quov); }, [this] { return reelsReading(quov); },
                    [this] {

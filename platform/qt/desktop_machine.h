@@ -26,6 +26,7 @@
 #include "platform/qt/screen_window.h"
 #include "platform/qt/session_end.h"
 #include "platform/qt/sqlite_history.h"
+#include "platform/qt/statistics_window.h"
 #include "platform/qt/std_files.h"
 #include "platform/qt/window_keeper.h"
 #include "platform/random.h"
@@ -74,6 +75,8 @@ class DesktopMachine {
   Canvas recallCanvas{cabinet.quovrecall.screen, loop};  // the last games' recall
   // The window's place, size and full-screen state, beside the records.
   WindowKeeper windowKeeper;
+  // The charts of a slot's return, opened from the options screen.
+  StatisticsWindow statistics{history};
 
   // The window of a side screen.
   ScreenForm& form(const Screen& screen);
