@@ -21,7 +21,7 @@ namespace {
 const char* tabTitle(ChartKind kind) {
   switch (kind) {
     case ChartKind::Return: return "&Return";
-    case ChartKind::Credit: return "C&redit";
+    case ChartKind::Credit: return "Cre&dit";
     case ChartKind::Wins: return "&Wins by size";
   }
   return "";

@@ -119,6 +119,9 @@ TEST_F(StatisticsWindowTest, ExportsEachChartAsSvgAndAsPngAtTheWindowsScale) {
     EXPECT_TRUE(text.contains(charts().view(kind)->chart()->title().toUtf8())) << "with its title";
     const QImage picture(png);
     const double ratio = charts().devicePixelRatioF();
+    if (qEnvironmentVariable("QT_SCALE_FACTOR") == "2") {
+      EXPECT_EQ(ratio, 2.0);
+    }
     EXPECT_EQ(picture.width(), qRound(kChartSize.width() * ratio));
     EXPECT_GT(picture.height(), qRound(kChartSize.height() * ratio));
   }
