@@ -75,11 +75,13 @@ class DesktopMachine {
   Canvas recallCanvas{cabinet.quovrecall.screen, loop};  // the last games' recall
   // The window's place, size and full-screen state, beside the records.
   WindowKeeper windowKeeper;
-  // The charts of a slot's return, opened from the options screen.
-  StatisticsWindow statistics{history};
 
   // The window of a side screen.
   ScreenForm& form(const Screen& screen);
+
+  // The charts of a slot's return, opened from the options screen; made
+  // the first time they are asked for, so the start waits for nothing.
+  StatisticsWindow& statistics();
 
   // The user's cache folder, where the tune is written; empty for none.
   static QString cacheFolder();
@@ -92,6 +94,7 @@ class DesktopMachine {
   void followLineFlashing();
   std::vector<std::unique_ptr<ScreenWindow>> windows_;  // the painted ones: cabinet, recall
   std::vector<std::unique_ptr<ScreenForm>> forms_;
+  std::unique_ptr<StatisticsWindow> statistics_;
   SessionEnd sessionEnd_{[this] { requestClose(); }};
 };
 

@@ -30,6 +30,10 @@ constexpr std::int64_t kBandFromGame = 20;
 
 QString percent(double fraction) { return QString::number(100 * fraction, 'f', 1) + " %"; }
 
+QString count(std::int64_t n, const char* one, const char* many) {
+  return QString::number(n) + " " + (n == 1 ? one : many);
+}
+
 QValueAxis* axis(QChart& chart, const QString& title, Qt::Alignment side) {
   auto* a = new QValueAxis;
   a->setTitleText(title);
@@ -53,9 +57,9 @@ QLineSeries* line(const QString& name, const QColor& colour, Qt::PenStyle style 
 
 void fillReturnChart(QChart& chart, const PlayStatistics& s) {
   const std::int64_t games = std::max<std::int64_t>(1, s.meters.games);
-  chart.setTitle(QString("Return over %1 games: %2 returned, %3 expected")
-                     .arg(s.meters.games)
-                     .arg(percent(s.last.measured), percent(s.last.expected)));
+  chart.setTitle(QString("Return over %1: %2 returned, %3 expected")
+                     .arg(count(s.meters.games, "game", "games"), percent(s.last.measured),
+                          percent(s.last.expected)));
   QValueAxis* x = axis(chart, "games played", Qt::AlignBottom);
   QValueAxis* y = axis(chart, "return without jackpots (%)", Qt::AlignLeft);
   QValueAxis* yJackpots = axis(chart, "return with jackpots (%)", Qt::AlignRight);
@@ -104,7 +108,8 @@ void fillReturnChart(QChart& chart, const PlayStatistics& s) {
 }
 
 void fillCreditChart(QChart& chart, const PlayStatistics& s) {
-  chart.setTitle(QString("Credit over %1 records of slot %2").arg(s.credit.empty() ? 0 : s.credit.back().record).arg(s.slot));
+  const std::int64_t records = s.credit.empty() ? 0 : s.credit.back().record;
+  chart.setTitle(QString("Credit over %1 of slot %2").arg(count(records, "record", "records")).arg(s.slot));
   QValueAxis* x = axis(chart, "records", Qt::AlignBottom);
   QValueAxis* y = axis(chart, "credit ($)", Qt::AlignLeft);
   auto* credit = line("credit", QColor(0x1f, 0x5f, 0xbf));
@@ -142,7 +147,7 @@ void fillCreditChart(QChart& chart, const PlayStatistics& s) {
 }
 
 void fillWinsChart(QChart& chart, const PlayStatistics& s) {
-  chart.setTitle(QString("Wins by size over %1 games").arg(s.meters.games));
+  chart.setTitle(QString("Wins by size over %1").arg(count(s.meters.games, "game", "games")));
   auto* seen = new QBarSet("seen");
   auto* expected = new QBarSet("expected by the rules");
   seen->setColor(QColor(0x1f, 0x5f, 0xbf));

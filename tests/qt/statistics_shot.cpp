@@ -32,7 +32,7 @@ int main(int argc, char** argv) {
       machine.form(machine.cabinet.quovoptions.screen).widgetFor(machine.cabinet.quovoptions.btncharts));
   if (!button) return 1;
   QTest::mouseClick(button, Qt::LeftButton);
-  quov::StatisticsWindow& w = machine.statistics;
+  quov::StatisticsWindow& w = machine.statistics();
   if (!QTest::qWaitFor([&] { return w.isVisible() && w.ready(); }, 60000)) return 1;
   if (argc > 2) w.findChild<QTabWidget*>()->setCurrentIndex(std::atoi(argv[2]));
   w.move(0, 0);

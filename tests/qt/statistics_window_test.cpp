@@ -29,7 +29,7 @@ class StatisticsWindowTest : public DesktopTest {
   }
   Quov& q() { return machine->quov; }
   QuovOptions& options() { return machine->cabinet.quovoptions; }
-  StatisticsWindow& charts() { return machine->statistics; }
+  StatisticsWindow& charts() { return machine->statistics(); }
   QPushButton* chartsButton() {
     return qobject_cast<QPushButton*>(machine->form(options().screen).widgetFor(options().btncharts));
   }
@@ -90,7 +90,7 @@ TEST_F(StatisticsWindowTest, FollowsGamesPlayedWhileOpen) {
   click(q().btnoptions);
   QTest::mouseClick(chartsButton(), Qt::LeftButton);
   ASSERT_TRUE(drawn());
-  EXPECT_TRUE(returnTitle().startsWith("Return over 1 games")) << returnTitle().toStdString();
+  EXPECT_TRUE(returnTitle().startsWith("Return over 1 game:")) << returnTitle().toStdString();
   // Back to the cabinet with the charts still open, and two more games.
   QTest::mouseClick(qobject_cast<QPushButton*>(machine->form(options().screen).widgetFor(options().btnokplayer)),
                     Qt::LeftButton);
