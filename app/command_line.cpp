@@ -48,6 +48,7 @@ CommandLine readCommandLine(int argc, char** argv) {
     const std::string_view first = argv[1];
     // The history commands check their own arguments.
     if (first == "--export" || first == "--check-history") return {Command::History, {}};
+    if (first == "--chart") return {Command::Chart, {}};
   }
   for (int i = 1; i < argc; ++i) {
     const std::string_view arg = argv[i];
@@ -68,6 +69,7 @@ const char* helpText() {
   return "Usage: quov [WINDOW OPTION]...\n"
          "       quov --export csv|json FILE\n"
          "       quov --check-history\n"
+         "       quov --chart return|credit|wins FILE [--slot N]\n"
          "A video slot machine played for pretend money: no real money can be paid\n"
          "in, won or paid out. Without an option the game opens its window.\n"
          "\n"
@@ -75,6 +77,11 @@ const char* helpText() {
          "                          as CSV or JSON (- for the standard output)\n"
          "  --check-history         check the history file and that every record's\n"
          "                          books balance, and print its meters\n"
+         "  --chart return|credit|wins FILE [--slot N]\n"
+         "                          draw a chart of player slot N's history (1 by\n"
+         "                          default) into FILE, SVG or PNG by its name: the\n"
+         "                          return against the expected one, the credit over\n"
+         "                          time, or the wins by size; no display needed\n"
          "  -h, --help              print this help and end\n"
          "  --version               print the version and end\n"
          "\n"

@@ -1,6 +1,6 @@
 // What the command line asks of the program, decided before any window
 // system is touched: the game itself, its help or version, one of the
-// history commands, or nothing it knows (then it says so and ends with 2).
+// history commands, a chart of the history, or nothing it knows (then it says so and ends with 2).
 // The window system's own options (-platform, -style, -geometry and the
 // others Qt reads) are left for the game's window to take.
 #pragma once
@@ -9,7 +9,7 @@
 
 namespace quov {
 
-enum class Command { Play, Help, Version, History, Wrong };
+enum class Command { Play, Help, Version, History, Chart, Wrong };
 
 struct CommandLine {
   Command command = Command::Play;

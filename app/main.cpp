@@ -3,6 +3,7 @@
 #include <cstdio>
 #include <thread>
 
+#include "app/chart_command.h"
 #include "app/command_line.h"
 #include "app/history_command.h"
 #include "engine/rules/expected_return.h"
@@ -78,6 +79,8 @@ int main(int argc, char** argv) {
       return 2;
     case quov::Command::History:
       return quov::runHistoryCommand(argc, argv);
+    case quov::Command::Chart:
+      return quov::runChartCommand(argc, argv);
     case quov::Command::Play:
       break;
   }

@@ -57,4 +57,8 @@ inline constexpr int kHistoryRetryLongest = 16000;  // doubling up to this
 inline constexpr int kHistoryExitWait = 2000;       // longest the exit waits for the file
 inline constexpr int kHistoryExitRetry = 50;        // between the exit's tries
 
+// The statistics window looks for games played since it drew its charts
+// this often.
+inline constexpr int kChartsRefresh = 1000;
+
 }  // namespace quov::timing

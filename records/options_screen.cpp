@@ -168,7 +168,7 @@ void QuovOptions::buildFigures() {
   }
   s.add(payoutnote, "payoutnote", K::Label, px(14), px(138), px(306), px(30), &payout);
 
-  s.add(historyframe, "historyframe", K::Frame, px(566), px(20), px(202), px(266), &Framemain);
+  s.add(historyframe, "historyframe", K::Frame, px(566), px(20), px(202), px(278), &Framemain);
   const char* titles[kHistoryRows] = {"Money in", "Money played", "Money won", "Jackpots paid",
                                       "Games",    "Returned",     "  without jackpots",
                                       "Expected", "  without jackpots"};
@@ -182,6 +182,11 @@ void QuovOptions::buildFigures() {
   const std::string now = "At today's payout setting, lines and bet per line";
   histtitle[7].toolTip = histvalue[7].toolTip = now;
   histtitle[8].toolTip = histvalue[8].toolTip = now;
+  s.add(btncharts, "btncharts", K::CommandButton, px(12), px(253), px(178), px(22), &historyframe)
+      .caption = "Charts";
+  btncharts.toolTip =
+      "The return over the games played against the one expected, the credit over time and "
+      "the wins by size";
 }
 
 void QuovOptions::routeInput() {
@@ -194,6 +199,7 @@ void QuovOptions::routeInput() {
   for (int i = 0; i <= 2; ++i) r[Amtpayout[i]].click = [this, i] { Amtpayout_click(i); };
   for (int i = 0; i <= 4; ++i) r[setspeed[i]].click = [this, i] { setspeed_click(i); };
   for (int i = 1; i <= 2; ++i) r[sounds[i]].click = [this, i] { sounds_click(i); };
+  r[btncharts].click = [this] { btncharts_click(); };
   r.activate = [this] { Form_Activate(); };
   r.closeRequest = [this] { Form_Unload(); };
 }
@@ -403,5 +409,10 @@ void QuovOptions::setspeed_click(int i) {
 }
 
 void QuovOptions::sounds_click(int i) { q.m.soundonoff = i == 1 ? -1 : 0; }
+
+void QuovOptions::btncharts_click() {
+  const int slot = slotNumber(q.m.playerslot);
+  if (chartsWanted && slot != 0) chartsWanted(slot, q.m.machinepay);
+}
 
 }  // namespace quov

@@ -8,6 +8,7 @@
 #pragma once
 
 #include <array>
+#include <functional>
 #include <string>
 
 #include "platform/element.h"
@@ -48,6 +49,11 @@ class QuovOptions {
   static constexpr int kHistoryRows = 9;
   Element historyframe;
   std::array<Element, kHistoryRows> histtitle{}, histvalue{};
+  // Opens the charts of the chosen slot's return, credit and wins.
+  Element btncharts;
+  // Installed by the desktop, which draws the charts: the slot chosen and
+  // its payout setting. Without it the button does nothing.
+  std::function<void(int slot, int machinepay)> chartsWanted;
 
   void Form_Load();      // shown from the main screen's OPTIONS
   void Form_Activate();  // centred on the display
@@ -59,6 +65,7 @@ class QuovOptions {
   void Amtpayout_click(int i);
   void setspeed_click(int i);
   void sounds_click(int i);
+  void btncharts_click();
 
  private:
   // Who writes the statistics: the titles alone differ between them.

@@ -10,4 +10,5 @@ target_sources(quov_game PRIVATE
   records/history_meters.cpp
   records/game_recall.cpp
   records/history_export.cpp
+  records/play_statistics.cpp
 )

@@ -5,7 +5,7 @@ set -euo pipefail
 
 packages=(
   cmake g++ make pkg-config
-  qt6-base-dev qt6-base-dev-tools qt6-multimedia-dev qt6-svg-dev libgl-dev
+  qt6-base-dev qt6-base-dev-tools qt6-multimedia-dev qt6-svg-dev qt6-charts-dev libqt6opengl6-dev libgl-dev
   libfluidsynth-dev fluidr3mono-gm-soundfont libsqlite3-dev libsoxr-dev
   pulseaudio pulseaudio-utils sox
   libgtest-dev libgmock-dev libbenchmark-dev

@@ -1,5 +1,8 @@
 #include "engine/rules/base_game.h"
 
+#include <algorithm>
+#include <cmath>
+
 #include "engine/rules/paytable.h"
 #include "engine/rules/reels.h"
 
@@ -100,6 +103,31 @@ BaseReturn baseReturn(const ExactCounts& c, int machinepay) {
   r.hitFrequency = static_cast<double>(c.winning) / d;
   r.triggerProbability = static_cast<double>(c.triggers) / d;
   return r;
+}
+
+double baseSpread(const ExactCounts& c, int machinepay) {
+  const BaseReturn base = baseReturn(c, machinepay);
+  const double n = c.lines;
+  const double meanSquare = static_cast<double>(c.squareSum) / (n * n * static_cast<double>(base.weights));
+  return std::sqrt(std::max(0.0, meanSquare - base.total * base.total));
+}
+
+std::size_t betMultipleBand(std::uint64_t win, std::uint64_t totalBet) {
+  if (win == 0) return 0;
+  for (std::size_t b = 1; b + 1 < kBetMultipleBands.size(); ++b)
+    if (win < kBetMultipleBands[b].to * totalBet) return b;
+  return kBetMultipleBands.size() - 1;
+}
+
+std::array<double, kBetMultipleBands.size()> betMultipleChances(const ExactCounts& c, int machinepay) {
+  const BaseReturn base = baseReturn(c, machinepay);
+  const double d = static_cast<double>(base.weights);
+  std::array<double, kBetMultipleBands.size()> chances{};
+  chances[0] = static_cast<double>(machinepay) * static_cast<double>(c.outcomes - c.winning) / d;
+  const auto lines = static_cast<std::uint64_t>(c.lines);
+  for (std::size_t win = 1; win < c.histogram.size(); ++win)
+    chances[betMultipleBand(win, lines)] += static_cast<double>(c.histogram[win]) / d;
+  return chances;
 }
 
 }  // namespace quov

@@ -40,4 +40,30 @@ struct BaseReturn {
 };
 BaseReturn baseReturn(const ExactCounts& counts, int machinepay);
 
+// The standard deviation of what a spin that stands under payout setting m
+// wins, in total bets.
+double baseSpread(const ExactCounts& counts, int machinepay);
+
+// The sizes of an ordinary spin's win in multiples of the total bet, as
+// the PAR sheet gives them: no win, then [from, to) total bets.
+struct WinBandLimits {
+  const char* label;
+  std::uint64_t from, to;
+};
+inline constexpr std::uint64_t kNoBandEnd = ~std::uint64_t{0} / 1024;
+inline constexpr std::array<WinBandLimits, 9> kBetMultipleBands = {{{"0", 0, 0},
+                                                            {"(0,1)", 0, 1},
+                                                            {"[1,2)", 1, 2},
+                                                            {"[2,5)", 2, 5},
+                                                            {"[5,10)", 5, 10},
+                                                            {"[10,20)", 10, 20},
+                                                            {"[20,50)", 20, 50},
+                                                            {"[50,100)", 50, 100},
+                                                            {"[100,inf)", 100, kNoBandEnd}}};
+// The band of a win against the total bet (both in the same unit, cents or
+// bets per line); 0 for no win.
+std::size_t betMultipleBand(std::uint64_t win, std::uint64_t totalBet);
+// How often a spin that stands under payout setting m lands in each band.
+std::array<double, kBetMultipleBands.size()> betMultipleChances(const ExactCounts& counts, int machinepay);
+
 }  // namespace quov

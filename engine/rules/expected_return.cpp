@@ -31,6 +31,7 @@ class SeriesPlayer {
       const auto win = static_cast<double>(out.free);
       sum_ += win;
       squares_ += win * win;
+      cross_ += win * static_cast<double>(out.base);
     }
     series_ += series;
   }
@@ -41,6 +42,8 @@ class SeriesPlayer {
     if (series_ == 0) return e;
     const auto n = static_cast<double>(series_);
     e.meanWin = sum_ / n;
+    e.meanSquare = squares_ / n;
+    e.meanCross = cross_ / n;
     const double variance = series_ > 1 ? (squares_ - n * e.meanWin * e.meanWin) / (n - 1) : 0;
     e.stdError = std::sqrt(std::max(0.0, variance) / n);
     return e;
@@ -51,7 +54,7 @@ class SeriesPlayer {
   ChunkRandom draw_;
   PlayState state_;
   std::uint64_t series_ = 0;
-  double sum_ = 0, squares_ = 0;
+  double sum_ = 0, squares_ = 0, cross_ = 0;
 };
 
 constexpr std::uint64_t kBatch = 1000;
@@ -86,8 +89,11 @@ ReturnTable::ReturnTable() {
       e.lines = counts[l].lines;
       const BaseReturn base = baseReturn(counts[l], e.machinepay);
       e.base = base.total;
+      e.baseSpread = baseSpread(counts[l], e.machinepay);
+      e.bands = betMultipleChances(counts[l], e.machinepay);
       // A series per press: the chance that the spin that stands awards one.
       e.seriesPerBet = base.triggerProbability / e.lines;
+      e.seriesChance = base.triggerProbability;
     }
 }
 
@@ -102,6 +108,15 @@ const ReturnTable::Entry& ReturnTable::estimated(const Entry& e) const {
     const SeriesEstimate s = player.estimate();
     e.free = e.seriesPerBet * s.meanWin;
     e.freeError = e.seriesPerBet * s.stdError;
+    // A press returns its spin's win B and its series' win F, in total
+    // bets: Var(B + F) = Var(B) + E[F²] + 2 E[BF] - F̄² - 2 B̄ F̄, where a
+    // series comes with a spin that stands one time in 1 / seriesChance.
+    const double bets2 = static_cast<double>(e.lines) * e.lines;
+    const double squareF = e.seriesChance * s.meanSquare / bets2;
+    const double crossBF = e.seriesChance * s.meanCross / bets2;
+    const double variance = e.baseSpread * e.baseSpread + squareF + 2 * crossBF -
+                            e.free * e.free - 2 * e.base * e.free;
+    e.spread = std::sqrt(std::max(0.0, variance));
   });
   return e;
 }
@@ -115,6 +130,8 @@ std::optional<ExpectedReturn> ReturnTable::at(int machinepay, int lines, int bet
   r.free = e.free;
   r.freeError = e.freeError;
   r.jackpot = jackpotReturnAtFloor(lines * betperline);
+  r.spread = e.spread;
+  r.bands = e.bands;
   return r;
 }
 

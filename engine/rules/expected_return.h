@@ -13,6 +13,7 @@
 #include <mutex>
 #include <optional>
 
+#include "engine/rules/base_game.h"
 #include "engine/rules/bets.h"
 
 namespace quov {
@@ -22,6 +23,12 @@ struct ExpectedReturn {
   double free = 0;       // free-spin series, estimated
   double freeError = 0;  // the estimate's standard error
   double jackpot = 0;    // jackpot time with the meters at their floors, exact
+  // The standard deviation of a press's return without the jackpots, in
+  // total bets: the ordinary spin's part exact, the series' parts (and how
+  // they go with the spin that started them) estimated with `free`.
+  double spread = 0;
+  // How often the spin that stands lands in each win band (kBetMultipleBands).
+  std::array<double, kBetMultipleBands.size()> bands{};
   double withoutJackpots() const { return base + free; }
   double withJackpots() const { return base + free + jackpot; }
 };
@@ -33,6 +40,8 @@ struct ExpectedReturn {
 struct SeriesEstimate {
   std::uint64_t series = 0;
   double meanWin = 0;
+  double meanSquare = 0;  // of the win, in bets per line squared
+  double meanCross = 0;   // of the win times the win of the spin that started it
   double stdError = 0;
 };
 SeriesEstimate estimateSeriesWin(int machinepay, int lines, std::uint64_t series,
@@ -66,10 +75,12 @@ class ReturnTable {
  private:
   struct Entry {
     int machinepay = 0, lines = 0;
-    double base = 0;
+    double base = 0, baseSpread = 0;
+    double seriesChance = 0;  // that a spin that stands awards a series
+    std::array<double, kBetMultipleBands.size()> bands{};
     double seriesPerBet = 0;  // series started per unit of total bet staked
     mutable std::once_flag estimated;
-    mutable double free = 0, freeError = 0;
+    mutable double free = 0, freeError = 0, spread = 0;
   };
   const Entry& estimated(const Entry& e) const;
   std::array<std::array<Entry, kLineChoices.size()>, 3> byPayout_;

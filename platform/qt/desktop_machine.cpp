@@ -44,6 +44,9 @@ DesktopMachine::DesktopMachine(QString settingsFolder, QString historyPath)
   addHelpKey(canvas);
   addHelpKey(recallCanvas);
   for (auto& f : forms_) addHelpKey(*f);
+  cabinet.quovoptions.chartsWanted = [this](int slot, int machinepay) {
+    statistics().showSlot(slot, machinepay);
+  };
   // What a screen reader hears of the cabinet beyond its buttons.
   canvas.setWords({[this] { return meterReadings(quov); }, [this] { return reelsReading(quov); },
                    [this] {
@@ -110,6 +113,14 @@ void DesktopMachine::start() {
     cabinet.startup().Form_Activate(px.width() * kTwipsPerPixel, px.height() * kTwipsPerPixel);
   }
   loop.afterHandler();
+}
+
+StatisticsWindow& DesktopMachine::statistics() {
+  if (!statistics_) {
+    statistics_ = std::make_unique<StatisticsWindow>(history);
+    addHelpKey(*statistics_);
+  }
+  return *statistics_;
 }
 
 void DesktopMachine::addHelpKey(QWidget& window) {

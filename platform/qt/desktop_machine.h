@@ -26,6 +26,7 @@
 #include "platform/qt/screen_window.h"
 #include "platform/qt/session_end.h"
 #include "platform/qt/sqlite_history.h"
+#include "platform/qt/statistics_window.h"
 #include "platform/qt/std_files.h"
 #include "platform/qt/window_keeper.h"
 #include "platform/random.h"
@@ -82,6 +83,10 @@ class DesktopMachine {
   // The window of a side screen.
   ScreenForm& form(const Screen& screen);
 
+  // The charts of a slot's return, opened from the options screen; made
+  // the first time they are asked for, so the start waits for nothing.
+  StatisticsWindow& statistics();
+
   // The user's cache folder, where the tune is written; empty for none.
   static QString cacheFolder();
 
@@ -93,6 +98,7 @@ class DesktopMachine {
   void followLineFlashing();
   std::vector<std::unique_ptr<ScreenWindow>> windows_;  // the painted ones: cabinet, recall
   std::vector<std::unique_ptr<ScreenForm>> forms_;
+  std::unique_ptr<StatisticsWindow> statistics_;
 };
 
 }  // namespace quov

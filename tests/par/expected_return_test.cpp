@@ -60,6 +60,15 @@ TEST(ExpectedReturn, FreeSpinEstimateAgreesWithWholePressesSimulated) {
     // The ordinary spin's exact figure leaves out only a held wild carried
     // out of a series and the run lengths a voided outcome leaves behind.
     EXPECT_NEAR(r.base, run.parts[par::Base].rtp, 3.5 * run.parts[par::Base].stdError + 0.007);
+    // The spread of a press without jackpots is the one the presses show to
+    // within a tenth (both rest on the rare long series); it is wider than
+    // the ordinary spin's alone.
+    const double staked = static_cast<double>(run.tally.stakedPresses());
+    const double mean = static_cast<double>(run.tally.sum[par::WithoutJackpots]) / staked;
+    const double pressSpread =
+        std::sqrt(run.tally.squares[par::WithoutJackpots] / staked - mean * mean) / c.lines;
+    EXPECT_NEAR(r.spread, pressSpread, 0.1 * pressSpread);
+    EXPECT_GT(r.spread, par::exactSheet(enumerateBaseGame()[c.lines == 25 ? 4 : 1], c.payout).stdev);
   }
 }
 

@@ -5,4 +5,5 @@ target_sources(quov_tests PRIVATE
   records/options_figures_test.cpp
   records/series_resume_test.cpp
   records/save_notice_test.cpp
+  records/play_statistics_test.cpp
 )

@@ -1,0 +1,118 @@
+// The player's return seen against the rules: from the game history of one
+// player slot, what play returned game after game, what the rules expected
+// of the very games played (each at its own lines and bet), how far chance
+// alone would carry it, the credit over time, and how often each size of
+// win came up against how often the rules give it. Built one record at a
+// time, oldest first, so the same figures follow a history of any length
+// and grow as games are played.
+#pragma once
+
+#include <array>
+#include <cstdint>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "engine/rules/base_game.h"
+#include "engine/rules/expected_return.h"
+#include "platform/game_history.h"
+#include "records/history_ledger.h"
+#include "records/thinned_series.h"
+
+namespace quov {
+
+// The return after a number of games, per money played (1 is all of it back).
+struct ReturnPoint {
+  std::int64_t game = 0;
+  double measured = 0;              // without the jackpots' prizes
+  double measuredWithJackpots = 0;
+  double expected = 0;              // of the games played, without jackpots
+  double expectedWithJackpots = 0;  // ... with the jackpots at their floors
+  double bandLow = 0, bandHigh = 0; // expected ± 2 standard deviations
+};
+
+// The credit after a record of the slot, by its number among the slot's records.
+struct CreditPoint {
+  std::int64_t record = 0;
+  std::int64_t credit = 0;
+};
+enum class CreditMark : std::uint8_t { Insertion, JackpotPrize, FreeSpins };
+struct CreditMarker {
+  std::int64_t record = 0;
+  std::int64_t credit = 0;
+  CreditMark mark = CreditMark::Insertion;
+  std::int64_t amount = 0;  // money put in, the prize, or the series' total
+};
+
+struct WinBandCount {
+  const char* label = "";
+  std::int64_t observed = 0;
+  double expected = 0;
+};
+
+// How far a measurement lies from what the rules expect, in standard
+// deviations, and that put into words.
+struct Verdict {
+  double z = 0;
+  std::string words;
+};
+
+struct PlayStatistics {
+  int slot = 1, machinepay = 4;
+  IntegrityMeters meters;  // the same meters as the history's check
+  std::vector<ReturnPoint> returns;
+  ReturnPoint last;          // after every game
+  double spread = 0;         // standard deviation of the measured return now
+  Verdict returnVerdict;
+  std::vector<CreditPoint> credit;
+  std::vector<CreditMarker> marks;
+  std::int64_t insertions = 0, jackpotPrizes = 0, freeSpinSeries = 0;
+  std::string creditWords;
+  std::array<WinBandCount, kBetMultipleBands.size()> bands{};
+  Verdict winsVerdict;  // winning spins against the rules' hit frequency
+};
+
+// The words for a return `z` standard deviations from the expected one.
+std::string returnWords(double z);
+// The words for winning spins `z` standard deviations from the expected count.
+std::string winsWords(std::int64_t observed, double expected, double z);
+
+class PlayStatisticsBuilder {
+ public:
+  // The history does not say which payout setting a game was played at:
+  // every game is taken at `machinepay`, the slot's setting now.
+  PlayStatisticsBuilder(int slot, int machinepay, std::size_t mostPoints = 1500,
+                        const ReturnTable& table = returnTable());
+  // A record of the history, oldest first; other slots' records are passed over.
+  void add(const GameRecord& r);
+  PlayStatistics result() const;
+  std::int64_t records() const { return records_; }
+
+ private:
+  const ExpectedReturn* expectationOf(const GameRecord& r);
+  ReturnPoint returnNow() const;
+
+  int slot_, machinepay_;
+  const ReturnTable& table_;
+  IntegrityMeters meters_;
+  std::int64_t records_ = 0;
+  // The games the rules have figures for: their stakes, the expected wins
+  // and the variance of the wins, in cents.
+  double staked_ = 0, expectedWon_ = 0, expectedJackpots_ = 0, variance_ = 0;
+  double hitsExpected_ = 0, hitsVariance_ = 0;
+  std::int64_t hits_ = 0;
+  int cachedLines_ = -1, cachedBet_ = -1;
+  std::optional<ExpectedReturn> cached_;
+  ThinnedSeries<ReturnPoint> returns_;
+  ThinnedSeries<CreditPoint> credit_;
+  ThinnedSeries<CreditMarker> marks_;
+  std::int64_t insertions_ = 0, jackpotPrizes_ = 0, series_ = 0;
+  std::int64_t lastCredit_ = 0;
+  std::array<std::int64_t, kBetMultipleBands.size()> bandsSeen_{};
+  std::array<double, kBetMultipleBands.size()> bandsExpected_{};
+};
+
+// Every record of the history through a builder.
+PlayStatistics playStatistics(GameHistory& history, int slot, int machinepay);
+
+}  // namespace quov
