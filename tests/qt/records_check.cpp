@@ -9,6 +9,7 @@
 //   records_check <settings folder> <history file> <state file>
 #include <QFile>
 #include <QSettings>
+#include <algorithm>
 #include <cstdio>
 #include <fstream>
 #include <functional>
@@ -136,25 +137,28 @@ quint64 generationOf(const QString& path) {
   return v.value(QStringLiteral("store/generation")).toULongLong();
 }
 
-// Both files from one moment: in place, or the newer set whole in ".next"
-// files, which the next start takes.
+// Both files from one moment, as the next start reads them: the newest
+// generation every file has, in place or staged as ".next". A save killed
+// while staging leaves a newer file beside a whole older set, which the
+// start passes over.
 bool oneMoment(const QString& folder, std::string& said) {
   const QString a = folder + "/quovslot.ini", b = folder + "/allslot.ini";
   const quint64 ga = generationOf(a), gb = generationOf(b);
   const quint64 na = generationOf(a + ".next"), nb = generationOf(b + ".next");
   said = "generations " + std::to_string(ga) + " and " + std::to_string(gb);
-  if (ga == gb && na == 0 && nb == 0) {
-    if (ga == 0) said = "nothing saved yet";
+  if (ga == 0 && gb == 0 && na == 0 && nb == 0) {
+    said = "nothing saved yet";
     return true;
   }
-  for (const quint64 g : {na, nb}) {
-    const bool inA = g == ga || g == na, inB = g == gb || g == nb;
-    if (g > 0 && inA && inB && g >= std::max(ga, gb)) {
-      said += ", whole as generation " + std::to_string(g) + " with the files waiting beside them";
-      return true;
-    }
-  }
-  return false;
+  quint64 whole = 0;
+  for (const quint64 g : {ga, gb, na, nb})
+    if (g > whole && (g == ga || g == na) && (g == gb || g == nb)) whole = g;
+  if (whole == 0) return false;
+  if (whole != ga || whole != gb)
+    said += ", whole as generation " + std::to_string(whole) + " with the files waiting beside them";
+  if (std::max(na, nb) > whole)
+    said += ", a save of generation " + std::to_string(std::max(na, nb)) + " cut short beside them";
+  return true;
 }
 
 }  // namespace
