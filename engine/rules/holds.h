@@ -29,7 +29,7 @@ inline bool keepsStop(Holds& h, int reel) {
 }
 // Notes whether the reel showed its wild in this drawing.
 inline void noteWild(Holds& h, int reel, bool shown) {
-  if (canHold(reel)) h.wild[reel] = h.wild[reel] || shown;
+  if (canHold(reel)) h.wild[reel] |= shown;
 }
 inline bool anyHeld(const Holds& h) { return h.held[2] || h.held[3] || h.held[4]; }
 // Whether any reel will keep its stop in the next drawing.
