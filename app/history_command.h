@@ -3,12 +3,10 @@
 //   quov --check-history          checks the file and the books, prints the meters
 #pragma once
 
-#include <optional>
-
 namespace quov {
 
-// The exit code of a history command, or nothing when the arguments ask for
-// the game itself.
-std::optional<int> runHistoryCommand(int argc, char** argv);
+// Runs the history command the arguments name and returns its exit code
+// (2 when the arguments are not one).
+int runHistoryCommand(int argc, char** argv);
 
 }  // namespace quov

@@ -1,7 +1,9 @@
 // The desktop slot machine: one window showing the cabinet.
 #include <QApplication>
+#include <cstdio>
 #include <thread>
 
+#include "app/command_line.h"
 #include "app/history_command.h"
 #include "engine/rules/expected_return.h"
 #include "platform/qt/app_identity.h"
@@ -9,7 +11,6 @@
 
 #ifdef QUOV_TEST_HOOKS
 #include <QStringList>
-#include <cstdio>
 
 namespace {
 
@@ -32,6 +33,7 @@ class AnnouncedEvents : public quov::GameEvents {
   void gambleBet(const quov::GambleBetResult& bet) override { inner_.gambleBet(bet); }
   void gambleCollected() override { inner_.gambleCollected(); }
   void creditInserted(std::int32_t cents) override { inner_.creditInserted(cents); }
+  void noMoney() override { inner_.noMoney(); }
 
  private:
   quov::GameEvents& inner_;
@@ -48,11 +50,37 @@ void pushTestDraws(quov::ScriptedRandom& random) {
     if (ok) random.push(draw);
   }
 }
+
+// Test builds only: QUOV_TEST_LOSSES losing spins already counted towards
+// the offer, so a test reaches it without playing them all.
+void countTestLosses(quov::Modquov& m) {
+  bool ok = false;
+  const int losses = qEnvironmentVariableIntValue("QUOV_TEST_LOSSES", &ok);
+  if (ok && losses >= 0 && losses < 25) m.popupcount = static_cast<std::int16_t>(losses);
+}
 }  // namespace
 #endif
 
 int main(int argc, char** argv) {
-  if (const std::optional<int> done = quov::runHistoryCommand(argc, argv)) return *done;
+  // The command line is read before any window system is touched, so help,
+  // the version and a wrong option need no display.
+  const quov::CommandLine line = quov::readCommandLine(argc, argv);
+  switch (line.command) {
+    case quov::Command::Help:
+      std::fputs(quov::helpText(), stdout);
+      return 0;
+    case quov::Command::Version:
+      std::printf("%s\n", quov::versionText().c_str());
+      return 0;
+    case quov::Command::Wrong:
+      std::fprintf(stderr, "quov: %s\nTry 'quov --help' for the options.\n",
+                   line.wrong.c_str());
+      return 2;
+    case quov::Command::History:
+      return quov::runHistoryCommand(argc, argv);
+    case quov::Command::Play:
+      break;
+  }
   QApplication app(argc, argv);
   quov::presentToDesktop();
   // The game ends only through its own shut-down, never because a window hid.
@@ -64,6 +92,9 @@ int main(int argc, char** argv) {
   machine.quov.events = &announced;
 #endif
   machine.start();
+#ifdef QUOV_TEST_HOOKS
+  countTestLosses(machine.mod);
+#endif
   // What each setting is expected to return, for the options screen: worked
   // out beside the game while it starts, so the screen never waits for it.
   const std::jthread expected([] { quov::returnTable().workOutAll(); });

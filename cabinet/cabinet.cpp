@@ -1,5 +1,7 @@
 #include "cabinet/cabinet.h"
 
+#include "cabinet/announcer.h"
+#include "cabinet/control_keys.h"
 #include "cabinet/controls.h"
 #include "cabinet/menu.h"
 #include "cabinet/startup.h"
@@ -24,15 +26,19 @@ Cabinet::Cabinet(Platform& platform, Modquov& module)
       historyMeters(platform.history),
       quovoptions(quov, historyMeters),
       quovpays(quov),
-      aboutquov(quov),
-      popupquov(quov),
+      aboutquov(quov, projectLinks),
+      popupquov(quov, projectLinks),
       quovrecall(quov, sounds),
+      quovhelp(quov),
       paylines_(std::make_unique<Paylines>(quov)),
       lineFlash_(std::make_unique<LineFlash>(quov, *paylines_)),
       recorder_(std::make_unique<GameRecorder>(engine, platform.history, historyMeters)),
       records_(std::make_unique<RecordKeeper>(engine, *recorder_)),
       controls_(std::make_unique<Controls>(quov, sounds, engine.spinCycle())),
-      menu_(std::make_unique<Menu>(quov, sounds, *paylines_, quovoptions, quovpays, aboutquov)),
+      menu_(std::make_unique<Menu>(quov, sounds, *paylines_, quovoptions, quovpays, aboutquov,
+                                   quovhelp)),
+      keys_(std::make_unique<ControlKeys>(quov)),
+      announcer_(std::make_unique<Announcer>(quov, *recorder_)),
       startup_(std::make_unique<Startup>(quov, sounds, *records_, *controls_)),
       saveNotice_(std::make_unique<SaveNotice>(quov)) {
   bindTimers();
@@ -98,23 +104,27 @@ void Cabinet::routeInput() {
   routes[q.xit].click = [&startup] { startup.xit_click(); };
   routes.backgroundMove = [&menu] { menu.Form_MouseMove(); };
   routes[q.lastgames].click = [this] { quovrecall.lastgames_click(); };
+  routes[q.mnuhelp].click = [&menu] { menu.mnuhelp_click(); };
 
   Paylines& paylines = *paylines_;
   for (int k = 1; k <= 26; ++k)
     routes[q.lin[k]].mouseMove = [&paylines, k] { paylines.lin_mousemove(k); };
 
   routes.keyPress = [&controls](int& keyAscii) { controls.Form_KeyPress(keyAscii); };
+  routes.controlKey = [this](const KeyStroke& k) { return keys_->take(k); };
+  keys_->writeToolTips();
   routes.closeRequest = [&startup] { startup.Form_QueryUnload(); };
 }
 
 void Cabinet::installHooks() {
-  quov.events = recorder_.get();
+  // The announcer hears each report first and hands it on to the history.
+  quov.events = announcer_.get();
   // The records wait while the history has a game open, so that they never
   // count a game the history does not hold.
   quov.recordsSettled = [this] {
     recorder_->idle();
     records_->saveIfChanged();
-    saveNotice_->follow(quov.p.store.health());
+    saveNotice_->follow(quov.p.store.health(), quov.p.history.health());
   };
   quov.offerDue = [this] { popupquov.Form_Load(); };
 }

@@ -12,6 +12,7 @@
 #include "records/history_meters.h"
 #include "records/options_screen.h"
 #include "screens/about_screen.h"
+#include "screens/help_screen.h"
 #include "screens/offer_screen.h"
 #include "screens/pays_screen.h"
 #include "screens/recall_screen.h"
@@ -24,6 +25,8 @@ class LineFlash;
 class RecordKeeper;
 class Controls;
 class Menu;
+class ControlKeys;
+class Announcer;
 class Startup;
 class GameRecorder;
 class SaveNotice;
@@ -40,18 +43,24 @@ class Cabinet {
   Engine engine;
   // What the game history says of each player slot.
   HistoryMeters historyMeters;
+  // The addresses the build gave the game (the about screen's and the
+  // offer's links).
+  url::ProjectLinks projectLinks;
   // The side screens.
   QuovOptions quovoptions;
   QuovPays quovpays;
   AboutQuov aboutquov;
   PopupQuov popupquov;
   QuovRecall quovrecall;
+  QuovHelp quovhelp;
 
   Paylines& paylines() { return *paylines_; }
   LineFlash& lineFlash() { return *lineFlash_; }
   RecordKeeper& records() { return *records_; }
   Controls& controls() { return *controls_; }
   Menu& menu() { return *menu_; }
+  ControlKeys& keys() { return *keys_; }
+  const Announcer& announcer() const { return *announcer_; }
   Startup& startup() { return *startup_; }
   GameRecorder& recorder() { return *recorder_; }
 
@@ -65,6 +74,8 @@ class Cabinet {
   std::unique_ptr<RecordKeeper> records_;
   std::unique_ptr<Controls> controls_;
   std::unique_ptr<Menu> menu_;
+  std::unique_ptr<ControlKeys> keys_;
+  std::unique_ptr<Announcer> announcer_;
   std::unique_ptr<Startup> startup_;
   std::unique_ptr<SaveNotice> saveNotice_;
 };

@@ -119,6 +119,8 @@ void Controls::autoplayon_mousedown() {
     parseInto(state.autonotice, q.p.store.read(kPlayerApp, kNoticeSection, kNoticeKey));
     if (state.autonotice == 0)
       q.p.messages.show(autoplayNotice(), kNoticeTitle, MsgIcon::Information, MsgButtons::Ok);
+    // The game ended while the notice was open: autoplay stays off.
+    if (q.p.loop.ended()) return;
     state.autonotice = -1;
     q.p.store.write(kPlayerApp, kNoticeSection, kNoticeKey, "-1");
     q.p.store.flush();
@@ -155,6 +157,7 @@ void Controls::Form_KeyPress(int& keyAscii) {
   if (q.m.bank < q.totalBet()) {
     sounds.play(Clip::NoMoney);
     q.pannomoney.show();
+    q.events->noMoney();
     return;
   }
   // Keys do nothing while the player's buttons are away (a free-spin award,

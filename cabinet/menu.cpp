@@ -6,6 +6,7 @@
 #include "presentation/paylines.h"
 #include "records/options_screen.h"
 #include "screens/about_screen.h"
+#include "screens/help_screen.h"
 #include "screens/pays_screen.h"
 #include "sound/sounds.h"
 
@@ -32,6 +33,14 @@ void Menu::about_click() {
   if (q.freespinmode == -1) return;
   sounds.play(Clip::MenuClick);
   aboutScreen.Form_Load();
+  q.menupic.hide();
+}
+
+// HELP, like ABOUT, leaves the cabinet in play beside it; reading the help
+// is harmless at any moment, free spins included.
+void Menu::mnuhelp_click() {
+  sounds.play(Clip::MenuClick);
+  helpScreen.Form_Load();
   q.menupic.hide();
 }
 

@@ -10,17 +10,25 @@ class Paylines;
 class QuovOptions;
 class QuovPays;
 class AboutQuov;
+class QuovHelp;
 
 class Menu {
  public:
   Menu(Quov& q, Sounds& sounds, Paylines& paylines, QuovOptions& options, QuovPays& pays,
-       AboutQuov& about)
-      : q(q), sounds(sounds), paylines(paylines), options(options), pays(pays), aboutScreen(about) {}
+       AboutQuov& about, QuovHelp& help)
+      : q(q),
+        sounds(sounds),
+        paylines(paylines),
+        options(options),
+        pays(pays),
+        aboutScreen(about),
+        helpScreen(help) {}
 
   void btnopenmenu_mousemove();
   void Form_MouseMove();  // the pointer over the bare background
   void btnoptions_click();
   void about_click();
+  void mnuhelp_click();
   void mnuviewpaytable_click();
   void viewpaylines_click();
   void Btnreturn2game_click();
@@ -33,6 +41,7 @@ class Menu {
   QuovOptions& options;
   QuovPays& pays;
   AboutQuov& aboutScreen;
+  QuovHelp& helpScreen;
 };
 
 }  // namespace quov

@@ -3,4 +3,7 @@ target_sources(quov_game PRIVATE
   cabinet/startup.cpp
   cabinet/controls.cpp
   cabinet/menu.cpp
+  cabinet/control_keys.cpp
+  cabinet/announcer.cpp
+  cabinet/screen_reading.cpp
 )

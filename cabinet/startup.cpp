@@ -90,6 +90,8 @@ void Startup::Form_Activate(int displayWidthTwips, int displayHeightTwips) {
 }
 
 void Startup::shutDown(bool closeRequest) {
+  if (shuttingDown_) return;
+  shuttingDown_ = true;
   sounds.closeTune();
   sounds.removeTune();
   q.yield();

@@ -28,6 +28,7 @@ class Startup {
   Sounds& sounds;
   RecordKeeper& records;
   Controls& controls;
+  bool shuttingDown_ = false;  // a second close request meanwhile changes nothing
 };
 
 }  // namespace quov

@@ -28,7 +28,8 @@ void SpinCycle::btnspin_mouseup() { q.btnspin.show(); }
 void SpinCycle::btnstartall_click() {
   q.btnspin.hide();
   q.yield();
-  if (!q.inputAllowed()) return;
+  // Once the program has begun to end no game starts: its records are saved.
+  if (!q.inputAllowed() || q.p.loop.ended()) return;
   // Jackpot time runs its board until the prize is credited; a spin now
   // would move the meters under the prize and leave it unpaid. While the
   // gamble panel is open the stake is out of the credit; a spin now would
@@ -63,6 +64,7 @@ void SpinCycle::btnstartall_click() {
     if (q.m.bank < q.totalBet()) {
       sounds.play(Clip::NoMoney);
       q.pannomoney.show();
+      q.events->noMoney();
       q.coinsin.enable();
       q.btnspin.disable();
       q.payline.enable();

@@ -42,6 +42,8 @@ class GameEvents {
   virtual void gambleCollected() {}
   // Money was put in.
   virtual void creditInserted(std::int32_t) {}
+  // The player was shown that the credit does not cover the bet.
+  virtual void noMoney() {}
 };
 
 }  // namespace quov

@@ -156,17 +156,23 @@ void Quov::buildElements() {
          &pandouble);
 
   // Menu panel and the payline view's return button are topmost.
-  // The panel reaches higher than the four buttons need, to hold LAST GAMES
-  // beneath them; its lower edge still overlaps the top of MENU.
-  define(s, menupic, "menupic", ElementKind::Panel, 10170, 3765, 1815, 3255, false);
-  define(s, about, "about", ElementKind::PictureButton, 135, 135, 1560, 510, true, &menupic);
-  define(s, mnuviewpaytable, "mnuviewpaytable", ElementKind::PictureButton, 120, 720, 1560, 510,
+  // The panel reaches higher than the four buttons need, to hold HELP above
+  // them and LAST GAMES beneath; the four stand where they would in a panel
+  // of four, and its lower edge still overlaps the top of MENU.
+  constexpr int kHelpRow = 600;  // twips the panel grew upwards for HELP
+  define(s, menupic, "menupic", ElementKind::Panel, 10170, 3765 - kHelpRow, 1815, 3255 + kHelpRow,
+         false);
+  define(s, mnuhelp, "mnuhelp", ElementKind::PictureButton, 120, 135, 1560, 510, true, &menupic);
+  define(s, about, "about", ElementKind::PictureButton, 135, kHelpRow + 135, 1560, 510, true,
+         &menupic);
+  define(s, mnuviewpaytable, "mnuviewpaytable", ElementKind::PictureButton, 120, kHelpRow + 720,
+         1560, 510, true, &menupic);
+  define(s, viewpaylines, "viewpaylines", ElementKind::PictureButton, 120, kHelpRow + 1320, 1560,
+         510, true, &menupic);
+  define(s, xit, "xit", ElementKind::PictureButton, 120, kHelpRow + 1920, 1560, 510, true,
+         &menupic);
+  define(s, lastgames, "lastgames", ElementKind::PictureButton, 120, kHelpRow + 2520, 1560, 510,
          true, &menupic);
-  define(s, viewpaylines, "viewpaylines", ElementKind::PictureButton, 120, 1320, 1560, 510, true,
-         &menupic);
-  define(s, xit, "xit", ElementKind::PictureButton, 120, 1920, 1560, 510, true, &menupic);
-  define(s, lastgames, "lastgames", ElementKind::PictureButton, 120, 2520, 1560, 510, true,
-         &menupic);
   define(s, Btnreturn2game, "Btnreturn2game", ElementKind::PictureButton, 360, 7850, 11220, 795,
          false);
 }

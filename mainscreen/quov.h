@@ -48,6 +48,7 @@ class Quov {
   Element takewin, pannomoney, btnoptions, btnopenmenu;
   Element menupic, about, mnuviewpaytable, viewpaylines, xit, Btnreturn2game;
   Element lastgames;  // the menu panel's LAST GAMES: the recall of the last games
+  Element mnuhelp;    // the menu panel's HELP: the help screen
   // Meters and captions.
   Element LABWIN, lblwin, panelbank, Lblcredit, lbllast, lbltotallast, lblbet, lbllines;
   Element lblgrand, lblmajor, lblminor, spinsleft;

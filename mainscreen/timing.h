@@ -1,5 +1,5 @@
-// Every interval and pause of the machine and of its desktop settings
-// store, in milliseconds.
+// Every interval and pause of the machine, of its desktop settings store
+// and of its desktop game history, in milliseconds.
 #pragma once
 
 namespace quov::timing {
@@ -49,5 +49,12 @@ inline constexpr int kStoreLockWait = 5;          // longest wait for the lock f
 inline constexpr int kStoreStaleLock = 10000;     // a live owner's lock is stale after this
 inline constexpr int kStoreRetryFirst = 500;      // a failed save is tried again after this,
 inline constexpr int kStoreRetryLongest = 16000;  // doubling up to this
+
+// The desktop game history, which writes what the file refused on a thread
+// of its own.
+inline constexpr int kHistoryRetryFirst = 500;      // a refused record is tried again after this,
+inline constexpr int kHistoryRetryLongest = 16000;  // doubling up to this
+inline constexpr int kHistoryExitWait = 2000;       // longest the exit waits for the file
+inline constexpr int kHistoryExitRetry = 50;        // between the exit's tries
 
 }  // namespace quov::timing

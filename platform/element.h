@@ -25,6 +25,7 @@ enum class ElementKind : std::uint8_t {
   OptionButton,
   TextBox,
   Line,
+  Page,  // a page of the help shipped with the game, named by its caption; the player scrolls it
 };
 
 // Art an element can show. Fixed art (a button's face, a strip) is named by
@@ -60,7 +61,7 @@ struct Element {
   int left = 0, top = 0, width = 0, height = 0;
   bool visible = true;
   bool enabled = true;
-  std::string caption;  // a label's or button's words; a text box's text
+  std::string caption;  // a label's or button's words; a text box's text; a page's name
   std::string toolTip;
   bool value = false;   // an option button: whether it is the selected one
   PictureRef picture;

@@ -10,6 +10,8 @@
 #include <string>
 #include <vector>
 
+#include "platform/save_health.h"
+
 namespace quov {
 
 // What a record is. A game is an ordinary spin (with the free spins of the
@@ -96,7 +98,9 @@ class GameHistory {
  public:
   virtual ~GameHistory() = default;
   // Appends one record durably (a killed process keeps it); gives it its id
-  // and time. Returns the id, 0 when the record could not be kept.
+  // and time. Returns the id, 0 when the record could not be kept. A
+  // history that cannot be written just now may keep the record waiting and
+  // write it later, off the game's thread; the id it returns then stands.
   virtual std::int64_t append(GameRecord& record) = 0;
   // The records from the `games`-th last spin or jackpot time on, oldest
   // first (every record when there are fewer games).
@@ -104,6 +108,11 @@ class GameHistory {
   // Every record, oldest first.
   virtual void forEach(const std::function<void(const GameRecord&)>& visit) = 0;
   virtual std::int64_t count() = 0;
+  // How writing goes; cheap enough for every tick.
+  virtual SaveHealth health() const { return {}; }
+  // Records of player slot 1..6 the history could not keep, since it was
+  // opened.
+  virtual std::int64_t missed(int /*slot*/) const { return 0; }
 };
 
 }  // namespace quov

@@ -16,6 +16,16 @@ namespace quov {
 
 enum class WindowState : std::uint8_t { Normal, Minimised, Maximised };
 
+// A key as the platform reports it: its character code (0 for none), which
+// of the keys the game names it is, and whether the keyboard repeats it
+// because it is held down.
+enum class NamedKey : std::uint8_t { None, Escape, Enter, Up, Down };
+struct KeyStroke {
+  int character = 0;
+  NamedKey named = NamedKey::None;
+  bool repeat = false;
+};
+
 // What the pointer and keyboard can do to one element; an empty entry does
 // nothing. A key press carries its character code; the handler may swallow
 // it by setting it to 0.
@@ -34,6 +44,8 @@ class InputRoutes {
   }
   std::function<void()> backgroundMove;  // the pointer over the bare screen
   std::function<void(int&)> keyPress;    // a key's character code; the handler may swallow it
+  // A key that works one of the screen's controls; true when it took the key.
+  std::function<bool(const KeyStroke&)> controlKey;
   std::function<void()> closeRequest;    // the window's close control
   std::function<void()> activate;        // the window is shown and becomes the active one
 
@@ -58,6 +70,9 @@ struct Screen {
   std::uint64_t focusMoves = 0;
   // How many times the game has brought the screen to the front.
   std::uint64_t raises = 0;
+  // The button Escape presses, as a click on it does: a side screen's way
+  // back to the game. None on a screen where Escape is a key like others.
+  const Element* cancel = nullptr;
 
   void add(Element& e) {
     e.revision = &revision;
@@ -126,6 +141,12 @@ struct Screen {
     if (e.kind == ElementKind::OptionButton) markSelected(e);
     deliver(e, &ElementHandlers::click);
   }
+  // A whole click as the mouse delivers it: down, up, then the click.
+  void press(const Element& e) {
+    mouseDown(e);
+    mouseUp(e);
+    click(e);
+  }
   // A key pressed while `e` has the focus.
   void keyPress(const Element& e, int& keyAscii) {
     if (!enabled) return;
@@ -144,8 +165,25 @@ struct Screen {
   void keyPress(int keyAscii) {
     if (enabled && keyPreview && routes.keyPress) routes.keyPress(keyAscii);
   }
+  // A key first offered to the screen's controls, which take it whatever
+  // the key preview says, as they take clicks. Returns whether one did.
+  bool controlKey(const KeyStroke& k) {
+    return enabled && routes.controlKey && routes.controlKey(k);
+  }
+  // A key as the keyboard delivers it: a control's key works its control,
+  // any other key with a character reaches the key handler.
+  void keyDown(const KeyStroke& k) {
+    if (!controlKey(k) && k.character != 0) keyPress(k.character);
+  }
   void closeRequest() {
     if (routes.closeRequest) routes.closeRequest();
+  }
+  // Escape: a click on the cancel button, when it could be clicked now.
+  // False when Escape means nothing here.
+  bool escape() {
+    if (!enabled || !cancel || !cancel->shownOnScreen() || !cancel->enabledOnScreen()) return false;
+    click(*cancel);
+    return true;
   }
 
  private:

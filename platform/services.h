@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "platform/game_history.h"
+#include "platform/save_health.h"
 #include "platform/timer.h"
 
 namespace quov {
@@ -25,6 +26,8 @@ class EventLoop {
   // Blocks the thread: no event, tick or drawing is handled meanwhile.
   virtual void sleep(int ms) = 0;
   virtual void endProgram() = 0;
+  // The program has begun to end: no game may start any more.
+  virtual bool ended() const = 0;
 };
 
 enum class MsgIcon : std::uint8_t { None, Information, Critical, Error };
@@ -37,16 +40,6 @@ class MessageBoxes {
   // Modal; returns the button pressed. `defaultNo` makes No the default button.
   virtual MsgAnswer show(const std::string& text, const std::string& title, MsgIcon icon,
                          MsgButtons buttons, bool defaultNo = false) = 0;
-};
-
-// How saving goes. `episode` counts the spells of failure: it grows when
-// saving starts to fail after it worked (or before it was ever tried), so the
-// game can tell the player once per spell, and no more while the store keeps
-// trying.
-struct SaveHealth {
-  bool failing = false;
-  std::uint32_t episode = 0;  // 0: saving has never failed
-  std::string reason;         // what went wrong last, while failing
 };
 
 // Per-user store of text values by application, section and key. A key that
@@ -103,6 +96,9 @@ class Links {
   // Opens a link in the default handler; returns 0 on failure.
   virtual int open(const std::string& link, const std::string& action) = 0;
   virtual int lastError() = 0;
+  // A link to a page installed with the game ("help.html", "LICENSE") as a
+  // local file; empty when the page is not there.
+  virtual std::string shippedPage(const std::string& name) = 0;
 };
 
 // The display the windows stand on, and the pointer over them.

@@ -50,7 +50,26 @@ void RecordKeeper::remember() {
   settledSeries_ = series();
 }
 
+bool RecordKeeper::keepMissed() {
+  GameHistory& history = engine_.q.p.history;
+  bool written = false;
+  for (int slot = 1; slot <= 6; ++slot) {
+    const std::int64_t missed = history.missed(slot);
+    std::int64_t& kept = missedKept_[static_cast<std::size_t>(slot)];
+    if (missed <= kept) continue;
+    // A count that cannot be read is not added to: it is kept as it is.
+    if (const std::optional<std::int64_t> before = readMissed(store_, slot))
+      store_.write(kPlayerApp, slotSection(std::to_string(slot)), kMissedKey,
+                   std::to_string(*before + missed - kept));
+    kept = missed;
+    written = true;
+  }
+  if (written) store_.flush();
+  return written;
+}
+
 bool RecordKeeper::saveIfChanged() {
+  keepMissed();
   if (recorder_.gameInProgress()) return false;
   const Modquov& m = engine_.q.m;
   SeriesRecord now = series();
@@ -62,6 +81,7 @@ bool RecordKeeper::saveIfChanged() {
 }
 
 void RecordKeeper::saveAtExit() {
+  keepMissed();
   if (recorder_.gameInProgress()) {
     // A spin between its settlement and its booking, jackpot time before
     // its prize, a gamble with its stake out of the credit: the game is

@@ -3,9 +3,11 @@
 // process loses at most the spin in progress. A free-spin series is kept
 // with them, and the exit writes the records as they stood when the last
 // game settled if one is still open, so no record ever counts part of a
-// game, a series' win included.
+// game, a series' win included. Beside them, each slot keeps how many
+// records the game history missed, under "historymissed".
 #pragma once
 
+#include <array>
 #include <cstdint>
 #include <optional>
 #include <string>
@@ -41,6 +43,10 @@ class RecordKeeper {
   // The series as it now stands, with the history's record of its start.
   SeriesRecord series() const;
 
+  // Adds the records the history missed since the last call to each
+  // slot's stored count; true when a count was written.
+  bool keepMissed();
+
  private:
   // What the store keeps of the module variables, read in place: comparing
   // two of these copies nothing.
@@ -57,6 +63,8 @@ class RecordKeeper {
   // The records as last written or loaded.
   Modquov settled_;
   SeriesRecord settledSeries_;
+  // The history's missed records already added to the store, by slot.
+  std::array<std::int64_t, 7> missedKept_{};
 };
 
 }  // namespace quov

@@ -189,6 +189,7 @@ void QuovOptions::routeInput() {
   for (int k = 1; k <= 6; ++k) r[machine[k]].click = [this, k] { machine_click(k); };
   r[player1].keyPress = [this](int& keyAscii) { player1_KeyPress(keyAscii); };
   r[btnokplayer].click = [this] { btnokplayer_click(); };
+  screen.cancel = &btnokplayer;  // Escape returns to the game as OK does
   r[Btndeletedetails].click = [this] { Btndeletedetails_click(); };
   for (int i = 0; i <= 2; ++i) r[Amtpayout[i]].click = [this, i] { Amtpayout_click(i); };
   for (int i = 0; i <= 4; ++i) r[setspeed[i]].click = [this, i] { setspeed_click(i); };

@@ -1,6 +1,10 @@
 #include "records/player_records.h"
 
+#include <charconv>
+#include <optional>
+
 #include "engine/rules/checked.h"
+#include "engine/rules/jackpot.h"
 
 namespace quov {
 
@@ -35,40 +39,73 @@ bool readNumber(SettingsStore& store, const char* app, const std::string& sectio
 namespace {
 
 // A stored number of the player's section and the variable it holds.
+// Credit, counters and meters are never below 0: a stored value below 0 is
+// as unreadable as "abc". `fallback` is what the game plays with when the
+// value cannot be read (after the start-up's floors).
 struct NumberKey {
   const char* key;
   std::int16_t Modquov::*narrow;  // set for 16-bit variables
   std::int32_t Modquov::*wide;    // set for 32-bit variables
+  bool count;
+  std::int32_t fallback;
 };
-constexpr NumberKey k16(const char* key, std::int16_t Modquov::*v) { return {key, v, nullptr}; }
-constexpr NumberKey k32(const char* key, std::int32_t Modquov::*v) { return {key, nullptr, v}; }
+constexpr NumberKey k16(const char* key, std::int16_t Modquov::*v, std::int32_t fallback = 0) {
+  return {key, v, nullptr, false, fallback};
+}
+constexpr NumberKey count16(const char* key, std::int16_t Modquov::*v) {
+  return {key, v, nullptr, true, 0};
+}
+constexpr NumberKey count32(const char* key, std::int32_t Modquov::*v, std::int32_t fallback = 0) {
+  return {key, nullptr, v, true, fallback};
+}
 
 // The keys in the order the start-up reads them: the first options, the
 // roll-up switch, the money and games, the name, the meters (in their own
 // application) and the jackpot counters.
-constexpr NumberKey kLeadingNumbers[] = {k16("howmanyspins", &Modquov::howmanyspins),
+constexpr NumberKey kLeadingNumbers[] = {count16("howmanyspins", &Modquov::howmanyspins),
                                          k16("soundonoff", &Modquov::soundonoff),
-                                         k16("machinepay", &Modquov::machinepay)};
+                                         k16("machinepay", &Modquov::machinepay, 4)};
 constexpr NumberKey kWinroll = k16("winroll", &Modquov::winroll);
 constexpr NumberKey kMiddleNumbers[] = {
-    k16("reelspeed", &Modquov::reelspeed), k32("amountinvested", &Modquov::amountinvested),
-    k32("wager", &Modquov::wager),         k32("total", &Modquov::total),
-    k32("bank", &Modquov::bank),           k32("games", &Modquov::games)};
-constexpr NumberKey kMeters[] = {k32("grand", &Modquov::grand), k32("major", &Modquov::major),
-                                 k32("minor", &Modquov::minor)};
+    k16("reelspeed", &Modquov::reelspeed, 1), count32("amountinvested", &Modquov::amountinvested),
+    count32("wager", &Modquov::wager),        count32("total", &Modquov::total),
+    count32("bank", &Modquov::bank),          count32("games", &Modquov::games)};
+constexpr NumberKey kMeters[] = {count32("grand", &Modquov::grand, kGrandFloor),
+                                 count32("major", &Modquov::major, kMajorFloor),
+                                 count32("minor", &Modquov::minor, kMinorFloor)};
 constexpr NumberKey kJackpotCounters[] = {
-    k16("grandwon", &Modquov::grandwon), k16("majorwon", &Modquov::majorwon),
-    k16("minorwon", &Modquov::minorwon), k32("jackpotbank", &Modquov::jackpotbank)};
+    count16("grandwon", &Modquov::grandwon), count16("majorwon", &Modquov::majorwon),
+    count16("minorwon", &Modquov::minorwon), count32("jackpotbank", &Modquov::jackpotbank)};
+
+// The stored text as the key's number; nothing when it cannot be read.
+std::optional<long long> readable(const std::string& text, const NumberKey& k) {
+  std::int32_t wide = 0;
+  std::int16_t narrow = 0;
+  const bool ok = k.narrow ? parseInto(narrow, text) : parseInto(wide, text);
+  const long long v = k.narrow ? narrow : wide;
+  if (!ok || (k.count && v < 0)) return std::nullopt;
+  return v;
+}
 
 bool readKey(SettingsStore& store, const char* app, const std::string& section,
              const NumberKey& k, Modquov& m) {
-  if (k.narrow) return readNumber(store, app, section, k.key, m.*k.narrow);
-  return readNumber(store, app, section, k.key, m.*k.wide);
+  const std::optional<long long> v = readable(store.read(app, section, k.key), k);
+  if (!v) return false;
+  if (k.narrow) return assign(m.*k.narrow, *v);
+  return assign(m.*k.wide, *v);
 }
 
+// A stored text the game could not read stays as it is while the game has
+// only the fallback to put there: the player's "1e99" is not turned into a
+// 0. Once the game has a value of its own (credit put in, a game played),
+// that value is written.
 void writeKey(SettingsStore& store, const char* app, const std::string& section,
               const NumberKey& k, const Modquov& m) {
   const long long v = k.narrow ? m.*k.narrow : m.*k.wide;
+  if (v == k.fallback) {
+    const std::string stored = store.read(app, section, k.key);
+    if (!stored.empty() && !readable(stored, k)) return;
+  }
   store.write(app, section, k.key, std::to_string(v));
 }
 
@@ -139,6 +176,15 @@ void exitSave(SettingsStore& store, const Modquov& m) {
   for (const NumberKey& k : kJackpotCounters) writeKey(store, kPlayerApp, s, k, m);
   for (const NumberKey& k : kMeters) writeKey(store, kMetersApp, s, k, m);
   store.flush();
+}
+
+std::optional<std::int64_t> readMissed(SettingsStore& store, int slot) {
+  const std::string text = store.read(kPlayerApp, slotSection(std::to_string(slot)), kMissedKey);
+  if (text.empty()) return 0;
+  std::int64_t count = -1;
+  const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), count);
+  if (error != std::errc() || end != text.data() + text.size() || count < 0) return std::nullopt;
+  return count;
 }
 
 }  // namespace quov

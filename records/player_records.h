@@ -1,9 +1,13 @@
 // The player's records in the settings store: which keys the start-up, the
 // exit and the options screen read and write, in their orders. Numbers are
 // stored as decimal text; a value that is missing or not a number of the
-// variable's width leaves the variable as it was.
+// variable's width, and credit, counters and meters below 0, leave the
+// variable as it was. A stored text that cannot be read is kept in the store
+// until the game has a value of its own for it.
 #pragma once
 
+#include <cstdint>
+#include <optional>
 #include <string>
 
 #include "mainscreen/modquov.h"
@@ -40,6 +44,12 @@ void slotLoad(SettingsStore& store, Modquov& m, int slot);
 void slotSave(SettingsStore& store, const Modquov& m);
 // the save when the screen closes: player numbers and meters, not the name.
 void closeSave(SettingsStore& store, const Modquov& m);
+
+// How many records of slot 1..6's games the game history could not keep,
+// in the slot's section: a missing key reads as 0, a value that is no
+// count as nothing.
+inline constexpr const char* kMissedKey = "historymissed";
+std::optional<std::int64_t> readMissed(SettingsStore& store, int slot);
 
 // One read: false when the value is missing or no number of T's width.
 bool readNumber(SettingsStore& store, const char* app, const std::string& section,

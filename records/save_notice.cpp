@@ -1,12 +1,33 @@
 #include "records/save_notice.h"
 
+#include <algorithm>
+
 #include "mainscreen/quov.h"
 
 namespace quov {
 
-void SaveNotice::follow(const SaveHealth& health) {
-  if (health.failing) q.savenotice.setCaption(kSaveNoticeText);
-  q.savenotice.setVisible(health.failing);
+std::string unreadableNotice(const std::string& unreadable) {
+  // The folder is the one the README names; the line has room for the name.
+  std::string shortened;
+  std::size_t start = 0;
+  while (start <= unreadable.size()) {
+    const std::size_t end = std::min(unreadable.find(' ', start), unreadable.size());
+    const std::string word = unreadable.substr(start, end - start);
+    const std::size_t slash = word.rfind('/');
+    shortened += slash == std::string::npos ? word : word.substr(slash + 1);
+    if (end < unreadable.size()) shortened += ' ';
+    start = end + 1;
+  }
+  return kUnreadableNoticeStart + shortened + kUnreadableNoticeEnd;
+}
+
+void SaveNotice::follow(const SaveHealth& records, const SaveHealth& history) {
+  if (records.failing)
+    q.savenotice.setCaption(records.unreadable.empty() ? std::string(kSaveNoticeText)
+                                                       : unreadableNotice(records.unreadable));
+  else if (history.failing)
+    q.savenotice.setCaption(kHistoryNoticeText);
+  q.savenotice.setVisible(records.failing || history.failing);
 }
 
 }  // namespace quov

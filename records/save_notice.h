@@ -1,8 +1,12 @@
-// Tells the player when the records cannot be saved: a line across the top
-// of the reels from the moment saving starts to fail until a save succeeds
-// again. It takes no input and stops nothing; play goes on, and the store
-// keeps trying.
+// Tells the player when the records cannot be saved, or the game history
+// cannot be written: a line across the top of the reels from the moment
+// writing starts to fail until it succeeds again. Records that could not be
+// read are named on the same line, with why, for the whole run: they are left
+// as they are and nothing is saved. It takes no input and stops nothing; play
+// goes on, and the store and the history keep trying.
 #pragma once
+
+#include <string>
 
 #include "platform/services.h"
 
@@ -12,12 +16,24 @@ class Quov;
 
 inline constexpr const char* kSaveNoticeText =
     "Your records cannot be saved just now - play goes on and saving is retried";
+inline constexpr const char* kHistoryNoticeText =
+    "The game history cannot be written just now - play goes on and writing is retried";
+
+// The line for records that could not be read: this text, then which file
+// and why (folders left out), then kUnreadableNoticeEnd.
+inline constexpr const char* kUnreadableNoticeStart = "Your records cannot be read (";
+inline constexpr const char* kUnreadableNoticeEnd =
+    ") - they are left as they are and nothing is saved";
+
+// The file names and why of `unreadable`, each path cut to its file name.
+std::string unreadableNotice(const std::string& unreadable);
 
 class SaveNotice {
  public:
   explicit SaveNotice(Quov& q) : q(q) {}
-  // Follows how saving goes; cheap enough for every tick.
-  void follow(const SaveHealth& health);
+  // Follows how saving the records and writing the history go; cheap
+  // enough for every tick. The records come first when both fail.
+  void follow(const SaveHealth& records, const SaveHealth& history);
 
  private:
   Quov& q;

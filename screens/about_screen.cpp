@@ -2,7 +2,6 @@
 
 #include "mainscreen/quov.h"
 #include "screens/project.h"
-#include "screens/url.h"
 
 namespace quov {
 
@@ -10,12 +9,12 @@ namespace {
 constexpr int px(int pixels) { return pixels * kTwipsPerPixel; }
 }  // namespace
 
-AboutQuov::AboutQuov(Quov& main) : main_(main) {
+AboutQuov::AboutQuov(Quov& main, const url::ProjectLinks& links) : main_(main), links_(links) {
   Screen& s = screen;
   s.name = "aboutquov";
   s.caption = "about quov";
   s.width = px(440);
-  s.height = px(352);
+  s.height = px(392);
   using K = ElementKind;
   s.add(lblTitle, "lblTitle", K::Label, px(20), px(14), px(400), px(40)).caption =
       "QUOV Video Slots";
@@ -27,17 +26,25 @@ AboutQuov::AboutQuov(Quov& main) : main_(main) {
       "See More Slots At :-";
   s.add(cmdbrelk, "cmdbrelk", K::CommandButton, px(164), px(148), px(150), px(30));
   cmdbrelk.caption = "Brelk-Slots";
-  cmdbrelk.toolTip = "To my web site and more slots to choose from.";
   s.add(lblfeedback, "lblfeedback", K::Label, px(164), px(190), px(256), px(22)).caption =
       " Feedback ? Please email me ";
   s.add(cmdfeedback, "cmdfeedback", K::CommandButton, px(164), px(214), px(150), px(30));
   cmdfeedback.caption = "Email Me";
-  cmdfeedback.toolTip = "If you want to make a comment do it here.";
-  s.add(Btnxit, "Btnxit", K::PictureButton, px(110), px(278), px(220), px(48));
+  s.add(lblshipped, "lblshipped", K::Label, px(164), px(252), px(256), px(22)).caption =
+      " Came with the game :-";
+  s.add(cmdhelp, "cmdhelp", K::CommandButton, px(164), px(276), px(120), px(30)).caption = "Help";
+  cmdhelp.toolTip = "How to play, the keys and where your records are kept, in your browser.";
+  s.add(cmdlicence, "cmdlicence", K::CommandButton, px(294), px(276), px(120), px(30)).caption =
+      "Licence";
+  cmdlicence.toolTip = std::string("The licence quov is shared under: ") + project::kLicence + ".";
+  s.add(Btnxit, "Btnxit", K::PictureButton, px(110), px(326), px(220), px(48));
+  s.cancel = &Btnxit;  // Escape leads back to the game
 
   InputRoutes& r = s.routes;
   r[cmdbrelk].click = [this] { cmdbrelk_click(); };
   r[cmdfeedback].click = [this] { cmdfeedback_click(); };
+  r[cmdhelp].click = [this] { cmdhelp_click(); };
+  r[cmdlicence].click = [this] { cmdlicence_click(); };
   r[Btnxit].click = [this] { Btnxit_click(); };
   r.activate = [this] { Form_Activate(); };
   r.closeRequest = [this] { Form_QueryUnload(); };
@@ -45,6 +52,12 @@ AboutQuov::AboutQuov(Quov& main) : main_(main) {
 
 void AboutQuov::Form_Load() {
   screen.visible = true;
+  // Each link control says where it leads, or that the build gave it nowhere.
+  cmdbrelk.setToolTip(links_.homePage.empty() ? kNoHomePage
+                                              : "To my web site and more slots to choose from.");
+  cmdfeedback.setToolTip(links_.feedbackAddress.empty()
+                             ? kNoFeedbackAddress
+                             : "If you want to make a comment do it here.");
   screen.setFocus(Btnxit);  // Enter leads back to the game
 }
 
@@ -55,20 +68,34 @@ void AboutQuov::Form_Activate() {
 
 bool AboutQuov::IsWebConnected() { return url::webConnected(main_.p); }
 
+void AboutQuov::tellNoAddress(const char* text) {
+  main_.p.messages.show(text, screen.caption, MsgIcon::Information, MsgButtons::Ok);
+}
+
 void AboutQuov::cmdbrelk_click() {
-  if (IsWebConnected())
-    main_.p.links.open(project::kHomePage, "open");
+  if (links_.homePage.empty())
+    tellNoAddress(kNoHomePage);
+  else if (IsWebConnected())
+    main_.p.links.open(links_.homePage, "open");
   else
     url::tellNotConnected(main_);
 }
 
 void AboutQuov::cmdfeedback_click() {
-  const std::string link = url::feedbackLink();
+  if (links_.feedbackAddress.empty()) {
+    tellNoAddress(kNoFeedbackAddress);
+    return;
+  }
+  const std::string link = url::feedbackLink(links_.feedbackAddress);
   if (IsWebConnected())
     main_.p.links.open(link, "Open");
   else
     url::tellNotConnected(main_);
 }
+
+void AboutQuov::cmdhelp_click() { url::openShippedPage(main_.p, url::kHelpPage); }
+
+void AboutQuov::cmdlicence_click() { url::openShippedPage(main_.p, url::kLicencePage); }
 
 void AboutQuov::Btnxit_click() {
   screen.visible = false;

@@ -2,7 +2,6 @@
 
 #include "mainscreen/quov.h"
 #include "screens/project.h"
-#include "screens/url.h"
 
 namespace quov {
 
@@ -10,7 +9,7 @@ namespace {
 constexpr int px(int pixels) { return pixels * kTwipsPerPixel; }
 }  // namespace
 
-PopupQuov::PopupQuov(Quov& main) : main_(main) {
+PopupQuov::PopupQuov(Quov& main, const url::ProjectLinks& links) : main_(main), links_(links) {
   screen.name = "popupquov";
   screen.caption = "Play for Real Money ";
   screen.width = px(500);
@@ -21,6 +20,7 @@ PopupQuov::PopupQuov(Quov& main) : main_(main) {
   screen.routes[Picture1].click = [this] { Picture1_click(); };
   screen.routes[SSCommand2].click = [this] { SSCommand2_click(); };
   screen.routes.closeRequest = [this] { Form_QueryUnload(); };
+  screen.cancel = &SSCommand2;  // Escape leads back to the game
 }
 
 std::string PopupQuov::offerMessage() {
@@ -42,12 +42,17 @@ void PopupQuov::Form_Load() {
 bool PopupQuov::IsWebConnected() { return url::webConnected(main_.p); }
 
 void PopupQuov::Picture1_click() {
+  // The installed help is a local file: no connection, no web site's notice.
+  if (links_.pretendMoneyLink.empty()) {
+    url::openShippedPage(main_.p, url::kHelpPage, kPretendMoneySection);
+    return;
+  }
   if (!IsWebConnected()) {
     url::tellNotConnected(main_);  // the offer stays open behind the game
     return;
   }
   main_.p.messages.show(offerMessage(), "", MsgIcon::Information, MsgButtons::Ok);
-  url::ExecuteLink(main_.p, project::kPretendMoneyLink);
+  url::ExecuteLink(main_.p, links_.pretendMoneyLink);
 }
 
 void PopupQuov::SSCommand2_click() { returnToGame(); }

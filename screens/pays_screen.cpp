@@ -11,6 +11,7 @@ QuovPays::QuovPays(Quov& main) : main_(main) {
   screen.height = 6795;
   screen.add(btnunloadpays, "btnunloadpays", ElementKind::PictureButton, 5940, 855, 2040, 510);
   screen.routes[btnunloadpays].click = [this] { btnunloadpays_click(); };
+  screen.cancel = &btnunloadpays;  // Escape leaves as EXIT does
   screen.routes.activate = [this] { Form_Activate(); };
   screen.routes.closeRequest = [this] { Form_QueryUnload(); };
 }

@@ -72,6 +72,7 @@ QuovRecall::QuovRecall(Quov& main, Sounds& sounds) : main_(main), sounds_(sounds
   routes[btnnextgame].click = [this] { btnnextgame_click(); };
   routes[btnreturn].click = [this] { btnreturn_click(); };
   routes.closeRequest = [this] { btnreturn_click(); };
+  screen.cancel = &btnreturn;  // Escape returns to the game
 }
 
 void QuovRecall::buildElements() {

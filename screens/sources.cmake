@@ -5,4 +5,5 @@ target_sources(quov_game PRIVATE
   screens/about_screen.cpp
   screens/offer_screen.cpp
   screens/recall_screen.cpp
+  screens/help_screen.cpp
 )

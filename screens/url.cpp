@@ -1,7 +1,6 @@
 #include "screens/url.h"
 
 #include "mainscreen/quov.h"
-#include "screens/project.h"
 
 namespace quov::url {
 
@@ -12,8 +11,8 @@ void tellNotConnected(Quov& main) {
   main.p.messages.show(kNotConnected, kNotConnectedTitle, MsgIcon::Error, MsgButtons::Ok);
 }
 
-std::string feedbackLink() {
-  return std::string("mailto:") + project::kFeedbackAddress + "?subject=Anything you wish";
+std::string feedbackLink(const std::string& address) {
+  return "mailto:" + address + "?subject=Anything you wish";
 }
 
 std::string failureText(const std::string& link, int error) {
@@ -28,6 +27,19 @@ void ExecuteLink(Platform& p, const std::string& link) {
                     MsgButtons::Ok);
   }
   p.display.setPointer(PointerShape::Default);
+}
+
+std::string notShippedText(const std::string& page) {
+  return "The page " + page + " was not installed with this copy of quov.";
+}
+
+void openShippedPage(Platform& p, const std::string& page, const std::string& section) {
+  const std::string link = p.links.shippedPage(page);
+  if (link.empty()) {
+    p.messages.show(notShippedText(page), "quov", MsgIcon::Information, MsgButtons::Ok);
+    return;
+  }
+  ExecuteLink(p, section.empty() ? link : link + "#" + section);
 }
 
 }  // namespace quov::url

@@ -10,7 +10,8 @@ packages=(
   pulseaudio pulseaudio-utils sox
   libgtest-dev libgmock-dev libbenchmark-dev
   xvfb xauth xdotool x11-utils libx11-dev openbox
-  desktop-file-utils appstream
+  desktop-file-utils appstream groff-base man-db
+  dbus-daemon at-spi2-core python3-pyatspi
 )
 
 missing=()

@@ -40,10 +40,15 @@ void HeadlessMachine::pressSpin() { engine.spinCycle().btnstartall_click(); }
 
 bool HeadlessMachine::click(Element& e) {
   if (!e.shownOnScreen() || !e.enabledOnScreen()) return false;
-  quov.screen.mouseDown(e);
-  quov.screen.mouseUp(e);
-  quov.screen.click(e);
+  quov.screen.press(e);
   return true;
+}
+
+void HeadlessMachine::key(NamedKey named) {
+  int character = 0;
+  if (named == NamedKey::Escape) character = 27;
+  if (named == NamedKey::Enter) character = 13;
+  quov.screen.keyDown({character, named});
 }
 
 void HeadlessMachine::scriptSpin(std::initializer_list<int> stops, int jackpotdraw) {

@@ -45,8 +45,12 @@ class HeadlessMachine {
   // A mouse click on an element, as the window delivers it: nothing happens
   // when the element is hidden or disabled. Returns whether it was delivered.
   bool click(Element& e);
-  // A key press with its character code (32 = space).
-  void key(int keyAscii) { quov.screen.keyPress(keyAscii); }
+  // A key press with its character code (32 = space), as the keyboard
+  // delivers it: a control's key works its control, any other reaches the
+  // main screen's key handler.
+  void key(int keyAscii) { quov.screen.keyDown({keyAscii}); }
+  // One of the named keys (Escape, Enter, the arrows).
+  void key(NamedKey named);
   // Whether jackpot time runs.
   bool jackpotTime();
 };

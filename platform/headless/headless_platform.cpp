@@ -106,4 +106,8 @@ int RecordedLinks::open(const std::string& link, const std::string& action) {
   return result;
 }
 
+std::string RecordedLinks::shippedPage(const std::string& name) {
+  return shippedFolder.empty() ? std::string() : "file://" + shippedFolder + "/" + name;
+}
+
 }  // namespace quov

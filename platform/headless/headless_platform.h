@@ -24,7 +24,8 @@ class HeadlessLoop : public EventLoop {
   const Scheduler& scheduler() const { return scheduler_; }
   void yield() override;
   void sleep(int ms) override;
-  void endProgram() override { ended = true; }
+  void endProgram() override { ended_ = true; }
+  bool ended() const override { return ended_; }
 
   // Input delivered at the next yield, as a window system delivers a click
   // that arrived while a handler ran.
@@ -36,9 +37,9 @@ class HeadlessLoop : public EventLoop {
   Millis slept = 0;  // total blocking sleep so far
   std::function<void(int)> onSleep;  // observes every sleep (tests, tools)
   std::uint64_t yields = 0;
-  bool ended = false;
 
  private:
+  bool ended_ = false;
   void deliverPosted();
   Scheduler scheduler_;
   std::deque<std::function<void()>> posted_;
@@ -121,7 +122,10 @@ class RecordedLinks : public Links {
   bool connected() override { return online; }
   int open(const std::string& link, const std::string& action) override;
   int lastError() override { return 2; }
+  // "file://" + the folder + "/" + name; nothing when the folder is empty.
+  std::string shippedPage(const std::string& name) override;
   bool online = true;
+  std::string shippedFolder = "/usr/share/doc/quov";
   int result = 42;
   std::vector<std::pair<std::string, std::string>> opened;
 };

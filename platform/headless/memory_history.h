@@ -17,11 +17,15 @@ class MemoryHistory : public GameHistory {
   std::vector<GameRecord> lastGames(int games) override;
   void forEach(const std::function<void(const GameRecord&)>& visit) override;
   std::int64_t count() override { return static_cast<std::int64_t>(records.size()); }
+  // While `failing`, every append is missed and the history says it fails.
+  SaveHealth health() const override { return {failing, failing ? 1u : 0u, "failing", {}}; }
+  std::int64_t missed(int slot) const override;
 
   std::vector<GameRecord> records;
   bool failing = false;  // a store that keeps nothing, to test the game's side of a failure
 
  private:
+  std::int64_t missed_[7] = {};
   const Scheduler& clock_;
 };
 

@@ -36,6 +36,17 @@ void BackgroundSaver::reportProblem(const QString& reason) {
   record(reason);
 }
 
+void BackgroundSaver::holdSaves(const QString& reason) {
+  std::lock_guard lock(mutex_);
+  held_ = reason;
+  ++health_.episode;
+  health_.failing = true;
+  health_.reason = health_.unreadable = reason.toStdString();
+  qWarning("quov: the records cannot be read (%s); they are left as they are and nothing is "
+           "saved until the game starts again and can read them",
+           qUtf8Printable(reason));
+}
+
 void BackgroundSaver::waitTried() {
   std::unique_lock lock(mutex_);
   tried_.wait(lock, [this] { return triedUpTo_ >= posted_; });
@@ -70,8 +81,9 @@ void BackgroundSaver::attempt(std::unique_lock<std::mutex>& lock) {
   const SettingsFiles::Apps snapshot = snapshot_;
   const quint64 generation = generation_;
   const std::uint64_t serial = posted_;
+  const QString held = held_;
   lock.unlock();
-  const QString error = files_.save(snapshot, generation);
+  const QString error = held.isEmpty() ? files_.save(snapshot, generation) : held;
   lock.lock();
   ++attempts_;
   record(error);

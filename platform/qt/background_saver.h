@@ -27,6 +27,9 @@ class BackgroundSaver {
   void post(SettingsFiles::Apps snapshot, quint64 generation);
   // Counts as a failed save: a problem found before any save was tried.
   void reportProblem(const QString& reason);
+  // Records that could not be read: from now on no save touches the files,
+  // each one fails with `reason`, and the health names them.
+  void holdSaves(const QString& reason);
   // Blocks until the snapshot posted last has been tried.
   void waitTried();
 
@@ -50,6 +53,7 @@ class BackgroundSaver {
   std::uint64_t attempts_ = 0;
   bool unsaved_ = false;  // the newest snapshot is not on disk
   bool stopping_ = false;
+  QString held_;  // why no save may be made, when one may not
   SaveHealth health_;
   std::thread worker_;
 };

@@ -1,9 +1,10 @@
 #include "platform/qt/canvas.h"
 
+#include <QHelpEvent>
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
-
+#include <QToolTip>
 
 namespace quov {
 
@@ -14,10 +15,19 @@ Canvas::Canvas(Screen& screen, QtEventLoop& loop)
   setFocusPolicy(Qt::StrongFocus);
   setMinimumSize(200, 150);
   resize(kDesignWidthPx, kDesignHeightPx);
+  CanvasAccessible::install();
 }
 
 void Canvas::refresh() {
   if (screen_.revision.value != paintedRevision_) update();
+  if (reader_) reader_->follow();
+}
+
+void Canvas::pressElement(const Element& e) {
+  if (loop_.ended()) return;
+  loop_.syncClock();
+  screen_.press(e);
+  loop_.afterHandler();
 }
 
 void Canvas::setLinesRaised(bool raised) {
@@ -87,6 +97,36 @@ void Canvas::mouseMoveEvent(QMouseEvent* ev) {
   loop_.afterHandler();
 }
 
+namespace {
+
+// The key as the game names it.
+KeyStroke strokeOf(const QKeyEvent& ev) {
+  KeyStroke k;
+  const QString text = ev.text();
+  if (!text.isEmpty() && text[0].unicode() <= 127) k.character = text[0].unicode();
+  switch (ev.key()) {
+    case Qt::Key_Escape:
+      k.named = NamedKey::Escape;
+      break;
+    case Qt::Key_Return:
+    case Qt::Key_Enter:
+      k.named = NamedKey::Enter;
+      break;
+    case Qt::Key_Up:
+      k.named = NamedKey::Up;
+      break;
+    case Qt::Key_Down:
+      k.named = NamedKey::Down;
+      break;
+    default:
+      break;
+  }
+  k.repeat = ev.isAutoRepeat();
+  return k;
+}
+
+}  // namespace
+
 void Canvas::keyPressEvent(QKeyEvent* ev) {
   if (ev->keyCombination() == QKeyCombination(Qt::ControlModifier, Qt::Key_Q)) {
     close();  // the close request, answered by the game's shut-down
@@ -96,18 +136,48 @@ void Canvas::keyPressEvent(QKeyEvent* ev) {
     setWindowState(windowState() ^ Qt::WindowFullScreen);
     return;
   }
-  if (ev->key() == Qt::Key_Escape && isFullScreen()) {
-    setWindowState(windowState() & ~Qt::WindowFullScreen);
-    return;
-  }
-  const QString text = ev->text();
-  if (text.isEmpty() || text[0].unicode() > 127 || loop_.ended()) {
+  const KeyStroke k = strokeOf(*ev);
+  if (loop_.ended() || (k.character == 0 && k.named == NamedKey::None)) {
     QWidget::keyPressEvent(ev);
     return;
   }
   loop_.syncClock();
-  screen_.keyPress(text[0].unicode());
+  // The game's controls first: Escape closes the menu or the payline view;
+  // on a screen with a way back to the game it takes that; only then does it
+  // leave full screen.
+  if (!screen_.controlKey(k)) {
+    if (k.named == NamedKey::Escape && screen_.cancel)
+      screen_.escape();
+    else if (k.named == NamedKey::Escape && isFullScreen())
+      setWindowState(windowState() & ~Qt::WindowFullScreen);
+    else if (k.character != 0)
+      screen_.keyPress(k.character);
+  }
   loop_.afterHandler();
+}
+
+const Element* Canvas::toolTipAt(QPointF pos) const {
+  const PointF t = mapping().toTwips(pos.x(), pos.y());
+  const int x = static_cast<int>(std::floor(t.x)), y = static_cast<int>(std::floor(t.y));
+  // The topmost element shown there, switched off or not, says what it is.
+  for (auto it = screen_.elements.rbegin(); it != screen_.elements.rend(); ++it) {
+    const Element* e = *it;
+    if (e->kind == ElementKind::Line || !e->shownOnScreen()) continue;
+    const int l = e->screenLeft(), top = e->screenTop();
+    if (x >= l && x < l + e->width && y >= top && y < top + e->height)
+      return e->toolTip.empty() ? nullptr : e;
+  }
+  return nullptr;
+}
+
+bool Canvas::event(QEvent* ev) {
+  if (ev->type() != QEvent::ToolTip) return QWidget::event(ev);
+  const auto* help = static_cast<QHelpEvent*>(ev);
+  if (const Element* e = toolTipAt(help->pos()))
+    QToolTip::showText(help->globalPos(), QString::fromStdString(e->toolTip), this);
+  else
+    QToolTip::hideText();
+  return true;
 }
 
 }  // namespace quov

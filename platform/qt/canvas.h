@@ -1,15 +1,19 @@
 // A painted screen's window: one widget that paints the screen's element
 // model and turns the pointer and keyboard into the screen's input,
 // hit-tested in twips of the design screen and handed to the screen's input
-// routes. It draws only when the model has changed. The window's own keys
-// never reach the game: Ctrl+Q closes the window as its close control does,
-// F11 switches full screen on and off, Escape leaves it.
+// routes. It draws only when the model has changed. A key goes to the
+// game's controls first, then to the screen's key handler. The window's own
+// keys never reach the game: Ctrl+Q closes the window as its close control
+// does, F11 switches full screen on and off, Escape takes a side screen's way
+// back (its cancel button), or leaves full screen when the game has no use
+// for it. Hovering over an element shows its tooltip.
 #pragma once
 
 #include <QWidget>
 #include <cstdint>
 
 #include "platform/screen.h"
+#include "platform/qt/canvas_accessible.h"
 #include "platform/qt/element_painter.h"
 #include "platform/qt/qt_event_loop.h"
 #include "platform/qt/view_mapping.h"
@@ -22,7 +26,8 @@ class Canvas : public QWidget {
   Canvas(Screen& screen, QtEventLoop& loop);
 
   ViewMapping mapping() const { return ViewMapping(width(), height()); }
-  // Schedules a redraw when the model changed since the last one.
+  // Schedules a redraw when the model changed since the last one, and tells
+  // a reader what changed.
   void refresh();
   // Redraws at once when the model changed (used before a blocking sleep).
   void paintNow();
@@ -31,6 +36,15 @@ class Canvas : public QWidget {
   // redraws.
   void setLinesRaised(bool raised);
   ElementPainter& painter() { return painter_; }
+  const Screen& screen() const { return screen_; }
+
+  // What the screen says of itself to assistive technology.
+  const ScreenWords& words() const { return words_; }
+  void setWords(ScreenWords words) { words_ = std::move(words); }
+  // A reader's press on a button: a click, through the screen's input routes.
+  void pressElement(const Element& e);
+  // The canvas's accessibility interface, while a reader has asked for it.
+  void setReader(CanvasAccessible* reader) { reader_ = reader; }
 
   QSize sizeHint() const override { return {kDesignWidthPx, kDesignHeightPx}; }
   bool hasHeightForWidth() const override { return true; }
@@ -43,13 +57,17 @@ class Canvas : public QWidget {
   void mouseReleaseEvent(QMouseEvent*) override;
   void mouseMoveEvent(QMouseEvent*) override;
   void keyPressEvent(QKeyEvent*) override;
+  bool event(QEvent*) override;
 
  private:
   Element* elementAt(QPointF windowPos) const;
   bool over(const Element& e, QPointF windowPos) const;
+  const Element* toolTipAt(QPointF windowPos) const;
   Screen& screen_;
   QtEventLoop& loop_;
   ElementPainter painter_;
+  ScreenWords words_;
+  CanvasAccessible* reader_ = nullptr;
   Element* pressed_ = nullptr;
   std::uint64_t paintedRevision_ = ~std::uint64_t{0};
   std::uint64_t frames_ = 0;

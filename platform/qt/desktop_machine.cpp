@@ -2,10 +2,13 @@
 
 #include <QGuiApplication>
 #include <QScreen>
+#include <QShortcut>
 #include <QSessionManager>
 #include <QStandardPaths>
 #include <stdexcept>
 
+#include "cabinet/announcer.h"
+#include "cabinet/screen_reading.h"
 #include "cabinet/startup.h"
 #include "platform/qt/user_folders.h"
 #include "records/autosave.h"
@@ -22,14 +25,31 @@ DesktopMachine::DesktopMachine(QString settingsFolder, QString historyPath)
   messages.setParent(&canvas);
   display.setAnchor(&canvas);
   windows_.push_back(std::make_unique<ScreenWindow>(quov.screen, canvas, loop));
-  windows_.push_back(
+  // The recall stands over the cabinet it holds up.
+  auto& recall = *windows_.emplace_back(
       std::make_unique<ScreenWindow>(cabinet.quovrecall.screen, recallCanvas, loop));
+  recall.setOwner(&canvas);
+  recall.centreOver(&canvas);
   // The options, the pay table and the about screen stay above the cabinet.
   for (Screen* s : {&cabinet.quovoptions.screen, &cabinet.quovpays.screen,
                     &cabinet.aboutquov.screen})
     addForm(*s).setOwner(&canvas);
-  // The offer shows in the cabinet's place.
+  // The offer shows in the cabinet's place; the help over it.
   addForm(cabinet.popupquov.screen).centreOver(&canvas);
+  ScreenForm& help = addForm(cabinet.quovhelp.screen);
+  help.setOwner(&canvas);
+  help.centreOver(&canvas);
+  // F1 opens the help from any of the game's windows, the cabinet's too
+  // while a side screen holds it up.
+  addHelpKey(canvas);
+  addHelpKey(recallCanvas);
+  for (auto& f : forms_) addHelpKey(*f);
+  // What a screen reader hears of the cabinet beyond its buttons.
+  canvas.setWords({[this] { return meterReadings(quov); }, [this] { return reelsReading(quov); },
+                   [this] {
+                     const Announcer& a = cabinet.announcer();
+                     return std::pair{a.count(), a.latest()};
+                   }});
   loop.onChange = [this] { syncWindows(); };
   loop.onRepaint = [this] {
     followLineFlashing();
@@ -56,11 +76,20 @@ QString DesktopMachine::cacheFolder() {
 }
 
 void DesktopMachine::requestClose() {
-  if (!loop.ended()) canvas.close();
+  // The game's own shut-down, whatever shows: the cabinet may be hidden
+  // behind the offer, or a box may hold the thread in its own loop (the
+  // shut-down ends that loop too).
+  if (loop.ended()) return;
+  loop.syncClock();
+  cabinet.startup().Form_QueryUnload();
+  loop.afterHandler();
 }
 
 void DesktopMachine::finish() {
   requestClose();
+  // What the history could not write by now is missed, and counted in the
+  // records saved next.
+  history.finishWriting();
   cabinet.records().saveAtExit();
   store.waitSaved();
 }
@@ -81,6 +110,16 @@ void DesktopMachine::start() {
     cabinet.startup().Form_Activate(px.width() * kTwipsPerPixel, px.height() * kTwipsPerPixel);
   }
   loop.afterHandler();
+}
+
+void DesktopMachine::addHelpKey(QWidget& window) {
+  auto* helpKey = new QShortcut(QKeySequence(Qt::Key_F1), &window);
+  QObject::connect(helpKey, &QShortcut::activated, &window, [this] {
+    if (loop.ended()) return;
+    loop.syncClock();
+    cabinet.quovhelp.Form_Load();
+    loop.afterHandler();
+  });
 }
 
 ScreenForm& DesktopMachine::addForm(Screen& screen) {

@@ -2,8 +2,9 @@
 // and one window per screen, kept in step after every handler and tick
 // (which window shows, its caption, whether it takes input, what needs
 // drawing). The cabinet is painted and opens where the player left it; each
-// side screen is a window of real widgets. The end of the session (a signal,
-// the session manager's quit) is a close request.
+// side screen is a window of real widgets. F1 opens the help from any of
+// them. The end of the session (a signal, the session manager's quit) is a
+// close request.
 #pragma once
 
 #include <QString>
@@ -82,6 +83,8 @@ class DesktopMachine {
 
  private:
   ScreenForm& addForm(Screen& screen);
+  // F1 in `window` opens the help.
+  void addHelpKey(QWidget& window);
   // Winning lines lie over the symbols while they flash.
   void followLineFlashing();
   std::vector<std::unique_ptr<ScreenWindow>> windows_;  // the painted ones: cabinet, recall

@@ -70,7 +70,20 @@ void ElementPainter::paint(QPainter& p, const ViewMapping& view, qreal dpr) {
       paintElement(p, *e, view, dpr);
     if (raised && e == reelAreaEnd_) paintLines(p, view, dpr);
   }
+  paintFocus(p, view, dpr);
   p.restore();
+}
+
+void ElementPainter::paintFocus(QPainter& p, const ViewMapping& view, qreal dpr) {
+  const Element* e = screen_.focus;
+  if (!e || !e->shownOnScreen()) return;
+  // The item the keyboard has chosen carries a ring.
+  const qreal s = view.scale();
+  p.setRenderHint(QPainter::Antialiasing);
+  p.setBrush(Qt::NoBrush);
+  p.setPen(QPen(QColor(255, 230, 128), 3 * s));
+  p.drawRoundedRect(windowRect(*e, view, dpr).adjusted(1.5 * s, 1.5 * s, -1.5 * s, -1.5 * s),
+                    4 * s, 4 * s);
 }
 
 void ElementPainter::paintLines(QPainter& p, const ViewMapping& view, qreal dpr) {

@@ -36,6 +36,7 @@ class ElementPainter {
   void paintLabel(QPainter& p, const Element& e, const QRectF& r, const ViewMapping& view);
   void drawArt(QPainter& p, const art::ArtKey& key, const QRectF& r, qreal dpr);
   void paintLines(QPainter& p, const ViewMapping& view, qreal dpr);
+  void paintFocus(QPainter& p, const ViewMapping& view, qreal dpr);
   const Screen& screen_;
   art::ArtCache cache_;
   bool linesRaised_ = false;

@@ -26,7 +26,7 @@ QRadioButton::indicator:checked {
   background: qradialgradient(cx:0.5, cy:0.5, radius:0.5, fx:0.4, fy:0.4, stop:0 #fff8cc,
                               stop:0.5 #f0bc44, stop:0.62 #f0bc44, stop:0.72 #0e1234);
 }
-QRadioButton:focus { color: #ffe680; }
+QRadioButton:focus { color: #ffe680; border: 1px dashed #ffffff; border-radius: 4px; }
 QRadioButton:disabled, QLabel:disabled { color: #8088aa; }
 QPushButton {
   color: #2a1500; font-weight: bold; border: 1px solid #825410; border-radius: 7px;
@@ -68,10 +68,17 @@ QLabel#histvalue0, QLabel#histvalue1, QLabel#histvalue2, QLabel#histvalue3, QLab
   font-weight: bold; qproperty-alignment: 'AlignRight | AlignVCenter';
 }
 )")},
+      {"quovhelp", QStringLiteral(R"(
+QTextBrowser#helppage {
+  color: #1a1000; background: #fffdf4; border: 2px solid #e0a82e; border-radius: 6px;
+  padding: 4px; selection-background-color: #1e46aa; selection-color: #ffffff;
+}
+QTextBrowser#helppage:focus { border-color: #ffffff; }
+)")},
       {"aboutquov", QStringLiteral(R"(
 QLabel#lblTitle { color: #fff0aa; font-size: 26px; font-weight: bold; }
 QLabel#lblversion { color: #c8cdf0; font-size: 12px; }
-QLabel#Label2, QLabel#lblfeedback { font-weight: bold; }
+QLabel#Label2, QLabel#lblfeedback, QLabel#lblshipped { font-weight: bold; }
 )")},
   };
   return looks;

@@ -1,6 +1,8 @@
-// The settings' INI text, read and written by QSettings exactly as it reads
-// and writes its own files, but to and from memory: the store does its own
-// file handling and gives QSettings only private scratch files.
+// The settings' INI text, read from and written to memory in the form
+// QSettings reads and writes its INI files: "[section]" headers, "key=value"
+// lines, values in quotes where blanks, commas, semicolons or equals signs
+// would otherwise be lost, backslash escapes, UTF-8 text, and comma lists.
+// No file is touched: the store does its own file handling.
 #pragma once
 
 #include <QByteArray>
@@ -9,13 +11,17 @@
 
 namespace quov {
 
-// Values by QSettings key ("player1/bank").
+// Values by QSettings key ("player1/bank"): a QString, or a QStringList for
+// a comma list written by hand.
 using IniValues = QVariantMap;
 
-// The values an INI text holds; a damaged text yields what could be read.
-// False (with `error`) only when no scratch file could be made.
+// The values an INI text holds. False, with `error` saying which line and
+// why, when the text is not one the store can read whole (not UTF-8, a NUL
+// byte, a line that is neither a section, a value nor a comment); `values`
+// is then left empty, never a part of the text.
 bool parseIni(const QByteArray& text, IniValues& values, QString& error);
-// The INI text of `values`; false (with `error`) when it could not be made.
-bool formatIni(const IniValues& values, QByteArray& text, QString& error);
+
+// The INI text of `values`.
+QByteArray formatIni(const IniValues& values);
 
 }  // namespace quov

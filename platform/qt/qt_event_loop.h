@@ -26,7 +26,7 @@ class QtEventLoop : public QObject, public EventLoop {
   void sleep(int ms) override;
   void endProgram() override;
 
-  bool ended() const { return ended_; }
+  bool ended() const override { return ended_; }
   // Brings the scheduler's clock up to the monotonic clock.
   void syncClock();
   // After any handler: re-arm the wake-up and let the window follow.

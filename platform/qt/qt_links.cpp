@@ -1,10 +1,26 @@
 #include "platform/qt/qt_links.h"
 
+#include <QCoreApplication>
 #include <QDesktopServices>
+#include <QDir>
+#include <QFileInfo>
 #include <QNetworkInformation>
 #include <QUrl>
 
 namespace quov {
+
+QtLinks::QtLinks(QString docs) : docs_(std::move(docs)) {}
+
+QString QtLinks::installedDocs() {
+  return QDir::cleanPath(QCoreApplication::applicationDirPath() + QStringLiteral("/") +
+                         QStringLiteral(QUOV_DOCS_FROM_PROGRAM));
+}
+
+std::string QtLinks::shippedPage(const std::string& name) {
+  const QFileInfo page(QDir(docs_), QString::fromStdString(name));
+  if (!page.isFile()) return {};
+  return QUrl::fromLocalFile(page.absoluteFilePath()).toString(QUrl::FullyEncoded).toStdString();
+}
 
 bool QtLinks::connected() {
   if (!QNetworkInformation::instance() &&

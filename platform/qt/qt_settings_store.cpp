@@ -22,6 +22,8 @@ QtSettingsStore::QtSettingsStore(QString folder)
   generation_ = loaded.newestGeneration;
   if (files_.folder().isEmpty())
     saver_.reportProblem(QStringLiteral("there is no folder for the settings (HOME is not set)"));
+  else if (!loaded.unreadable.isEmpty())
+    saver_.holdSaves(loaded.unreadable.join(QStringLiteral("; ")));
   else if (!loaded.problems.isEmpty())
     saver_.reportProblem(loaded.problems.join(QStringLiteral("; ")));
 }

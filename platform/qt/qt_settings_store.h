@@ -2,8 +2,10 @@
 // configuration folder ("quovslot.ini", "allslot.ini"), one group per
 // section. The values live in memory for the run; a flush hands a snapshot
 // of all of them to a saving thread, so the game never waits for the disk or
-// a lock. Unreadable, damaged or refused files read as missing keys; a save
-// that fails shows in `health` and is tried again until it succeeds.
+// a lock. A folder or a pipe in a file's place reads as missing keys; a file
+// that is there but cannot be read or parsed is never written over: its
+// keys read as missing, `health` names it, and nothing is saved this run. A
+// save that fails shows in `health` and is tried again until it succeeds.
 #pragma once
 
 #include <QString>

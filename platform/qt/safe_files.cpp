@@ -77,7 +77,8 @@ FileRead readRegularFile(const QString& path, qint64 maxBytes) {
   using O = FileRead::Outcome;
   struct stat st {};
   if (::stat(native(path).constData(), &st) != 0) {
-    if (errno == ENOENT) return r;
+    // A file where a folder of the path belongs: nothing can be there.
+    if (errno == ENOENT || errno == ENOTDIR) return r;
     r.outcome = O::Failed;
     r.error = failure("cannot look at", path, errno);
     return r;
@@ -100,7 +101,7 @@ FileRead readRegularFile(const QString& path, qint64 maxBytes) {
     return r;
   }
   if (st.st_size > maxBytes) {
-    r.outcome = O::Refused;
+    r.outcome = O::TooLarge;
     r.error = path + QStringLiteral(" is too large");
     return r;
   }
@@ -117,7 +118,7 @@ FileRead readRegularFile(const QString& path, qint64 maxBytes) {
     if (n == 0) break;
     r.bytes.append(buffer, n);
     if (r.bytes.size() > maxBytes) {
-      r.outcome = O::Refused;
+      r.outcome = O::TooLarge;
       r.error = path + QStringLiteral(" is too large");
       r.bytes.clear();
       return r;

@@ -16,7 +16,10 @@ enum class FileKind { Missing, Regular, Other };
 FileKind fileKind(const QString& path);
 
 struct FileRead {
-  enum class Outcome { Read, Missing, Refused, Failed };
+  // Refused: not a regular file (never opened); TooLarge: a regular file
+  // beyond the limit (never read); Failed: it could not be looked at,
+  // opened or read whole.
+  enum class Outcome { Read, Missing, Refused, TooLarge, Failed };
   Outcome outcome = Outcome::Missing;
   QByteArray bytes;
   QString error;  // why it was refused or failed

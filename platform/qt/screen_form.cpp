@@ -7,7 +7,8 @@
 #include <QPainter>
 #include <QPushButton>
 #include <QRadioButton>
-#include <QWindow>
+#include <QTextBrowser>
+#include <QUrl>
 
 #include "platform/qt/art/art_catalogue.h"
 #include "platform/qt/art_widgets.h"
@@ -20,6 +21,9 @@ namespace {
 int pixels(int twips) { return twips / kTwipsPerPixel; }
 
 QString text(const std::string& s) { return QString::fromStdString(s); }
+
+// Where the program carries a page of its help.
+QUrl pageSource(const Element& e) { return QUrl(QStringLiteral("qrc:/help/") + text(e.caption)); }
 
 // The widget's name: the element's, with its index in its array.
 QString widgetName(const Element& e) {
@@ -97,6 +101,15 @@ QWidget* ScreenForm::make(Element& e, QWidget* parent) {
       label->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
       return label;
     }
+    case ElementKind::Page: {
+      // The page as the program carries it; links inside it move within it.
+      auto* page = new QTextBrowser(parent);
+      page->setOpenLinks(true);
+      page->setOpenExternalLinks(false);
+      page->setSource(pageSource(e));
+      page->setAccessibleName(page->documentTitle());
+      return page;
+    }
     case ElementKind::PictureButton: {
       auto* button = new ArtButton(formArtName(screen_, e), cache_, parent);
       connect(button, &ArtButton::pressed, this, [this, &e] { deliver([&] { screen_.mouseDown(e); }); });
@@ -142,6 +155,8 @@ void ScreenForm::syncWidget(const Element& e, QWidget* w) {
     if (label->text() != caption) label->setText(caption);
   } else if (auto* button = qobject_cast<QPushButton*>(w)) {
     if (button->text() != caption) button->setText(caption);
+  } else if (auto* page = qobject_cast<QTextBrowser*>(w)) {
+    if (page->source().path() != pageSource(e).path()) page->setSource(pageSource(e));
   }
   if (w->toolTip() != text(e.toolTip)) w->setToolTip(text(e.toolTip));
   const QRect geometry(pixels(e.left), pixels(e.top), pixels(e.width), pixels(e.height));
@@ -151,13 +166,7 @@ void ScreenForm::syncWidget(const Element& e, QWidget* w) {
 }
 
 void ScreenForm::place(bool showing) {
-  if (centreOver_) {
-    if (showing) {
-      const QRect over = centreOver_->frameGeometry();
-      move(over.center() - QPoint(width() / 2, height() / 2));
-    }
-    return;
-  }
+  if (window_.centred()) return;  // the window centres itself as it shows
   if (!showing && screen_.left == placedLeft_ && screen_.top == placedTop_) return;
   placedLeft_ = screen_.left;
   placedTop_ = screen_.top;
@@ -166,13 +175,7 @@ void ScreenForm::place(bool showing) {
 
 void ScreenForm::sync() {
   const bool showing = screen_.visible && !isVisible();
-  if (showing) {
-    if (screen_.routes.activate) screen_.routes.activate();
-    if (owner_ && !windowHandle()) {
-      winId();
-      if (owner_->windowHandle()) windowHandle()->setTransientParent(owner_->windowHandle());
-    }
-  }
+  if (showing && screen_.routes.activate) screen_.routes.activate();
   if (screen_.visible) place(showing);
   if (screen_.revision.value != syncedRevision_) {
     syncedRevision_ = screen_.revision.value;
@@ -199,6 +202,16 @@ void ScreenForm::changeEvent(QEvent* ev) {
                                           : WindowState::Normal;
   }
   QWidget::changeEvent(ev);
+}
+
+void ScreenForm::keyPressEvent(QKeyEvent* ev) {
+  // Escape, left over by the control that has the focus, leads back to the
+  // game as the screen's own way back does.
+  if (ev->key() == Qt::Key_Escape && ev->modifiers() == Qt::NoModifier && screen_.cancel) {
+    deliver([&] { screen_.escape(); });
+    return;
+  }
+  QWidget::keyPressEvent(ev);
 }
 
 bool ScreenForm::eventFilter(QObject* watched, QEvent* ev) {

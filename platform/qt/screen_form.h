@@ -1,7 +1,8 @@
 // A side screen's window: one real Qt widget per element, chosen by the
 // element's kind (a frame is a group box, an option button a radio button, a
 // text box a line edit, a command button a push button, a label a label, a
-// picture or picture button the game's own art), placed at the element's
+// page a text browser showing the help the program carries, a picture or
+// picture button the game's own art), placed at the element's
 // twips and kept in step with the element model after every handler:
 // caption, selection, text, tool tip, enabled, visible and focus. The
 // widgets' signals are the screen's input routes, so keyboard focus, text
@@ -35,10 +36,10 @@ class ScreenForm : public QWidget {
   ScreenForm(Screen& screen, QtEventLoop& loop, QtDisplay& display);
 
   // The window stays above `owner` (it is a dialog of that window).
-  void setOwner(QWidget* owner) { owner_ = owner; }
+  void setOwner(QWidget* owner) { window_.setOwner(owner); }
   // The window stands centred over `w` whenever it shows, wherever the
   // screen would place it.
-  void centreOver(QWidget* w) { centreOver_ = w; }
+  void centreOver(QWidget* w) { window_.centreOver(w); }
 
   // The window and its widgets follow the screen. A screen that is shown
   // becomes the active window: its activation runs before it appears.
@@ -49,6 +50,7 @@ class ScreenForm : public QWidget {
  protected:
   void paintEvent(QPaintEvent*) override;
   void changeEvent(QEvent*) override;
+  void keyPressEvent(QKeyEvent*) override;
   bool eventFilter(QObject* watched, QEvent* event) override;
 
  private:
@@ -63,7 +65,6 @@ class ScreenForm : public QWidget {
   art::ArtCache cache_;
   ScreenWindow window_;
   std::vector<std::pair<Element*, QWidget*>> widgets_;
-  QPointer<QWidget> owner_, centreOver_;
   std::uint64_t syncedRevision_ = ~std::uint64_t{0};
   std::uint64_t focusMoves_ = 0;
   int placedLeft_ = INT_MIN, placedTop_ = INT_MIN;

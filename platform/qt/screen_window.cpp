@@ -1,6 +1,7 @@
 #include "platform/qt/screen_window.h"
 
 #include <QCloseEvent>
+#include <QWindow>
 
 namespace quov {
 
@@ -19,12 +20,24 @@ void ScreenWindow::sync() {
   bool raise = screen_.raises != raises_;
   raises_ = screen_.raises;
   if (window_.isVisible() != screen_.visible) {
+    if (screen_.visible) beforeShowing();
     window_.setVisible(screen_.visible);
     raise = raise || screen_.visible;
   }
   if (raise && window_.isVisible()) {
     window_.raise();
     window_.activateWindow();
+  }
+}
+
+void ScreenWindow::beforeShowing() {
+  if (owner_ && !window_.windowHandle()) {
+    window_.winId();
+    if (owner_->windowHandle()) window_.windowHandle()->setTransientParent(owner_->windowHandle());
+  }
+  if (centreOver_) {
+    const QRect over = centreOver_->frameGeometry();
+    window_.move(over.center() - QPoint(window_.width() / 2, window_.height() / 2));
   }
 }
 

@@ -7,6 +7,7 @@
 #pragma once
 
 #include <QObject>
+#include <QPointer>
 #include <QWidget>
 #include <cstdint>
 #include <string>
@@ -21,6 +22,13 @@ class ScreenWindow : public QObject {
  public:
   ScreenWindow(Screen& screen, QWidget& window, QtEventLoop& loop);
 
+  // The window stands centred over `w` whenever it shows, wherever the
+  // screen would place it.
+  void centreOver(QWidget* w) { centreOver_ = w; }
+  bool centred() const { return centreOver_ != nullptr; }
+  // The window stays above `owner` (it is a dialog of that window).
+  void setOwner(QWidget* owner) { owner_ = owner; }
+
   // The window follows the screen's switches.
   void sync();
   Screen& screen() { return screen_; }
@@ -30,12 +38,14 @@ class ScreenWindow : public QObject {
   bool eventFilter(QObject* watched, QEvent* event) override;
 
  private:
+  void beforeShowing();
   Screen& screen_;
   QWidget& window_;
   QtEventLoop& loop_;
   std::string caption_;
   bool titled_ = false;
   std::uint64_t raises_ = 0;
+  QPointer<QWidget> owner_, centreOver_;
 };
 
 }  // namespace quov

@@ -2,11 +2,18 @@
 
 #include <sqlite3.h>
 
+#include <sys/stat.h>
+
 #include <QDateTime>
 #include <QDir>
 #include <QFileInfo>
 #include <QStandardPaths>
+#include <QUrl>
+#include <algorithm>
+#include <chrono>
+#include <cstdio>
 
+#include "mainscreen/timing.h"
 #include "platform/history_text.h"
 #include "platform/qt/user_folders.h"
 
@@ -21,8 +28,12 @@ constexpr const char* kColumns =
     "ball_start, ball_cell, prize, gambled, stake, gamble_steps, money_in, paid, "
     "credit_before, credit_after";
 constexpr int kColumnCount = 32;
-// Appends between two checkpoints: a few hundred pages of log at most.
-constexpr int kCheckpointEvery = 256;
+// The log is folded back into the file once it holds this many pages
+// (about 1 MB), and a log that grew is cut back to 4 MB once folded.
+constexpr int kFoldPages = 256;
+constexpr const char* kLogBytesKept = "PRAGMA journal_size_limit=4194304";
+// Records that wait for the file at most; any more are missed.
+constexpr std::size_t kMostWaiting = 20000;
 
 constexpr const char* kSchema =
     "CREATE TABLE IF NOT EXISTS records ("
@@ -51,6 +62,21 @@ struct Statement {
   ~Statement() { sqlite3_finalize(st); }
 };
 
+// A link put in place of the file or of one of SQLite's files beside it
+// would have the history written wherever it points.
+bool linkInPlace(const QString& path) {
+  for (const char* suffix : {"", "-wal", "-shm", "-journal"}) {
+    struct stat st {};
+    const QByteArray name = (path + QString::fromLatin1(suffix)).toUtf8();
+    if (::lstat(name.constData(), &st) == 0 && S_ISLNK(st.st_mode)) return true;
+  }
+  return false;
+}
+
+bool exec(sqlite3* db, const char* sql) {
+  return db && sqlite3_exec(db, sql, nullptr, nullptr, nullptr) == SQLITE_OK;
+}
+
 std::string textColumn(sqlite3_stmt* st, int col) {
   const unsigned char* t = sqlite3_column_text(st, col);
   return t ? reinterpret_cast<const char*>(t) : "";
@@ -63,90 +89,177 @@ QString SqliteHistory::defaultPath() {
   return folder.isEmpty() ? QString() : folder + "/history.sqlite";
 }
 
-SqliteHistory::SqliteHistory(QString path) : path_(std::move(path)) {
-  // Without a home there is no folder for the history: nothing is written.
+SqliteHistory::SqliteHistory(QString path, Use use) : path_(std::move(path)), use_(use) {
+  // Without a home there is no folder for the history: nothing is written,
+  // by design, and nothing is told.
   if (path_.isEmpty()) {
-    fail("open");
+    openError_ = "no folder for the history";
+    finished_ = true;
     return;
   }
-  QDir().mkpath(QFileInfo(path_).absolutePath());
-  if (sqlite3_open_v2(path_.toUtf8().constData(), &db_,
-                      SQLITE_OPEN_READWRITE | SQLITE_OPEN_CREATE, nullptr) != SQLITE_OK) {
-    fail("open");
-    return;
+  {
+    std::lock_guard<std::mutex> db(dbMutex_);
+    openConnection();
   }
-  sqlite3_busy_timeout(db_, 2000);
+  if (use_ == Use::Play) {
+    std::lock_guard<std::mutex> state(stateMutex_);
+    if (!writable_) setFailing(true, openError_);
+    writer_ = std::thread([this] { writerLoop(); });
+  } else {
+    finished_ = true;
+  }
+}
+
+SqliteHistory::~SqliteHistory() {
+  finishWriting();
+  std::lock_guard<std::mutex> db(dbMutex_);
+  closeConnection();  // the last connection to close folds in the rest
+}
+
+bool SqliteHistory::openConnection() {
+  if (db_ && writable_) return true;
+  closeConnection();
+  if (linkInPlace(path_)) {
+    openError_ = "a link stands in place of the history " + path_.toStdString();
+    return false;
+  }
+  const bool play = use_ == Use::Play;
+  if (play) QDir().mkpath(QFileInfo(path_).absolutePath());
+  int flags = SQLITE_OPEN_NOFOLLOW |
+              (play ? SQLITE_OPEN_READWRITE | SQLITE_OPEN_CREATE : SQLITE_OPEN_READONLY);
+  QByteArray name = path_.toUtf8();
+  if (!play) {
+    // A check creates no file, not even SQLite's beside the history: with
+    // no log there (no game has it open) the file is read as it stands.
+    const bool logBeside = QFileInfo::exists(path_ + "-wal") || QFileInfo::exists(path_ + "-shm");
+    name = QUrl::fromLocalFile(path_).toEncoded() + (logBeside ? "?mode=ro" : "?mode=ro&immutable=1");
+    flags |= SQLITE_OPEN_URI;
+  }
+  if (sqlite3_open_v2(name.constData(), &db_, flags, nullptr) != SQLITE_OK) {
+    openError_ = std::string("open: ") + (db_ ? sqlite3_errmsg(db_) : "no memory");
+    closeConnection();
+    return false;
+  }
+  // No busy wait: a file another program holds is left to the writer
+  // thread, which tries again later.
+  sqlite3_busy_timeout(db_, 0);
+  if (!play) return true;
+  if (sqlite3_db_readonly(db_, "main") == 1) {
+    openError_ = "the history " + path_.toStdString() + " is read-only";
+    return false;  // kept for reading
+  }
   // WAL: a record is durable once its transaction is in the log, and a
   // process killed in the middle of one leaves the file as it was before.
   // NORMAL syncs at checkpoints only; that survives any crash of the
   // program, which is what the history must survive.
-  if (!exec("PRAGMA journal_mode=WAL") || !exec("PRAGMA synchronous=NORMAL") ||
-      !exec("PRAGMA wal_autocheckpoint=0") || !exec(kSchema)) {
-    fail("set up");
-    return;
+  if (!exec(db_, "PRAGMA journal_mode=WAL") || !exec(db_, "PRAGMA synchronous=NORMAL") ||
+      !exec(db_, kLogBytesKept) || !exec(db_, kSchema)) {
+    openError_ = std::string("set up: ") + sqlite3_errmsg(db_);
+    closeConnection();
+    return false;
   }
   std::string sql = "INSERT INTO records (";
   sql += kColumns;
-  sql += ") VALUES (NULL";
+  sql += ") VALUES (?";
   for (int i = 1; i < kColumnCount; ++i) sql += ", ?";
   sql += ")";
   if (sqlite3_prepare_v2(db_, sql.c_str(), -1, &insert_, nullptr) != SQLITE_OK) {
-    fail("prepare");
-    return;
+    openError_ = std::string("prepare: ") + sqlite3_errmsg(db_);
+    closeConnection();
+    return false;
   }
-  checkpointer_ = std::thread([this] { checkpointLoop(); });
+  Statement last(db_, "SELECT MAX(id) FROM records");
+  if (!last.st || sqlite3_step(last.st) != SQLITE_ROW) {
+    openError_ = std::string("read: ") + sqlite3_errmsg(db_);
+    closeConnection();
+    return false;
+  }
+  const std::int64_t highest = sqlite3_column_int64(last.st, 0);
+  {
+    std::lock_guard<std::mutex> state(stateMutex_);
+    lastId_ = std::max(lastId_, highest);
+  }
+  sqlite3_wal_hook(db_, &SqliteHistory::afterCommit, this);
+  writable_ = true;
+  openError_.clear();
+  return true;
 }
 
-SqliteHistory::~SqliteHistory() {
-  if (checkpointer_.joinable()) {
-    {
-      std::lock_guard<std::mutex> lock(mutex_);
-      stopping_ = true;
-    }
-    wake_.notify_one();
-    checkpointer_.join();
-  }
-  sqlite3_finalize(insert_);
-  sqlite3_close_v2(db_);  // the last connection to close checkpoints the rest
-}
-
-// On its own connection: a passive checkpoint takes no lock an append
-// needs, so the game's thread never waits for it.
-void SqliteHistory::checkpointLoop() {
-  sqlite3* db = nullptr;
-  if (sqlite3_open_v2(path_.toUtf8().constData(), &db, SQLITE_OPEN_READWRITE, nullptr) !=
-      SQLITE_OK) {
-    sqlite3_close_v2(db);
-    return;
-  }
-  sqlite3_busy_timeout(db, 2000);
-  std::unique_lock<std::mutex> lock(mutex_);
-  while (true) {
-    wake_.wait(lock, [this] { return stopping_ || appendsSinceCheckpoint_ >= kCheckpointEvery; });
-    if (stopping_) break;
-    appendsSinceCheckpoint_ = 0;
-    lock.unlock();
-    sqlite3_wal_checkpoint_v2(db, nullptr, SQLITE_CHECKPOINT_PASSIVE, nullptr, nullptr);
-    lock.lock();
-  }
-  sqlite3_close_v2(db);
-}
-
-void SqliteHistory::fail(const char* what) {
-  error_ = std::string(what) + ": " + (db_ ? sqlite3_errmsg(db_) : "no database");
+void SqliteHistory::closeConnection() {
   sqlite3_finalize(insert_);
   insert_ = nullptr;
   sqlite3_close_v2(db_);
   db_ = nullptr;
+  writable_ = false;
 }
 
-bool SqliteHistory::exec(const char* sql) {
-  return db_ && sqlite3_exec(db_, sql, nullptr, nullptr, nullptr) == SQLITE_OK;
+bool SqliteHistory::isOpen() const {
+  std::lock_guard<std::mutex> db(dbMutex_);
+  return db_ != nullptr;
 }
 
-std::int64_t SqliteHistory::append(GameRecord& r) {
-  if (!insert_) return 0;
-  r.timeMs = QDateTime::currentMSecsSinceEpoch();
+std::string SqliteHistory::error() const {
+  {
+    std::lock_guard<std::mutex> db(dbMutex_);
+    if (!openError_.empty()) return openError_;
+  }
+  std::lock_guard<std::mutex> state(stateMutex_);
+  return health_.reason;
+}
+
+SaveHealth SqliteHistory::health() const {
+  std::lock_guard<std::mutex> state(stateMutex_);
+  return health_;
+}
+
+std::int64_t SqliteHistory::missed(int slot) const {
+  std::lock_guard<std::mutex> state(stateMutex_);
+  return slot >= 1 && slot <= 6 ? missed_[static_cast<std::size_t>(slot)] : 0;
+}
+
+std::size_t SqliteHistory::waiting() const {
+  std::lock_guard<std::mutex> state(stateMutex_);
+  return waiting_.size();
+}
+
+std::deque<GameRecord> SqliteHistory::waitingCopy() const {
+  std::lock_guard<std::mutex> state(stateMutex_);
+  return waiting_;
+}
+
+void SqliteHistory::setFailing(bool writes, const std::string& reason) {
+  const bool was = health_.failing;
+  (writes ? writesFailing_ : foldFailing_) = true;
+  (writes ? writeReason_ : foldReason_) = reason;
+  health_.failing = true;
+  health_.reason = writesFailing_ ? writeReason_ : foldReason_;
+  if (was) return;
+  ++health_.episode;
+  std::fprintf(stderr, "quov: the game history %s cannot be written (%s); trying again\n",
+               qPrintable(path_), health_.reason.c_str());
+}
+
+void SqliteHistory::setWorking(bool writes) {
+  (writes ? writesFailing_ : foldFailing_) = false;
+  health_.failing = writesFailing_ || foldFailing_;
+  health_.reason = writesFailing_ ? writeReason_ : foldFailing_ ? foldReason_ : std::string();
+}
+
+void SqliteHistory::keepWaiting(const GameRecord& r) {
+  if (!finished_ && waiting_.size() < kMostWaiting) {
+    waiting_.push_back(r);
+    return;
+  }
+  if (r.slot >= 1 && r.slot <= 6) ++missed_[static_cast<std::size_t>(r.slot)];
+}
+
+bool SqliteHistory::writeRecord(GameRecord& r) {
+  if (!writable_ && !openConnection()) return false;
+  auto follow = [this](std::int64_t& link) {
+    if (const auto it = renumbered_.find(link); it != renumbered_.end()) link = it->second;
+  };
+  follow(r.series);
+  follow(r.gambled);
   const std::string wins = encodeLineWins(r.lineWins), steps = encodeGambleSteps(r.steps);
   sqlite3_stmt* st = insert_;
   int i = 1;
@@ -154,6 +267,7 @@ std::int64_t SqliteHistory::append(GameRecord& r) {
   auto text = [&](const std::string& v) {
     sqlite3_bind_text(st, i++, v.c_str(), static_cast<int>(v.size()), SQLITE_STATIC);
   };
+  num(r.id);
   num(r.timeMs);
   num(static_cast<int>(r.kind));
   num(r.slot);
@@ -181,21 +295,153 @@ std::int64_t SqliteHistory::append(GameRecord& r) {
   num(r.paid);
   num(r.creditBefore);
   num(r.creditAfter);
-  const int rc = sqlite3_step(st);
+  int rc = sqlite3_step(st);
+  if (rc == SQLITE_CONSTRAINT) {
+    // Another program took this id meanwhile: the record takes the next
+    // free one, and the records that point at it follow.
+    sqlite3_reset(st);
+    sqlite3_bind_null(st, 1);
+    rc = sqlite3_step(st);
+    if (rc == SQLITE_DONE) renumbered_[r.id] = sqlite3_last_insert_rowid(db_);
+  }
   sqlite3_reset(st);
   sqlite3_clear_bindings(st);
   if (rc != SQLITE_DONE) {
-    error_ = std::string("append: ") + sqlite3_errmsg(db_);
-    return 0;
+    std::lock_guard<std::mutex> state(stateMutex_);
+    writeReason_ = std::string("append: ") + sqlite3_errmsg(db_);
+    // A file that became read-only is opened anew on the next try.
+    if (rc == SQLITE_READONLY) writable_ = false;
+    return false;
   }
   r.id = sqlite3_last_insert_rowid(db_);
-  bool due = false;
-  {
-    std::lock_guard<std::mutex> lock(mutex_);
-    due = ++appendsSinceCheckpoint_ >= kCheckpointEvery;
+  return true;
+}
+
+std::int64_t SqliteHistory::append(GameRecord& r) {
+  r.timeMs = QDateTime::currentMSecsSinceEpoch();
+  // The game's thread takes the connection only when it is free this
+  // instant: the writer thread may be busy with it.
+  std::unique_lock<std::mutex> db(dbMutex_, std::try_to_lock);
+  std::unique_lock<std::mutex> state(stateMutex_);
+  if (path_.isEmpty() || use_ != Use::Play) return 0;
+  r.id = ++lastId_;
+  const std::int64_t given = r.id;
+  if (db.owns_lock() && waiting_.empty() && !finished_) {
+    state.unlock();
+    const bool written = writable_ && writeRecord(r);
+    state.lock();
+    if (written) {
+      lastId_ = std::max(lastId_, r.id);
+      // The id the game was given stands: a renumbered record is found
+      // under it by the records that follow.
+      r.id = given;
+      return given;
+    }
+    setFailing(true, writable_ ? writeReason_ : openError_);
   }
-  if (due) wake_.notify_one();
-  return r.id;
+  if (finished_ || waiting_.size() >= kMostWaiting) {
+    keepWaiting(r);  // counted as missed
+    return 0;
+  }
+  keepWaiting(r);
+  wake_.notify_one();
+  return given;
+}
+
+// Writes the waiting records in their order until one is refused.
+bool SqliteHistory::writeWaiting() {
+  while (true) {
+    GameRecord r;
+    {
+      std::lock_guard<std::mutex> state(stateMutex_);
+      if (waiting_.empty()) {
+        setWorking(true);
+        return true;
+      }
+      r = waiting_.front();
+    }
+    if (!writeRecord(r)) {
+      std::lock_guard<std::mutex> state(stateMutex_);
+      setFailing(true, writable_ ? writeReason_ : openError_);
+      return false;
+    }
+    std::lock_guard<std::mutex> state(stateMutex_);
+    waiting_.pop_front();
+    lastId_ = std::max(lastId_, r.id);
+  }
+}
+
+void SqliteHistory::writerLoop() {
+  int pause = timing::kHistoryRetryFirst;
+  std::unique_lock<std::mutex> state(stateMutex_);
+  while (true) {
+    wake_.wait(state, [this] { return stopping_ || !waiting_.empty(); });
+    if (stopping_) break;
+    state.unlock();
+    bool written = false;
+    {
+      std::lock_guard<std::mutex> db(dbMutex_);
+      written = writeWaiting();
+    }
+    state.lock();
+    if (written) {
+      pause = timing::kHistoryRetryFirst;
+      continue;
+    }
+    wake_.wait_for(state, std::chrono::milliseconds(pause), [this] { return stopping_; });
+    pause = std::min(pause * 2, timing::kHistoryRetryLongest);
+  }
+}
+
+// After each commit: once the log holds a few hundred pages, they are
+// copied into the file on this same connection, so no other writer can
+// race the fold and the next append starts the log from its beginning
+// again. The fold waits for no lock; its counts are checked.
+int SqliteHistory::afterCommit(void* self, sqlite3* db, const char*, int logPages) {
+  if (logPages < kFoldPages) return SQLITE_OK;
+  auto* history = static_cast<SqliteHistory*>(self);
+  int logFrames = -1, folded = -1;
+  const int rc = sqlite3_wal_checkpoint_v2(db, nullptr, SQLITE_CHECKPOINT_PASSIVE, &logFrames,
+                                           &folded);
+  std::lock_guard<std::mutex> state(history->stateMutex_);
+  if (rc == SQLITE_BUSY) return SQLITE_OK;  // another program folds or reads; the next commit tries
+  if (rc != SQLITE_OK || logFrames < 0)
+    history->setFailing(false, std::string("folding the log back: ") +
+                                   (rc != SQLITE_OK ? sqlite3_errmsg(db) : "the log is not in use"));
+  else
+    history->setWorking(false);
+  return SQLITE_OK;
+}
+
+void SqliteHistory::finishWriting() {
+  {
+    std::lock_guard<std::mutex> state(stateMutex_);
+    if (finished_ && !writer_.joinable()) return;
+    stopping_ = true;
+  }
+  wake_.notify_one();
+  if (writer_.joinable()) writer_.join();
+  std::lock_guard<std::mutex> db(dbMutex_);
+  // Whatever still waits gets a last few tries, then counts as missed.
+  const auto until =
+      std::chrono::steady_clock::now() + std::chrono::milliseconds(timing::kHistoryExitWait);
+  while (!writeWaiting() && std::chrono::steady_clock::now() < until)
+    std::this_thread::sleep_for(std::chrono::milliseconds(timing::kHistoryExitRetry));
+  std::lock_guard<std::mutex> state(stateMutex_);
+  finished_ = true;
+  for (const GameRecord& r : waiting_)
+    if (r.slot >= 1 && r.slot <= 6) ++missed_[static_cast<std::size_t>(r.slot)];
+  if (!waiting_.empty())
+    std::fprintf(stderr, "quov: the game history missed %zu records\n", waiting_.size());
+  waiting_.clear();
+  if (!writable_) return;
+  // The whole log into the file, and the log cut back to nothing.
+  int logFrames = -1, folded = -1;
+  const int rc = sqlite3_wal_checkpoint_v2(db_, nullptr, SQLITE_CHECKPOINT_TRUNCATE, &logFrames,
+                                           &folded);
+  if (rc != SQLITE_OK && rc != SQLITE_BUSY)
+    std::fprintf(stderr, "quov: the game history's log could not be folded back: %s\n",
+                 sqlite3_errmsg(db_));
 }
 
 void SqliteHistory::readRows(sqlite3_stmt* st,
@@ -244,31 +490,69 @@ void SqliteHistory::readRows(sqlite3_stmt* st,
   }
 }
 
+// The reads take the file's rows, then the records still waiting for it
+// (copied before the file is read, so one written meanwhile is in the rows
+// and is not taken twice: the waiting come in order, after every id read).
 std::vector<GameRecord> SqliteHistory::lastGames(int games) {
+  const std::deque<GameRecord> waiting = waitingCopy();
   std::vector<GameRecord> out;
-  Statement q(db_, QString::fromLatin1(kLastGames).arg(kColumns).toStdString());
-  if (!q.st) return out;
-  sqlite3_bind_int(q.st, 1, games - 1);
-  readRows(q.st, [&](const GameRecord& r) { out.push_back(r); });
+  {
+    std::lock_guard<std::mutex> db(dbMutex_);
+    Statement q(db_, QString::fromLatin1(kLastGames).arg(kColumns).toStdString());
+    if (q.st) {
+      sqlite3_bind_int(q.st, 1, games - 1);
+      readRows(q.st, [&](const GameRecord& r) { out.push_back(r); });
+    }
+  }
+  const std::int64_t lastRead = out.empty() ? 0 : out.back().id;
+  for (const GameRecord& r : waiting)
+    if (r.id > lastRead) out.push_back(r);
+  // From the `games`-th last game on.
+  std::size_t from = out.size();
+  int found = 0;
+  while (from > 0 && found < games)
+    if (startsGame(out[--from].kind)) ++found;
+  if (found == games) out.erase(out.begin(), out.begin() + static_cast<std::ptrdiff_t>(from));
   return out;
 }
 
 void SqliteHistory::forEach(const std::function<void(const GameRecord&)>& visit) {
-  Statement q(db_, std::string("SELECT ") + kColumns + " FROM records ORDER BY id");
-  readRows(q.st, visit);
+  const std::deque<GameRecord> waiting = waitingCopy();
+  std::int64_t lastRead = 0;
+  {
+    std::lock_guard<std::mutex> db(dbMutex_);
+    Statement q(db_, std::string("SELECT ") + kColumns + " FROM records ORDER BY id");
+    readRows(q.st, [&](const GameRecord& r) {
+      lastRead = r.id;
+      visit(r);
+    });
+  }
+  for (const GameRecord& r : waiting)
+    if (r.id > lastRead) visit(r);
 }
 
 std::int64_t SqliteHistory::count() {
-  Statement q(db_, "SELECT COUNT(*) FROM records");
-  return q.st && sqlite3_step(q.st) == SQLITE_ROW ? sqlite3_column_int64(q.st, 0) : 0;
+  const std::deque<GameRecord> waiting = waitingCopy();
+  std::int64_t rows = 0, lastRead = 0;
+  {
+    std::lock_guard<std::mutex> db(dbMutex_);
+    Statement q(db_, "SELECT COUNT(*), COALESCE(MAX(id), 0) FROM records");
+    if (q.st && sqlite3_step(q.st) == SQLITE_ROW) {
+      rows = sqlite3_column_int64(q.st, 0);
+      lastRead = sqlite3_column_int64(q.st, 1);
+    }
+  }
+  return rows + std::count_if(waiting.begin(), waiting.end(),
+                              [&](const GameRecord& r) { return r.id > lastRead; });
 }
 
 std::string SqliteHistory::integrityCheck() {
+  std::lock_guard<std::mutex> db(dbMutex_);
   Statement q(db_, "PRAGMA integrity_check");
   std::string result;
   while (q.st && sqlite3_step(q.st) == SQLITE_ROW)
     result += (result.empty() ? "" : "\n") + textColumn(q.st, 0);
-  return db_ ? result : error_;
+  return db_ ? result : openError_;
 }
 
 }  // namespace quov

@@ -1,13 +1,26 @@
 // The game history on the desktop: an SQLite database in the user's data
 // folder, in WAL mode, one transaction per record, so a killed process
-// keeps every record appended before it died. An append only writes to the
-// log; copying the log into the file, which waits for the disk, is done by
-// a thread of its own, so it never holds up a spin. A database that cannot
-// be opened keeps nothing and says so; the game goes on.
+// keeps every record appended before it died.
+//
+// The game's thread never waits for the file. An append writes at once when
+// the file is free; when it is not (another program holds it, it is read
+// only, it cannot be opened), the record waits in memory and a writer thread
+// of the history's own tries again, pausing longer each time, and says so in
+// `health` like a failed save. Records that never reach the file (too many
+// waiting, or still waiting when the game ends) are counted as missed.
+//
+// The log is folded back into the file by the connection that writes, once
+// it holds a few hundred pages, so it stays about a megabyte however long
+// the session; a fold that fails is told like a refused record. At the end
+// the whole log is folded back and cut to nothing. The file and its log are
+// never opened through a link put in their place.
 #pragma once
 
 #include <QString>
+#include <array>
 #include <condition_variable>
+#include <deque>
+#include <map>
 #include <mutex>
 #include <string>
 #include <thread>
@@ -21,7 +34,12 @@ namespace quov {
 
 class SqliteHistory : public GameHistory {
  public:
-  explicit SqliteHistory(QString path = defaultPath());
+  enum class Use {
+    Play,   // appends and reads; creates the file when there is none
+    Check,  // reads only; never creates or writes a file, no writer thread
+  };
+  explicit SqliteHistory(QString path = defaultPath(), Use use = Use::Play);
+  // Writes what waits, within a bound, and folds the log back.
   ~SqliteHistory() override;
   SqliteHistory(const SqliteHistory&) = delete;
   SqliteHistory& operator=(const SqliteHistory&) = delete;
@@ -30,33 +48,68 @@ class SqliteHistory : public GameHistory {
   std::vector<GameRecord> lastGames(int games) override;
   void forEach(const std::function<void(const GameRecord&)>& visit) override;
   std::int64_t count() override;
+  SaveHealth health() const override;
+  std::int64_t missed(int slot) const override;
+
+  // The end of play: stops the writer thread, tries for a bounded time to
+  // write the records still waiting (counting the rest as missed) and folds
+  // the whole log back into the file. Appends after it are missed.
+  void finishWriting();
 
   // $XDG_DATA_HOME/io.quov.Quov/history.sqlite (the application's data folder).
   static QString defaultPath();
-  bool isOpen() const { return db_ != nullptr; }
-  const std::string& error() const { return error_; }
+  bool isOpen() const;
+  std::string error() const;
   const QString& path() const { return path_; }
   // SQLite's own check of the file: "ok" when sound.
   std::string integrityCheck();
   // Rows whose lists could not be read back; they are left out.
   std::int64_t damagedRows() const { return damaged_; }
+  // Records waiting for the file.
+  std::size_t waiting() const;
 
  private:
-  bool exec(const char* sql);
-  void fail(const char* what);
-  void checkpointLoop();
+  // All of these run with `dbMutex_` held.
+  bool openConnection();
+  void closeConnection();
+  bool writeRecord(GameRecord& r);
+  bool writeWaiting();
   void readRows(sqlite3_stmt* st, const std::function<void(const GameRecord&)>& visit);
-  QString path_;
+
+  // With `stateMutex_` held.
+  void keepWaiting(const GameRecord& r);
+  void setFailing(bool writes, const std::string& reason);
+  void setWorking(bool writes);
+
+  void writerLoop();
+  static int afterCommit(void* self, sqlite3* db, const char* name, int logPages);
+  std::deque<GameRecord> waitingCopy() const;
+
+  const QString path_;
+  const Use use_;
+
+  // The game's connection; the writer thread borrows it to write what waits.
+  mutable std::mutex dbMutex_;
   sqlite3* db_ = nullptr;
   sqlite3_stmt* insert_ = nullptr;
-  std::string error_;
+  bool writable_ = false;
+  std::string openError_;
+  // Ids given to records that had to be numbered anew because another
+  // program had taken theirs; later records' links follow them.
+  std::map<std::int64_t, std::int64_t> renumbered_;
   std::int64_t damaged_ = 0;
-  // The checkpointing thread and what it waits for.
-  std::mutex mutex_;
+
+  // What waits, how writing goes, and the writer thread's wake-up.
+  mutable std::mutex stateMutex_;
   std::condition_variable wake_;
-  int appendsSinceCheckpoint_ = 0;
-  bool stopping_ = false;
-  std::thread checkpointer_;
+  std::deque<GameRecord> waiting_;
+  std::int64_t lastId_ = 0;
+  std::array<std::int64_t, 7> missed_{};
+  SaveHealth health_;
+  bool writesFailing_ = false, foldFailing_ = false;
+  std::string writeReason_, foldReason_;
+  bool stopping_ = false, finished_ = false;
+  std::thread writer_;
 };
 
 }  // namespace quov

@@ -1,8 +1,11 @@
 // The file operations on the real file system, kept inside one folder of the
 // user's: a path outside it, or any path when there is no such folder, is
-// refused. A file is written whole to a new file and renamed into place, so a
-// link planted under its name is replaced, never written through. A failure
-// returns false.
+// refused, and so is a path that passes through a link below that folder
+// (one planted in place of the tune's folder would have the tune written
+// into, and deleted from, wherever it points). A file is written whole to a
+// new file and renamed into place, so a link planted under its name is
+// replaced, never written through. A failure returns false. The user's
+// folder itself may be a link the user made.
 #pragma once
 
 #include <string>
@@ -21,7 +24,9 @@ class StdFiles : public Files {
   bool deleteFile(const std::string& path) override;
 
  private:
-  bool inside(const std::string& path) const;
+  // Inside the folder, through no link below it; `last` checks the path's
+  // own last part too.
+  bool inside(const std::string& path, bool last) const;
   std::string root_;
 };
 

@@ -2,11 +2,20 @@
 
 #include <fluidsynth.h>
 
+#include <mutex>
+
 namespace quov {
 
 namespace {
 constexpr double kGain = 0.35;  // under the clips: the tune is background music
-}
+
+// FluidSynth fills its shared tables and default modulators when the first
+// synthesiser of the process is made, and a second one made on another
+// thread meanwhile does not wait for it: it copies half-made modulators and
+// plays differently for the rest of its life. Synthesisers are made one at a
+// time.
+std::mutex synthesiserBirth;
+}  // namespace
 
 TuneVoice::TuneVoice(std::string soundFont, int outputRate)
     : soundFont_(std::move(soundFont)), outputRate_(outputRate) {}
@@ -35,7 +44,11 @@ void TuneVoice::load() {
   fluid_settings_setint(settings, "synth.chorus.active", 0);
   fluid_settings_setint(settings, "synth.polyphony", 16);  // the oldest ringing notes give way
   fluid_settings_setint(settings, "synth.dynamic-sample-loading", 1);
-  fluid_synth_t* synth = new_fluid_synth(settings);
+  fluid_synth_t* synth = nullptr;
+  {
+    const std::lock_guard born(synthesiserBirth);
+    synth = new_fluid_synth(settings);
+  }
   if (synth && fluid_synth_sfload(synth, soundFont_.c_str(), 1) != FLUID_FAILED) {
     if (fluid_player_t* warmUp = new_fluid_player(synth)) {
       if (fluid_player_add(warmUp, file_.c_str()) == FLUID_OK) {

@@ -84,11 +84,9 @@ void WindowKeeper::save() {
   s.insert(QStringLiteral("frame/bottom"), frame_.bottom());
   // Written whole and renamed into place: no lock to wait for at exit, and
   // a link planted under the name is replaced, not written through.
-  QByteArray text;
-  QString error;
   const QFileInfo file(path_);
-  if (!QDir().mkpath(file.absolutePath()) || !formatIni(s, text, error) ||
-      !replaceFile(file.absolutePath(), file.fileName(), text, false).isEmpty())
+  if (!QDir().mkpath(file.absolutePath()) ||
+      !replaceFile(file.absolutePath(), file.fileName(), formatIni(s), false).isEmpty())
     qWarning("quov: the window's place cannot be kept in %s", qUtf8Printable(path_));
 }
 

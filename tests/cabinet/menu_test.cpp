@@ -5,6 +5,7 @@
 #include "machine_fixture.h"
 #include "outcomes.h"
 #include "presentation/line_flash.h"
+#include "screens/help_screen.h"
 
 namespace quov {
 namespace {
@@ -153,6 +154,27 @@ TEST_F(Menu, PaytableTakesTheMainScreensInputAndAboutLeavesIt) {
   EXPECT_FALSE(q.menupic.visible);
   EXPECT_FALSE(q.pannomoney.visible);
   EXPECT_EQ(machine.platform.sound.count(128), 2);
+}
+
+TEST_F(Menu, HelpOpensBesideAPlayingCabinetEvenInFreeSpins) {
+  m.soundonoff = -1;
+  QuovHelp& help = machine.cabinet.quovhelp;
+  openMenu();
+  // HELP stands above ABOUT and the panel still reaches MENU.
+  EXPECT_LT(q.mnuhelp.screenTop() + q.mnuhelp.height, q.about.screenTop());
+  EXPECT_GT(q.menupic.screenTop() + q.menupic.height, q.btnopenmenu.screenTop());
+  ASSERT_TRUE(machine.click(q.mnuhelp));
+  EXPECT_TRUE(help.screen.visible);
+  EXPECT_TRUE(q.screen.enabled);
+  EXPECT_FALSE(q.menupic.visible);
+  EXPECT_EQ(machine.platform.sound.count(128), 1);
+  help.screen.click(help.btnhelpreturn);
+  EXPECT_FALSE(help.screen.visible);
+
+  openMenu();
+  inFreeSpins();
+  ASSERT_TRUE(machine.click(q.mnuhelp));
+  EXPECT_TRUE(help.screen.visible);
 }
 
 TEST_F(Menu, PaylineViewPutsTheReelsAwayAndTheReturnBringsThemBack) {

@@ -3,7 +3,8 @@
 # opens, a name full of settings-file marks is typed with the keyboard and
 # Enter, OK returns to the cabinet, which spins; PAYTABLE opens and its
 # window's close control returns to the cabinet, which spins again; ABOUT
-# opens and its RETURN TO GAME button leads back to the cabinet, which spins
+# opens and its RETURN TO GAME button leads back to the cabinet; F1 opens the
+# help and Escape closes it; the cabinet spins
 # a third time; the cabinet's close request then ends the game. The settings
 # file must hold the three spins, and the next start must greet the player by the name exactly
 # as typed. Each spin's draws are forced (a test
@@ -91,8 +92,16 @@ wait_for "the second spin" games_are 2
 click_in "$cabinet" 731 489
 click_in "$cabinet" 738 277
 wait_for "the about screen" shown "about quov" || exit 1
-click_in "$(visible "about quov")" 220 302
+click_in "$(visible "about quov")" 220 350
 wait_for "the about screen to close" hidden "about quov"
+# F1 opens the help over the cabinet; Escape, pressed in it, closes it.
+xdotool windowfocus --sync "$cabinet" 2>/dev/null
+xdotool key F1
+wait_for "the help" shown "quov help" && {
+  xdotool windowfocus --sync "$(visible "quov help")" 2>/dev/null
+  xdotool key Escape
+  wait_for "Escape to close the help" hidden "quov help"
+}
 xdotool windowfocus --sync "$cabinet" 2>/dev/null
 sleep 0.5
 xdotool key space

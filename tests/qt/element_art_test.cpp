@@ -77,7 +77,8 @@ TEST_F(ElementArt, EveryElementOfTheSideScreensHasArt) {
   Cabinet& cabinet = start().cabinet;
   const std::vector<std::string> missing =
       withoutArt({&cabinet.quovoptions.screen, &cabinet.quovpays.screen,
-                  &cabinet.aboutquov.screen, &cabinet.popupquov.screen},
+                  &cabinet.aboutquov.screen, &cabinet.popupquov.screen,
+                  &cabinet.quovhelp.screen},
                  /*sideScreens=*/true);
   EXPECT_GE(checked, 5) << "EXIT, the about picture and button, the offer picture and button";
   EXPECT_TRUE(missing.empty()) << missing.size() << " without art:" << listed(missing);

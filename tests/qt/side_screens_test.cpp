@@ -13,8 +13,10 @@
 #include <QMouseEvent>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QTextBrowser>
 #include <QTimer>
 
+#include "platform/qt/qt_links.h"
 #include "platform/qt/qt_text_rules.h"
 #include "tests/qt/desktop_fixture.h"
 
@@ -227,8 +229,8 @@ TEST_F(SideScreens, AboutStandsBesideAPlayingCabinetAndReturnsToIt) {
   EXPECT_TRUE(form(s).isVisible());
   EXPECT_EQ(form(s).windowTitle(), "about quov");
   EXPECT_TRUE(machine->canvas.isEnabled());
-  EXPECT_EQ(widget<QPushButton>(s, a.cmdbrelk)->toolTip(),
-            "To my web site and more slots to choose from.");
+  // This build was given no web site: the control says so.
+  EXPECT_EQ(widget<QPushButton>(s, a.cmdbrelk)->toolTip(), AboutQuov::kNoHomePage);
   spinLosing();
   QTest::mouseClick(widget<QAbstractButton>(s, a.Btnxit), Qt::LeftButton);
   EXPECT_FALSE(form(s).isVisible());
@@ -293,6 +295,141 @@ TEST_F(SideScreens, EnterOnTheAboutAndOfferScreensLeadsBackToTheGame) {
   QTest::keyClick(focused, Qt::Key_Return);
   EXPECT_TRUE(QTest::qWaitFor([&] { return !offer.isVisible(); }, 10000));
   EXPECT_TRUE(QTest::qWaitFor([&] { return machine->canvas.isVisible(); }, 10000));
+}
+
+// Makes `w` the active window, as the player's click on it would; false
+// when it did not become so within a generous deadline.
+bool activate(QWidget& w) {
+  w.activateWindow();
+  return QTest::qWaitFor([&] { return QApplication::activeWindow() == &w; }, 10000);
+}
+
+// Escape pressed where the keyboard is: it must reach the window whatever
+// control has the focus.
+void pressEscape(QWidget& window) {
+  QWidget* at = window.focusWidget() ? window.focusWidget() : &window;
+  QTest::keyClick(at, Qt::Key_Escape);
+}
+
+TEST_F(SideScreens, EscapeClosesEverySideWindowAsItsWayBackDoes) {
+  // The options, with the keyboard in the name box: as OK, the cabinet is back.
+  click(q().btnoptions);
+  ScreenForm& options = form(cabinet().quovoptions.screen);
+  ASSERT_TRUE(activate(options));
+  QLineEdit* name = widget<QLineEdit>(cabinet().quovoptions.screen, cabinet().quovoptions.player1);
+  name->setFocus();
+  type(name, "half");
+  pressEscape(options);
+  EXPECT_FALSE(options.isVisible());
+  EXPECT_TRUE(machine->canvas.isEnabled());
+  EXPECT_EQ(machine->mod.currentplayer, "") << "a name not entered is not taken";
+  spinLosing();
+
+  openMenu();
+  click(q().mnuviewpaytable);
+  ScreenForm& pays = form(cabinet().quovpays.screen);
+  ASSERT_TRUE(activate(pays));
+  pressEscape(pays);
+  EXPECT_FALSE(pays.isVisible());
+  EXPECT_TRUE(machine->canvas.isEnabled());
+
+  openMenu();
+  click(q().about);
+  ScreenForm& about = form(cabinet().aboutquov.screen);
+  ASSERT_TRUE(QTest::qWaitForWindowActive(&about));
+  pressEscape(about);
+  EXPECT_FALSE(about.isVisible());
+
+  q().screen.visible = false;
+  cabinet().popupquov.Form_Load();
+  machine->loop.afterHandler();
+  ScreenForm& offer = form(cabinet().popupquov.screen);
+  ASSERT_TRUE(QTest::qWaitForWindowActive(&offer));
+  pressEscape(offer);
+  EXPECT_FALSE(offer.isVisible());
+  EXPECT_TRUE(machine->canvas.isVisible());
+  spinLosing();
+}
+
+TEST_F(SideScreens, TheFocusedControlLooksDifferent) {
+  click(q().btnoptions);
+  QuovOptions& o = cabinet().quovoptions;
+  ScreenForm& options = form(o.screen);
+  ASSERT_TRUE(activate(options));
+  for (const Element* e : {&o.machine[2], &o.Amtpayout[1], &o.btnokplayer, &o.player1}) {
+    QWidget* w = form(o.screen).widgetFor(*e);
+    ASSERT_NE(w, nullptr);
+    widget<QWidget>(o.screen, o.Btndeletedetails)->setFocus(Qt::TabFocusReason);
+    const QImage plain = w->grab().toImage();
+    w->setFocus(Qt::TabFocusReason);
+    ASSERT_TRUE(w->hasFocus()) << w->objectName().toStdString();
+    EXPECT_NE(w->grab().toImage(), plain) << w->objectName().toStdString();
+  }
+}
+
+TEST_F(SideScreens, TheRecallOpensCentredOverTheCabinetAndEscapeReturns) {
+  spinLosing();
+  machine->canvas.move(120, 70);
+  ASSERT_TRUE(idle());
+  openMenu();
+  click(q().lastgames);
+  ASSERT_TRUE(cabinet().quovrecall.screen.visible);
+  QWidget& recall = machine->recallCanvas;
+  ASSERT_TRUE(QTest::qWaitForWindowExposed(&recall));
+  EXPECT_LE((recall.frameGeometry().center() - machine->canvas.frameGeometry().center())
+                .manhattanLength(),
+            2);
+  QTest::keyClick(&recall, Qt::Key_Escape);
+  EXPECT_FALSE(recall.isVisible());
+  EXPECT_TRUE(machine->canvas.isEnabled());
+  spinLosing();
+}
+
+TEST_F(SideScreens, F1OpensTheHelpFromAnyWindowAndEscapeClosesIt) {
+  ASSERT_TRUE(activate(machine->canvas));
+  QTest::keyClick(&machine->canvas, Qt::Key_F1);
+  QuovHelp& h = cabinet().quovhelp;
+  ScreenForm& help = form(h.screen);
+  ASSERT_TRUE(help.isVisible());
+  EXPECT_EQ(help.windowTitle(), "quov help");
+  auto* page = widget<QTextBrowser>(h.screen, h.helppage);
+  ASSERT_NE(page, nullptr);
+  EXPECT_EQ(page->documentTitle(), "quov help");
+  const QString text = page->toPlainText();
+  for (const char* part : {"Pretend money", "How to play", "Keys", "F11", "Ctrl+Q",
+                           "payout settings", "quovslot.ini", "history.sqlite"})
+    EXPECT_TRUE(text.contains(QLatin1String(part))) << part;
+  EXPECT_LE((help.frameGeometry().center() - machine->canvas.frameGeometry().center())
+                .manhattanLength(),
+            2);
+  EXPECT_EQ(help.focusWidget(), page) << "the keyboard scrolls the page";
+  ASSERT_TRUE(activate(help));
+  spinLosing();  // the game goes on beside the help
+  pressEscape(help);
+  EXPECT_FALSE(help.isVisible());
+
+  // From the options, which hold the cabinet up.
+  click(q().btnoptions);
+  ScreenForm& options = form(cabinet().quovoptions.screen);
+  ASSERT_TRUE(activate(options));
+  QTest::keyClick(options.focusWidget() ? options.focusWidget() : &options, Qt::Key_F1);
+  EXPECT_TRUE(help.isVisible());
+  QTest::mouseClick(widget<QAbstractButton>(h.screen, h.btnhelpreturn), Qt::LeftButton);
+  EXPECT_FALSE(help.isVisible());
+  EXPECT_TRUE(options.isVisible()) << "the help leaves the options as they were";
+}
+
+TEST(ShippedPages, AreLinksToTheLocalFilesAndNothingWhenMissing) {
+  QTemporaryDir docs;
+  ASSERT_TRUE(docs.isValid());
+  QFile page(docs.path() + "/help.html");
+  ASSERT_TRUE(page.open(QIODevice::WriteOnly));
+  page.close();
+  QtLinks links(docs.path());
+  const QUrl help(QString::fromStdString(links.shippedPage("help.html")));
+  EXPECT_TRUE(help.isLocalFile());
+  EXPECT_EQ(help.toLocalFile(), QFileInfo(page).absoluteFilePath());
+  EXPECT_EQ(links.shippedPage("LICENSE"), "");
 }
 
 TEST(TextRules, CountCharactersAsTheyAreSeen) {

@@ -141,8 +141,10 @@ TEST(TuneInTheMix, APlayRequestWhileTheTunePlaysLetsItGoOn) {
       return;
     heard.insert(heard.end(), block.begin(), block.end());
   };
-  for (int n = 0; n < 5000 && std::min(heardOnce.size(), heardAgain.size()) < 2u * kBlock * kBlocks; ++n) {
-    std::this_thread::sleep_for(std::chrono::milliseconds(1));
+  // The sound fonts load while the blocks are asked for; the bound only
+  // keeps a broken load from hanging the test (a minute and more of pauses).
+  for (int n = 0; n < 60000 && std::min(heardOnce.size(), heardAgain.size()) < 2u * kBlock * kBlocks; ++n) {
+    if (heardOnce.empty() || heardAgain.empty()) std::this_thread::sleep_for(std::chrono::milliseconds(1));
     record(once, heardOnce, false);
     record(again, heardAgain, true);
   }

@@ -16,6 +16,7 @@
 #include <QThread>
 
 #include "platform/qt/ini_text.h"
+#include "engine/rules/jackpot.h"
 #include "engine/spin_cycle.h"
 #include "platform/qt/settings_lock.h"
 #include "records/save_notice.h"
@@ -37,9 +38,7 @@ class StoreFaults : public DesktopTest {
   // A file as a save would write it: `values` and the generation.
   void writeFile(const QString& name, IniValues values, int generation) {
     values.insert("store/generation", QString::number(generation));
-    QByteArray text;
-    QString error;
-    ASSERT_TRUE(formatIni(values, text, error)) << error.toStdString();
+    const QByteArray text = formatIni(values);
     QDir().mkpath(configFolder());
     QFile f(file(name));
     ASSERT_TRUE(f.open(QIODevice::WriteOnly));
@@ -357,6 +356,82 @@ TEST_F(StoreFaults, WithoutAHomeNothingIsWrittenAndSavingIsReported) {
   EXPECT_EQ(QFileInfo::exists("/window.ini"), windowAtTheRoot);
   EXPECT_EQ(SqliteHistory::defaultPath(), "");
   EXPECT_EQ(QFileInfo::exists("/.local/share"), historyAtTheRoot);
+}
+
+TEST_F(StoreFaults, RecordsThatCannotBeReadAreNamedOnTheCabinetAndLeftAsTheyAre) {
+  // Over 4 MiB: beyond what the store reads, for root too.
+  const QByteArray records = "[player1]\nbank=9000\n[player2]\nbank=4400\n" + QByteArray(5 << 20, ';');
+  writeIni("quovslot", records);
+  writeIni("allslot", "[player1]\ngrand=250000\n");
+  start();
+  ASSERT_TRUE(QTest::qWaitForWindowExposed(&machine->canvas));
+  Quov& q = machine->quov;
+  SpinCycle& spin = machine->cabinet.engine.spinCycle();
+  EXPECT_EQ(machine->mod.bank, 0) << "plays with the defaults";
+  EXPECT_EQ(machine->mod.grand, 250000) << "what could be read plays";
+  machine->mod.bank = 5000;  // a change the idle ticker saves
+  spin.tmrtick_tick();
+  machine->store.waitSaved();
+  spin.tmrtick_tick();
+  EXPECT_TRUE(q.savenotice.visible);
+  EXPECT_EQ(q.savenotice.caption, std::string(kUnreadableNoticeStart) + "quovslot.ini is too large" +
+                                      kUnreadableNoticeEnd);
+  EXPECT_TRUE(machine->canvas.close());
+  machine.reset();
+  QFile f(file("quovslot.ini"));
+  ASSERT_TRUE(f.open(QIODevice::ReadOnly));
+  EXPECT_TRUE(f.readAll() == records) << "not a byte changed";
+  QFile meters(file("allslot.ini"));
+  ASSERT_TRUE(meters.open(QIODevice::ReadOnly));
+  EXPECT_EQ(meters.readAll(), "[player1]\ngrand=250000\n");
+}
+
+TEST_F(StoreFaults, ValuesThatCannotBeReadKeepTheirTextThroughTheExit) {
+  // Each refused the same way: the game plays with its fallback and the
+  // exit writes nothing over the text. Credit, counters and meters below 0
+  // are refused too.
+  const std::pair<const char*, const char*> bank[] = {
+      {"bank", "+-5"}, {"bank", "1e99"}, {"bank", "2147483648"}, {"bank", "0x10"},
+      {"bank", "\xd9\xa3"}, {"bank", "-5"}};
+  const std::pair<const char*, const char*> others[] = {
+      {"games", "-1"}, {"wager", "-300"}, {"amountinvested", "-1"}, {"howmanyspins", "-2"}};
+  for (const auto& [key, text] : bank) {
+    writeIni("quovslot", QByteArray("[player1]\n") + key + "=" + text + "\ngames=12\n");
+    writeIni("allslot", "[player1]\ngrand=-200000\n");
+    start();
+    EXPECT_EQ(machine->mod.bank, 0) << text;
+    EXPECT_EQ(machine->mod.games, 12) << text;
+    EXPECT_EQ(machine->mod.grand, kGrandFloor) << "a meter below 0 starts at its floor";
+    EXPECT_TRUE(machine->canvas.close());
+    machine.reset();
+    QFile f(file("quovslot.ini"));
+    ASSERT_TRUE(f.open(QIODevice::ReadOnly));
+    const QByteArray saved = f.readAll();
+    EXPECT_TRUE(saved.contains(QByteArray(key) + "=" + text + "\n")) << saved.toStdString();
+    EXPECT_TRUE(saved.contains("games=12\n")) << saved.toStdString();
+    QFile m(file("allslot.ini"));
+    ASSERT_TRUE(m.open(QIODevice::ReadOnly));
+    EXPECT_TRUE(m.readAll().contains("grand=-200000\n"));
+  }
+  QByteArray text = "[player1]\nbank=700\n";
+  for (const auto& [key, value] : others) text += QByteArray(key) + "=" + value + "\n";
+  writeIni("quovslot", text);
+  start();
+  EXPECT_EQ(machine->mod.games, 0);
+  EXPECT_EQ(machine->mod.wager, 0);
+  EXPECT_EQ(machine->mod.amountinvested, 0);
+  EXPECT_EQ(machine->mod.howmanyspins, 0);
+  // Once the game has a value of its own, that value is written.
+  machine->mod.bank = 0;
+  machine->mod.games = 3;
+  EXPECT_TRUE(machine->canvas.close());
+  machine.reset();
+  QFile f(file("quovslot.ini"));
+  ASSERT_TRUE(f.open(QIODevice::ReadOnly));
+  const QByteArray saved = f.readAll();
+  EXPECT_TRUE(saved.contains("bank=0\n")) << saved.toStdString();
+  EXPECT_TRUE(saved.contains("games=3\n")) << saved.toStdString();
+  EXPECT_TRUE(saved.contains("wager=-300\n")) << saved.toStdString();
 }
 
 }  // namespace

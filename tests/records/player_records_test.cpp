@@ -64,7 +64,7 @@ Modquov distinctRecord() {
   m.amountinvested = 1500000;
   m.wager = 987654;
   m.total = 123456;
-  m.bank = -42;
+  m.bank = 42;
   m.games = 31337;
   m.currentplayer = "Ona Vale";
   m.grandwon = 1;
@@ -133,7 +133,7 @@ TEST(PlayerRecords, ExitWritesEveryKeyOnceAsDecimalTextWithAnEmptyScreenSize) {
   EXPECT_EQ(store.writtenKeys.size(), written.size()) << "no key is written twice";
   EXPECT_EQ(store.read("quovslot", "player1", "sizescreen"), "");
   EXPECT_EQ(store.read("quovslot", "player1", "soundonoff"), "-1");
-  EXPECT_EQ(store.read("quovslot", "player1", "bank"), "-42");
+  EXPECT_EQ(store.read("quovslot", "player1", "bank"), "42");
   EXPECT_EQ(store.read("quovslot", "player1", "jackpotbank"), "2147483647");
   EXPECT_EQ(store.read("quovslot", "player1", "winroll"), "2");
   EXPECT_EQ(store.read("allslot", "player1", "grand"), "250000");
@@ -236,6 +236,29 @@ TEST(PlayerRecords, AFailedReadLeavesItsVariableAndTheLoadGoesOn) {
   EXPECT_EQ(m.jackpotbank, 900);
 }
 
+TEST(PlayerRecords, CreditCountersAndMetersBelowZeroAreNotReadAndKeepTheirText) {
+  MemoryStore store;
+  const std::pair<const char*, const char*> refused[] = {
+      {"bank", "-42"}, {"games", "-1"}, {"wager", "-7"}, {"total", "-1"}, {"amountinvested", "-3"},
+      {"howmanyspins", "-1"}, {"grandwon", "-1"}, {"jackpotbank", "-100"}};
+  for (const auto& [key, text] : refused) store.write("quovslot", "player1", key, text);
+  store.write("allslot", "player1", "grand", "-200000");
+  store.write("quovslot", "player1", "soundonoff", "-1");  // a switch: -1 is on
+  Modquov m;
+  m.bank = 5;
+  startupLoad(store, m);
+  EXPECT_EQ(m.bank, 5);
+  EXPECT_EQ(m.games, 0);
+  EXPECT_EQ(m.jackpotbank, 0);
+  EXPECT_EQ(m.grand, 0);
+  EXPECT_EQ(m.soundonoff, -1);
+  m.bank = 0;
+  m.grand = 200000;  // the floor the start-up puts it at
+  exitSave(store, m);
+  for (const auto& [key, text] : refused) EXPECT_EQ(store.read("quovslot", "player1", key), text) << key;
+  EXPECT_EQ(store.read("allslot", "player1", "grand"), "-200000");
+}
+
 TEST(PlayerRecords, AnEmptyStoreStartsWithNoCreditSoundOffAndTheMetersAtTheirFloors) {
   HeadlessMachine machine;
   machine.start();
@@ -250,7 +273,7 @@ TEST(PlayerRecords, AnEmptyStoreStartsWithNoCreditSoundOffAndTheMetersAtTheirFlo
   EXPECT_EQ(m.playerslot, "1");
 }
 
-TEST(PlayerRecords, AMalformedCreditStartsAtZeroAndTheNextExitWritesZero) {
+TEST(PlayerRecords, AMalformedCreditStartsAtZeroAndTheNextExitKeepsItsText) {
   HeadlessMachine machine;
   MemoryStore& store = machine.platform.store;
   store.write("quovslot", "player1", "bank", "abc");
@@ -259,8 +282,8 @@ TEST(PlayerRecords, AMalformedCreditStartsAtZeroAndTheNextExitWritesZero) {
   EXPECT_EQ(machine.mod.bank, 0);
   EXPECT_EQ(machine.mod.games, 9);
   machine.quov.screen.closeRequest();
-  EXPECT_TRUE(machine.platform.loop.ended);
-  EXPECT_EQ(store.read("quovslot", "player1", "bank"), "0");
+  EXPECT_TRUE(machine.platform.loop.ended());
+  EXPECT_EQ(store.read("quovslot", "player1", "bank"), "abc") << "never turned into a 0";
   EXPECT_EQ(store.read("quovslot", "player1", "games"), "9");
 }
 

@@ -20,7 +20,7 @@ class SaveNoticeTest : public MachineTest {
 
 TEST_F(SaveNoticeTest, ShownWhileSavingFailsGoneWhenItWorksAgainAndPlayGoesOn) {
   EXPECT_FALSE(q.savenotice.visible);
-  store.saving = {true, 1, "No space left on device"};
+  store.saving = {true, 1, "No space left on device", ""};
   machine.advance(100);
   EXPECT_TRUE(q.savenotice.visible);
   EXPECT_EQ(q.savenotice.caption, kSaveNoticeText);
@@ -35,13 +35,24 @@ TEST_F(SaveNoticeTest, ShownWhileSavingFailsGoneWhenItWorksAgainAndPlayGoesOn) {
   EXPECT_EQ(store.read("quovslot", "player1", "games"), "1");
   EXPECT_TRUE(q.savenotice.visible) << "the same spell of failure: still told, not told again";
 
-  store.saving = {false, 1, ""};
+  store.saving = {false, 1, "", ""};
   machine.advance(100);
   EXPECT_FALSE(q.savenotice.visible);
 
-  store.saving = {true, 2, "Permission denied"};
+  store.saving = {true, 2, "Permission denied", ""};
   machine.advance(100);
   EXPECT_TRUE(q.savenotice.visible) << "a new spell of failure is told again";
+  EXPECT_TRUE(machine.platform.messages.shown.empty());
+}
+
+TEST_F(SaveNoticeTest, RecordsThatCannotBeReadAreNamedWithWhyAndWithoutTheirFolder) {
+  const std::string why = "cannot open /home/ona/.config/quov/quovslot.ini: Permission denied";
+  store.saving = {true, 1, why, why};
+  machine.advance(100);
+  EXPECT_TRUE(q.savenotice.visible);
+  EXPECT_EQ(q.savenotice.caption, std::string(kUnreadableNoticeStart) +
+                                      "cannot open quovslot.ini: Permission denied" +
+                                      kUnreadableNoticeEnd);
   EXPECT_TRUE(machine.platform.messages.shown.empty());
 }
 
@@ -51,7 +62,7 @@ TEST_F(SaveNoticeTest, JackpotTimeRunsOnAndTheLineFollowsOnceItEnds) {
   machine.platform.random.push(1);  // the 1-in-120 draw
   machine.pressSpin();
   ASSERT_TRUE(machine.jackpotTime());
-  store.saving = {true, 1, "Read-only file system"};
+  store.saving = {true, 1, "Read-only file system", ""};
   ASSERT_TRUE(machine.runUntil([&] { return !machine.jackpotTime(); }, 120000));
   machine.advance(100);
   EXPECT_TRUE(q.savenotice.visible);

@@ -275,7 +275,7 @@ TEST_F(SeriesResume, ACloseBetweenFreeSpinsOrDuringOneKeepsTheSeriesWhole) {
     HeadlessMachine& m = first;
     const Left before = leftBy(m);
     m.quov.screen.closeRequest();
-    ASSERT_TRUE(m.platform.loop.ended);
+    ASSERT_TRUE(m.platform.loop.ended());
     const auto next = startOn(leftBy(m));
     EXPECT_EQ(next->quov.freespinsplayed, 3);
     EXPECT_EQ(next->quov.freespinwin, q.freespinwin);
@@ -299,7 +299,7 @@ TEST_F(SeriesResume, ACloseBetweenFreeSpinsOrDuringOneKeepsTheSeriesWhole) {
   ASSERT_TRUE(second->runUntil([&] { return closed && s.freespinsplayed == 4; }, kSeriesLimit,
                                10));
   second->platform.loop.onSleep = nullptr;
-  ASSERT_TRUE(second->platform.loop.ended);
+  ASSERT_TRUE(second->platform.loop.ended());
   EXPECT_EQ(stored(*second, "freespinsplayed"), 3);
   EXPECT_EQ(stored(*second, "freespinwin"), series);
   EXPECT_EQ(stored(*second, "total"), total);

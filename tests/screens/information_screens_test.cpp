@@ -1,9 +1,12 @@
-// The pay table, the about screen and the offer: how they open and close,
-// where they stand, the links they open and the texts they show.
+// The pay table, the about screen, the offer and the help: how they open
+// and close (by their own controls and by Escape), where they stand, the
+// links they open and the texts they show, with the addresses a build may
+// give the game and without them.
 #include <gtest/gtest.h>
 
 #include "mainscreen/quov.h"
 #include "platform/headless/headless_machine.h"
+#include "screens/help_screen.h"
 #include "screens/offer_screen.h"
 #include "screens/project.h"
 #include "screens/url.h"
@@ -35,6 +38,13 @@ class InformationScreens : public ::testing::Test {
   AboutQuov& about = machine.cabinet.aboutquov;
   PopupQuov& offer = machine.cabinet.popupquov;
   RecordedLinks& links = machine.platform.links;
+  url::ProjectLinks& addresses = machine.cabinet.projectLinks;
+  // Addresses a build could be given, under a domain kept for examples.
+  void giveAddresses() {
+    addresses.homePage = "https://example.org/quov";
+    addresses.feedbackAddress = "players@example.org";
+    addresses.pretendMoneyLink = "https://example.org/quov/pretend-money";
+  }
   FixedDisplay& display = machine.platform.display;
 };
 
@@ -94,10 +104,8 @@ TEST_F(InformationScreens, AboutLeavesTheCabinetInPlayAndReturnsToIt) {
   EXPECT_EQ(about.screen.caption, "about quov");
   EXPECT_EQ(about.Label2.caption, "See More Slots At :-");
   EXPECT_EQ(about.cmdbrelk.caption, "Brelk-Slots");
-  EXPECT_EQ(about.cmdbrelk.toolTip, "To my web site and more slots to choose from.");
   EXPECT_EQ(about.lblfeedback.caption, " Feedback ? Please email me ");
   EXPECT_EQ(about.cmdfeedback.caption, "Email Me");
-  EXPECT_EQ(about.cmdfeedback.toolTip, "If you want to make a comment do it here.");
   EXPECT_NE(about.lblversion.caption.find(std::string("Version ") + project::kVersion),
             std::string::npos);
   EXPECT_NE(about.lblversion.caption.find("GPL-3.0-or-later"), std::string::npos);
@@ -113,19 +121,67 @@ TEST_F(InformationScreens, AboutLeavesTheCabinetInPlayAndReturnsToIt) {
   EXPECT_FALSE(about.screen.visible);
 }
 
-TEST_F(InformationScreens, AboutOpensTheHomePageAndTheFeedbackMail) {
+TEST_F(InformationScreens, AboutOpensTheHomePageAndTheFeedbackMailABuildGave) {
+  giveAddresses();
   about.Form_Load();
+  EXPECT_EQ(about.cmdbrelk.toolTip, "To my web site and more slots to choose from.");
+  EXPECT_EQ(about.cmdfeedback.toolTip, "If you want to make a comment do it here.");
   about.screen.click(about.cmdbrelk);
   about.screen.click(about.cmdfeedback);
   ASSERT_EQ(links.opened.size(), 2u);
-  EXPECT_EQ(links.opened[0], std::make_pair(std::string("https://quov.io"), std::string("open")));
+  EXPECT_EQ(links.opened[0],
+            std::make_pair(std::string("https://example.org/quov"), std::string("open")));
   EXPECT_EQ(links.opened[1],
-            std::make_pair(std::string("mailto:feedback@quov.io?subject=Anything you wish"),
+            std::make_pair(std::string("mailto:players@example.org?subject=Anything you wish"),
                            std::string("Open")));
   EXPECT_TRUE(shown().empty());
 }
 
+TEST_F(InformationScreens, WithoutAddressesTheLinkControlsSaySoAndOpenNothing) {
+  ASSERT_TRUE(addresses.homePage.empty()) << "a build gives no address unless told to";
+  ASSERT_TRUE(addresses.feedbackAddress.empty());
+  about.Form_Load();
+  EXPECT_EQ(about.cmdbrelk.toolTip, AboutQuov::kNoHomePage);
+  EXPECT_EQ(about.cmdfeedback.toolTip, AboutQuov::kNoFeedbackAddress);
+  links.online = false;  // the answer is the same with or without a connection
+  about.screen.click(about.cmdbrelk);
+  about.screen.click(about.cmdfeedback);
+  EXPECT_TRUE(links.opened.empty());
+  ASSERT_EQ(shown().size(), 2u);
+  EXPECT_EQ(shown()[0].text, AboutQuov::kNoHomePage);
+  EXPECT_EQ(shown()[1].text, AboutQuov::kNoFeedbackAddress);
+  EXPECT_EQ(shown()[0].buttons, MsgButtons::Ok);
+  EXPECT_TRUE(about.screen.visible);
+}
+
+TEST_F(InformationScreens, HelpAndLicenceOpenTheInstalledPagesWithoutAConnection) {
+  links.online = false;
+  about.Form_Load();
+  about.screen.click(about.cmdhelp);
+  about.screen.click(about.cmdlicence);
+  ASSERT_EQ(links.opened.size(), 2u);
+  EXPECT_EQ(links.opened[0].first, "file:///usr/share/doc/quov/help.html");
+  EXPECT_EQ(links.opened[0].second, "open");
+  EXPECT_EQ(links.opened[1].first, "file:///usr/share/doc/quov/LICENSE");
+  EXPECT_EQ(display.pointers, (std::vector<PointerShape>{PointerShape::Busy, PointerShape::Default,
+                                                         PointerShape::Busy, PointerShape::Default}));
+  EXPECT_TRUE(shown().empty());
+}
+
+TEST_F(InformationScreens, APageNotInstalledIsReportedAndNothingOpens) {
+  links.shippedFolder.clear();
+  about.Form_Load();
+  about.screen.click(about.cmdlicence);
+  offer.Form_Load();
+  offer.screen.click(offer.Picture1);
+  EXPECT_TRUE(links.opened.empty());
+  ASSERT_EQ(shown().size(), 2u);
+  EXPECT_EQ(shown()[0].text, url::notShippedText("LICENSE"));
+  EXPECT_EQ(shown()[1].text, url::notShippedText("help.html"));
+}
+
 TEST_F(InformationScreens, WithoutAConnectionNothingOpensAndThePlayerIsTold) {
+  giveAddresses();
   links.online = false;
   about.Form_Load();
   for (Element* button : {&about.cmdbrelk, &about.cmdfeedback}) {
@@ -155,6 +211,7 @@ TEST_F(InformationScreens, TheOfferMessageKeepsEveryBlank) {
 }
 
 TEST_F(InformationScreens, TheOfferPictureOpensThePretendMoneyPageUnderABusyPointer) {
+  giveAddresses();
   offer.Form_Load();
   EXPECT_EQ(offer.screen.caption, "Play for Real Money ");
   offer.screen.click(offer.Picture1);
@@ -163,7 +220,7 @@ TEST_F(InformationScreens, TheOfferPictureOpensThePretendMoneyPageUnderABusyPoin
   EXPECT_EQ(shown()[0].title, "");
   EXPECT_EQ(shown()[0].icon, MsgIcon::Information);
   ASSERT_EQ(links.opened.size(), 1u);
-  EXPECT_EQ(links.opened[0].first, "https://quov.io/pretend-money");
+  EXPECT_EQ(links.opened[0].first, "https://example.org/quov/pretend-money");
   EXPECT_EQ(links.opened[0].second, "open");
   EXPECT_EQ(display.pointers, (std::vector<PointerShape>{PointerShape::Busy, PointerShape::Default}));
   EXPECT_TRUE(offer.screen.visible) << "the offer stays open";
@@ -171,9 +228,9 @@ TEST_F(InformationScreens, TheOfferPictureOpensThePretendMoneyPageUnderABusyPoin
 
 TEST_F(InformationScreens, ALinkThatCannotOpenIsReportedWithTheErrorNumber) {
   links.result = 0;
-  url::ExecuteLink(machine.platform.services, "https://quov.io/pretend-money");
+  url::ExecuteLink(machine.platform.services, "https://example.org/pretend-money");
   ASSERT_EQ(shown().size(), 1u);
-  EXPECT_EQ(shown()[0].text, "error Opening Link to https://quov.io/pretend-money\r\n\r\n2");
+  EXPECT_EQ(shown()[0].text, "error Opening Link to https://example.org/pretend-money\r\n\r\n2");
   EXPECT_EQ(shown()[0].title, "ExecuteLink");
   EXPECT_EQ(shown()[0].buttons, MsgButtons::Ok);
   // The pointer is back to normal before the message and after it.
@@ -181,7 +238,18 @@ TEST_F(InformationScreens, ALinkThatCannotOpenIsReportedWithTheErrorNumber) {
                                                          PointerShape::Default}));
 }
 
+TEST_F(InformationScreens, WithoutAPageTheOfferLeadsToTheInstalledHelpOnPretendMoney) {
+  links.online = false;  // a local file needs no connection
+  offer.Form_Load();
+  offer.screen.click(offer.Picture1);
+  ASSERT_EQ(links.opened.size(), 1u);
+  EXPECT_EQ(links.opened[0].first, "file:///usr/share/doc/quov/help.html#pretend-money");
+  EXPECT_TRUE(shown().empty()) << "no notice of a secure web site before a local page";
+  EXPECT_TRUE(offer.screen.visible);
+}
+
 TEST_F(InformationScreens, TheOfferWithoutAConnectionShowsTheCabinetAndStaysOpen) {
+  giveAddresses();
   links.online = false;
   offer.Form_Load();
   q.screen.visible = false;
@@ -191,6 +259,77 @@ TEST_F(InformationScreens, TheOfferWithoutAConnectionShowsTheCabinetAndStaysOpen
   EXPECT_TRUE(links.opened.empty());
   ASSERT_EQ(shown().size(), 1u);
   EXPECT_EQ(shown()[0].title, "Internet Connection Status");
+}
+
+// Escape on each side screen does what the screen's own way back does.
+TEST_F(InformationScreens, EscapeLeadsBackAsEachScreensReturnControl) {
+  openMenu();
+  machine.click(q.mnuviewpaytable);
+  ASSERT_FALSE(q.screen.enabled);
+  EXPECT_TRUE(pays.screen.escape());
+  EXPECT_FALSE(pays.screen.visible);
+  EXPECT_TRUE(q.screen.enabled);
+
+  about.Form_Load();
+  auto raises = q.screen.raises;
+  EXPECT_TRUE(about.screen.escape());
+  EXPECT_FALSE(about.screen.visible);
+  EXPECT_GT(q.screen.raises, raises);
+
+  q.screen.visible = false;
+  offer.Form_Load();
+  EXPECT_TRUE(offer.screen.escape());
+  EXPECT_FALSE(offer.screen.visible);
+  EXPECT_TRUE(q.screen.visible) << "never left without a window";
+
+  QuovHelp& help = machine.cabinet.quovhelp;
+  help.Form_Load();
+  EXPECT_TRUE(help.screen.visible);
+  EXPECT_EQ(help.screen.focus, &help.helppage) << "the keyboard scrolls the page";
+  EXPECT_TRUE(q.screen.enabled) << "the game goes on beside the help";
+  raises = q.screen.raises;
+  EXPECT_TRUE(help.screen.escape());
+  EXPECT_FALSE(help.screen.visible);
+  EXPECT_GT(q.screen.raises, raises);
+  spinLosing();
+  EXPECT_EQ(m.games, 1);
+
+  // The options close as OK does: the slot is saved and the cabinet given back.
+  QuovOptions& options = machine.cabinet.quovoptions;
+  ASSERT_TRUE(machine.click(q.btnoptions));
+  ASSERT_TRUE(options.screen.visible);
+  options.player1.setCaption("half-typed");
+  EXPECT_TRUE(options.screen.escape());
+  EXPECT_FALSE(options.screen.visible);
+  EXPECT_TRUE(q.screen.enabled);
+  EXPECT_EQ(options.player1.caption, "");
+  EXPECT_EQ(machine.platform.store.read("quovslot", "player1", "games"), "1");
+
+  // The recall returns to the game as RETURN TO GAME does.
+  QuovRecall& recall = machine.cabinet.quovrecall;
+  recall.lastgames_click();
+  ASSERT_TRUE(recall.screen.visible);
+  EXPECT_FALSE(q.screen.enabled);
+  EXPECT_TRUE(recall.screen.escape());
+  EXPECT_FALSE(recall.screen.visible);
+  EXPECT_TRUE(q.screen.enabled);
+}
+
+TEST_F(InformationScreens, EscapeDoesNothingWhereTheWayBackCannotBePressed) {
+  about.Form_Load();
+  about.Btnxit.hide();
+  EXPECT_FALSE(about.screen.escape());
+  EXPECT_TRUE(about.screen.visible);
+  about.Btnxit.show();
+  about.Btnxit.disable();
+  EXPECT_FALSE(about.screen.escape());
+  EXPECT_TRUE(about.screen.visible);
+  about.Btnxit.enable();
+  about.screen.enabled = false;  // a disabled screen takes no input at all
+  EXPECT_FALSE(about.screen.escape());
+  EXPECT_TRUE(about.screen.visible);
+  // The cabinet has no way back to take: Escape is its key handler's to judge.
+  EXPECT_FALSE(q.screen.escape());
 }
 
 }  // namespace

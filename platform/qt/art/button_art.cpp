@@ -31,6 +31,7 @@ const std::map<QString, ButtonLook>& looks() {
       {"viewpaylines", {"VIEW PAYLINES", QColor(40, 50, 130), 0.3}},
       {"xit", {"EXIT", QColor(150, 30, 30), 0.4}},
       {"lastgames", {"LAST GAMES", QColor(40, 50, 130), 0.34}},
+      {"mnuhelp", {"HELP", QColor(40, 50, 130), 0.38}},
       {"btnprevgame", {"<< GAME", QColor(40, 90, 90), 0.42}},
       {"btnprev", {"< PREVIOUS", QColor(40, 90, 90), 0.42}},
       {"btnnext", {"NEXT >", QColor(40, 90, 90), 0.42}},
@@ -47,6 +48,7 @@ const std::map<QString, ButtonLook>& looks() {
       {"btnunloadpays", {"EXIT", QColor(150, 30, 30), 0.5}},
       {"Btnxit", {"RETURN TO GAME", QColor(40, 50, 130), 0.4}},
       {"SSCommand2", {"RETURN TO GAME", QColor(40, 50, 130), 0.4}},
+      {"btnhelpreturn", {"RETURN TO GAME", QColor(40, 50, 130), 0.4}},
   };
   return table;
 }
