@@ -146,7 +146,9 @@ bool SqliteHistory::openConnection() {
   if (!play) return true;
   if (sqlite3_db_readonly(db_, "main") == 1) {
     openError_ = "the history " + path_.toStdString() + " is read-only";
-    return false;  // kept for reading
+    // Kept for reading; the games it misses are numbered after its own.
+    followLastId();
+    return false;
   }
   // WAL: a record is durable once its transaction is in the log, and a
   // process killed in the middle of one leaves the file as it was before.
@@ -168,20 +170,23 @@ bool SqliteHistory::openConnection() {
     closeConnection();
     return false;
   }
-  Statement last(db_, "SELECT MAX(id) FROM records");
-  if (!last.st || sqlite3_step(last.st) != SQLITE_ROW) {
+  if (!followLastId()) {
     openError_ = std::string("read: ") + sqlite3_errmsg(db_);
     closeConnection();
     return false;
   }
-  const std::int64_t highest = sqlite3_column_int64(last.st, 0);
-  {
-    std::lock_guard<std::mutex> state(stateMutex_);
-    lastId_ = std::max(lastId_, highest);
-  }
   sqlite3_wal_hook(db_, &SqliteHistory::afterCommit, this);
   writable_ = true;
   openError_.clear();
+  return true;
+}
+
+bool SqliteHistory::followLastId() {
+  Statement last(db_, "SELECT MAX(id) FROM records");
+  if (!last.st || sqlite3_step(last.st) != SQLITE_ROW) return false;
+  const std::int64_t highest = sqlite3_column_int64(last.st, 0);
+  std::lock_guard<std::mutex> state(stateMutex_);
+  lastId_ = std::max(lastId_, highest);
   return true;
 }
 

@@ -71,6 +71,9 @@ class SqliteHistory : public GameHistory {
  private:
   // All of these run with `dbMutex_` held.
   bool openConnection();
+  // Takes the highest number the file holds as the last one given; false
+  // when the file cannot be read.
+  bool followLastId();
   void closeConnection();
   bool writeRecord(GameRecord& r);
   bool writeWaiting();

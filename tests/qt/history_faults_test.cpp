@@ -5,11 +5,17 @@
 // free, and what never reached it is counted in the player's records. And
 // its log, folded back while the game runs, stays a few megabytes however
 // long the session.
+#include <grp.h>
+#include <signal.h>
 #include <sqlite3.h>
+#include <sys/stat.h>
+#include <sys/wait.h>
 #include <unistd.h>
 
 #include <QFile>
 #include <QFileInfo>
+#include <QThread>
+#include <functional>
 
 #include "engine/spin_cycle.h"
 #include "platform/headless/headless_machine.h"
@@ -184,22 +190,58 @@ TEST_F(HistoryFaults, TheNoticeGoesOnceWhatWaitedIsWritten) {
   EXPECT_EQ(rowsInFile(path()), 1);
 }
 
+// Runs `checks` in a child process, as a player without root's rights (uid
+// and gid 65534) when the test runs as root, so that a read-only file stops
+// the writes it stops on a desktop. The child's exit status is the number of
+// the first check that failed, 0 when all held; 100 when it could not drop
+// root's rights, 101 when it did not end within a minute.
+constexpr uid_t kPlayer = 65534;
+
+int asPlayer(const std::function<int()>& checks) {
+  const pid_t pid = ::fork();
+  if (pid == 0) {
+    if (::geteuid() == 0 &&
+        (::setgroups(0, nullptr) != 0 || ::setgid(kPlayer) != 0 || ::setuid(kPlayer) != 0))
+      ::_exit(100);
+    ::_exit(checks());
+  }
+  int status = 0;
+  for (int waited = 0; waited < 60000; waited += 10) {
+    if (::waitpid(pid, &status, WNOHANG) == pid) return WIFEXITED(status) ? WEXITSTATUS(status) : 102;
+    QThread::msleep(10);
+  }
+  ::kill(pid, SIGKILL);
+  ::waitpid(pid, &status, 0);
+  return 101;
+}
+
 TEST_F(HistoryFaults, AReadOnlyFileIsToldAndLeftAsItIs) {
   existingHistory(3);
-  ASSERT_TRUE(QFile(path()).setPermissions(QFileDevice::ReadOwner | QFileDevice::ReadGroup));
-  if (::access(path().toUtf8().constData(), W_OK) == 0)
-    GTEST_SKIP() << "this user writes read-only files (root): the mode stops nothing";
-  const QByteArray before = bytesOf(path());
-  {
-    SqliteHistory h(path());
-    EXPECT_TRUE(h.health().failing);
-    EXPECT_NE(h.health().reason.find("read-only"), std::string::npos) << h.health().reason;
-    EXPECT_EQ(h.count(), 3) << "still read";
-    GameRecord r = losingSpin(4);
-    EXPECT_EQ(h.append(r), 4);
-    h.finishWriting();
-    EXPECT_EQ(h.missed(4), 1);
+  ASSERT_TRUE(QFile(path()).setPermissions(QFileDevice::ReadOwner | QFileDevice::ReadGroup |
+                                           QFileDevice::ReadOther));
+  // The folders are the player's, as on a desktop; only the file is not
+  // theirs to write.
+  if (::geteuid() == 0) {
+    for (const QString& folder : {dir.path(), dir.path() + "/data"}) {
+      ASSERT_EQ(::chown(folder.toUtf8().constData(), kPlayer, kPlayer), 0);
+    }
   }
+  const QByteArray before = bytesOf(path());
+  const QString file = path();
+  const int failed = asPlayer([&file] {
+    if (::access(file.toUtf8().constData(), W_OK) == 0) return 1;  // the mode must stop writes
+    SqliteHistory h(file);
+    if (!h.health().failing) return 2;
+    if (h.health().reason.find("read-only") == std::string::npos) return 3;
+    if (h.count() != 3) return 4;  // still read
+    GameRecord r = losingSpin(4);
+    if (h.append(r) != 4) return 5;
+    h.finishWriting();
+    if (h.missed(4) != 1) return 6;
+    return 0;
+  });
+  EXPECT_EQ(failed, 0) << "1: writable, 2: not failing, 3: no reason, 4: not read, "
+                          "5: not numbered, 6: miss not counted";
   EXPECT_EQ(bytesOf(path()), before);
 }
 
