@@ -33,7 +33,7 @@ inline void noteWild(Holds& h, int reel, bool shown) {
 }
 inline bool anyHeld(const Holds& h) { return h.held[2] || h.held[3] || h.held[4]; }
 // Whether any reel will keep its stop in the next drawing.
-inline bool anyFlagged(const Holds& h) { return h.wild[2] || h.wild[3] || h.wild[4]; }
+inline bool anyFlagged(const Holds& h) { return h.wild[2] | h.wild[3] | h.wild[4]; }
 // An ordinary spin's settlement, or a voided free spin: no reel holds.
 inline void clearHolds(Holds& h) { h = Holds{}; }
 // After a kept free spin: the reels it held are free again; a wild that

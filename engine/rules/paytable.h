@@ -129,7 +129,10 @@ struct WinLengths {
 // lengths updated.
 [[gnu::always_inline]] inline LineWins payLines(const Faces& f, int lines, WinLengths& lengths) {
   LineWins w = lineWins(f, firstLines(lines));
-  if (w.runs[0] != 0) payPairs(w, lengths.atLeast(3));
+  // Settled without asking whether there is a pair: a branch on a pair that
+  // shows on one drawing in seven is mispredicted more often than the
+  // settling costs.
+  payPairs(w, lengths.atLeast(3));
   lengths.record(w);
   return w;
 }
