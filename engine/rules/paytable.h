@@ -141,8 +141,9 @@ struct WinLengths {
 // winlength(line) = n for every paying line. `winlength` carries the lengths
 // of earlier evaluations since the spin press: a lotus pair pays only on a
 // line whose winlength is at most 2 at that moment.
-inline std::int32_t evaluateLines(const MatchValues& match, int linesplayed, int betperline,
-                                  LineArray& winline, LineArray& winlength) {
+[[gnu::always_inline]] inline std::int32_t evaluateLines(const MatchValues& match, int linesplayed,
+                                                         int betperline, LineArray& winline,
+                                                         LineArray& winlength) {
   LineWins w = lineWins(match.faces(), firstLines(linesplayed));
   if (w.runs[0] != 0) {
     LineMask longer = 0;

@@ -153,10 +153,8 @@ struct MatchValues {
   // Forgets the faces and clears lines 1..25 of wildonline; slot 0 keeps
   // whatever it held.
   void clearLines() {
-    face = MatchValues{}.face;
-    const std::int16_t scratch = wildonline[0];
-    wildonline = LineArray{};
-    wildonline[0] = scratch;
+    face.fill(&kBlankFace);
+    std::fill(wildonline.begin() + 1, wildonline.end(), std::int16_t{0});
   }
 };
 
