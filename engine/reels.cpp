@@ -30,12 +30,7 @@ void Reels::reelChain() {
   q.tmrtick.disable();
   q.Timer4.disable();
   q.timerwild.disable();
-  for (int r = 1; r <= kReels; ++r) {
-    q.scattercell[r] = 0;
-    q.wildcell[r] = 0;
-  }
-  q.scattercount = 0;
-  q.match.clearLines();
+  q.readout.clear();
   q.Timerrespin.disable();
   for (int k = 1; k <= kLines; ++k) q.lin[k].show();
   for (int e = 1; e <= 6; ++e) q.Lineflash[e].hide();
@@ -62,12 +57,7 @@ void Reels::standAt(const std::array<std::int16_t, kReels>& stops) {
                                 &state.reel4mark, &state.reel5mark};
   std::int32_t* pos[kReels] = {&state.reel1pos, &state.reel2pos, &state.reel3pos,
                                &state.reel4pos, &state.reel5pos};
-  for (int r = 1; r <= kReels; ++r) {
-    q.scattercell[r] = 0;
-    q.wildcell[r] = 0;
-  }
-  q.scattercount = 0;
-  q.match.clearLines();
+  q.readout.clear();
   for (int r = 1; r <= kReels; ++r) {
     const std::size_t i = static_cast<std::size_t>(r - 1);
     *stop[i] = stops[i];

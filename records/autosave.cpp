@@ -22,10 +22,10 @@ RecordKeeper::RecordKeeper(Engine& engine, GameRecorder& recorder)
     : engine_(engine), recorder_(recorder), store_(engine.q.p.store) {}
 
 RecordKeeper::Stored RecordKeeper::stored(const Modquov& m) {
-  return {m.howmanyspins, m.soundonoff, m.machinepay, m.winroll,  m.reelspeed,
+  return std::tie(m.howmanyspins, m.soundonoff, m.machinepay, m.winroll,  m.reelspeed,
           m.amountinvested, m.wager,    m.total,      m.bank,     m.games,
           m.currentplayer, m.grandwon,  m.majorwon,   m.minorwon, m.jackpotbank,
-          m.grand,         m.major,     m.minor,      m.playerslot};
+          m.grand,         m.major,     m.minor,      m.playerslot);
 }
 
 std::optional<SeriesRecord> RecordKeeper::storedSeries() {

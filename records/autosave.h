@@ -48,11 +48,14 @@ class RecordKeeper {
   bool keepMissed();
 
  private:
+  // What the store keeps of the module variables, read in place: comparing
+  // two of these copies nothing.
   using Stored =
-      std::tuple<std::int16_t, std::int16_t, std::int16_t, std::int16_t, std::int16_t,
-                 std::int32_t, std::int32_t, std::int32_t, std::int32_t, std::int32_t,
-                 std::string, std::int16_t, std::int16_t, std::int16_t, std::int32_t,
-                 std::int32_t, std::int32_t, std::int32_t, std::string>;
+      std::tuple<const std::int16_t&, const std::int16_t&, const std::int16_t&, const std::int16_t&,
+                 const std::int16_t&, const std::int32_t&, const std::int32_t&, const std::int32_t&,
+                 const std::int32_t&, const std::int32_t&, const std::string&, const std::int16_t&,
+                 const std::int16_t&, const std::int16_t&, const std::int32_t&, const std::int32_t&,
+                 const std::int32_t&, const std::int32_t&, const std::string&>;
   static Stored stored(const Modquov& m);
   Engine& engine_;
   GameRecorder& recorder_;

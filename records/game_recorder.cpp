@@ -86,7 +86,7 @@ void GameRecorder::outcomeBooked() {
   const int played = std::min<int>(q.linesplayed, kLines);
   for (int line = 1; line <= played; ++line) {
     if (q.winline[line] == 0) continue;
-    const int lead = q.match.lead[line];
+    const int lead = q.match.lead(line);
     const int length = q.winlength[line];
     r.lineWins.push_back({static_cast<std::int8_t>(line), static_cast<std::int8_t>(lead),
                           static_cast<std::int8_t>(length),

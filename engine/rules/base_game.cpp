@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <span>
 
 #include "engine/rules/paytable.h"
 #include "engine/rules/reels.h"
@@ -24,15 +25,12 @@ void count(ExactCounts& c, std::uint64_t lineWin, int scatters, std::uint64_t ti
   c.histogram[win] += times;
 }
 
-}  // namespace
-
-std::array<ExactCounts, kLineChoices.size()> enumerateBaseGame() {
-  std::array<ExactCounts, kLineChoices.size()> all{};
-  for (std::size_t i = 0; i < all.size(); ++i) {
-    all[i].lines = kLineChoices[i];
-    all[i].outcomes = 1;
-    for (int r = 0; r < kReels; ++r) all[i].outcomes *= kStops;
-    all[i].histogram.assign(static_cast<std::size_t>((kMaxLinePay + kMaxScatterPay) * all[i].lines + 1), 0);
+// Enumerates every stop for the line counts the counts are set up for.
+void enumerate(std::span<ExactCounts> all) {
+  for (ExactCounts& c : all) {
+    c.outcomes = 1;
+    for (int r = 0; r < kReels; ++r) c.outcomes *= kStops;
+    c.histogram.assign(static_cast<std::size_t>((kMaxLinePay + kMaxScatterPay) * c.lines + 1), 0);
   }
   // Reel 5 decides a line's pay only where reels 1 to 4 already carry the
   // symbol; elsewhere only whether it shows its scatter matters.
@@ -51,12 +49,11 @@ std::array<ExactCounts, kLineChoices.size()> enumerateBaseGame() {
           const int scatters = (f1.scatterCell != 0) + (f2.scatterCell != 0) +
                                (f3.scatterCell != 0) + (f4.scatterCell != 0);
           // The runs of reel 1's symbols through reels 2, 3 and 4.
-          LineMask reach2[kRows]{}, reach3[kRows]{}, reach4[kRows]{};
+          LineMask reach3[kRows]{}, reach4[kRows]{};
           LineMask anyReach4 = 0;
           for (int i = 0; i < f1.leadCount; ++i) {
             const auto k = static_cast<int>(f1.leads[i].symbol);
-            reach2[i] = f1.leads[i].lines & f2.carries[k];
-            reach3[i] = reach2[i] & f3.carries[k];
+            reach3[i] = f1.leads[i].lines & f2.carries[k] & f3.carries[k];
             reach4[i] = reach3[i] & f4.carries[k];
             anyReach4 |= reach4[i];
           }
@@ -64,11 +61,12 @@ std::array<ExactCounts, kLineChoices.size()> enumerateBaseGame() {
             const LineMask played = firstLines(c.lines);
             auto lineWin = [&](const ReelFace* f5) {
               LineWins w;
+              w.runs[0] = lotusPairs(f1, f2, f3, played);
               for (int i = 0; i < f1.leadCount; ++i) {
                 const Symbol s = f1.leads[i].symbol;
                 const LineMask r4 = reach4[i] & played;
                 const LineMask r5 = f5 != nullptr ? r4 & f5->carries[static_cast<int>(s)] : 0;
-                addRuns(w, s, reach2[i] & played, reach3[i] & played, r4, r5);
+                addRuns(w, s, reach3[i] & played, r4, r5);
               }
               payPairs(w, 0);  // a spin press leaves no run lengths behind
               return static_cast<std::uint64_t>(w.pays);
@@ -88,7 +86,22 @@ std::array<ExactCounts, kLineChoices.size()> enumerateBaseGame() {
       }
     }
   }
+}
+
+}  // namespace
+
+std::array<ExactCounts, kLineChoices.size()> enumerateBaseGame() {
+  std::array<ExactCounts, kLineChoices.size()> all{};
+  for (std::size_t i = 0; i < all.size(); ++i) all[i].lines = kLineChoices[i];
+  enumerate(all);
   return all;
+}
+
+ExactCounts enumerateBaseGame(int lines) {
+  ExactCounts one;
+  one.lines = lines;
+  enumerate(std::span<ExactCounts>(&one, 1));
+  return one;
 }
 
 BaseReturn baseReturn(const ExactCounts& c, int machinepay) {

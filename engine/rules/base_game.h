@@ -26,6 +26,8 @@ struct ExactCounts {
 
 // All five line counts, in the order of kLineChoices, in one pass.
 std::array<ExactCounts, kLineChoices.size()> enumerateBaseGame();
+// One line count alone.
+ExactCounts enumerateBaseGame(int lines);
 
 // What the ordinary spin that stands returns under payout setting m. A
 // winning outcome stands one time in m, a losing one always, and every

@@ -25,8 +25,9 @@ class SeriesPlayer {
       PressResult out;
       WinLengths lengths;  // cleared by the press
       const DrawnSpin spin = playOrdinarySpin(setting_, state_, lengths, out, draw_);
-      playSeries(setting_, state_, lengths, spin.scatters, out, draw_);
-      if (out.awards == 0) continue;
+      Series awarded;
+      if (!awardFreeSpins(awarded, spin.scatters)) continue;
+      playSeries(setting_, state_, lengths, awarded, spin.scatters, out, draw_);
       ++started;
       const auto win = static_cast<double>(out.free);
       sum_ += win;

@@ -14,23 +14,6 @@ WinLengths lengthsOf(const LineArray& winlength, int lines) {
 }
 }  // namespace
 
-FreeSpinAward freeSpinAward(int scattercount) {
-  switch (scattercount) {
-    case 3: return {11, 10};
-    case 4: return {16, 15};
-    case 5: return {21, 20};
-    default: return {0, 0};
-  }
-}
-
-bool awardFreeSpins(Series& s, int scattercount) {
-  const FreeSpinAward award = freeSpinAward(scattercount);
-  if (award.given == 0) return false;
-  add(s.given, award.given);
-  s.bonuslevel = award.bonuslevel;
-  return true;
-}
-
 bool seriesStep(Series& s, int scattercount) {
   add(s.played, 1);
   if (scattercount >= 3) return false;

@@ -5,6 +5,7 @@
 #include <array>
 #include <cstdint>
 
+#include "engine/rules/checked.h"
 #include "engine/rules/paytable.h"
 #include "engine/rules/reels.h"
 
@@ -15,7 +16,14 @@ struct FreeSpinAward {
   std::int16_t bonuslevel;  // free spins announced: 10, 15, 20
 };
 // The award for a scatter count; given 0 when the count awards nothing.
-FreeSpinAward freeSpinAward(int scattercount);
+constexpr FreeSpinAward freeSpinAward(int scattercount) {
+  switch (scattercount) {
+    case 3: return {11, 10};
+    case 4: return {16, 15};
+    case 5: return {21, 20};
+    default: return {0, 0};
+  }
+}
 
 // The counters of a series. `given` counts the evaluations the series runs
 // for, `played` those done so far, the one that awarded the series included:
@@ -29,7 +37,13 @@ struct Series {
 };
 // Three or more scatters award free spins, in normal play and in a series:
 // grows the counters and returns true; otherwise changes nothing.
-bool awardFreeSpins(Series& s, int scattercount);
+inline bool awardFreeSpins(Series& s, int scattercount) {
+  const FreeSpinAward award = freeSpinAward(scattercount);
+  if (award.given == 0) return false;
+  add(s.given, award.given);
+  s.bonuslevel = award.bonuslevel;
+  return true;
+}
 // Whether the award's win starts the series total: only when no evaluation
 // of the series was counted yet. A retrigger's win is already in it.
 inline bool awardStartsTotal(const Series& s) { return s.played == 0; }

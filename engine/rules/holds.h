@@ -29,11 +29,11 @@ inline bool keepsStop(Holds& h, int reel) {
 }
 // Notes whether the reel showed its wild in this drawing.
 inline void noteWild(Holds& h, int reel, bool shown) {
-  if (canHold(reel)) h.wild[reel] = h.wild[reel] || shown;
+  if (canHold(reel)) h.wild[reel] |= shown;
 }
 inline bool anyHeld(const Holds& h) { return h.held[2] || h.held[3] || h.held[4]; }
 // Whether any reel will keep its stop in the next drawing.
-inline bool anyFlagged(const Holds& h) { return h.wild[2] || h.wild[3] || h.wild[4]; }
+inline bool anyFlagged(const Holds& h) { return h.wild[2] | h.wild[3] | h.wild[4]; }
 // An ordinary spin's settlement, or a voided free spin: no reel holds.
 inline void clearHolds(Holds& h) { h = Holds{}; }
 // After a kept free spin: the reels it held are free again; a wild that

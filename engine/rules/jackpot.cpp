@@ -7,13 +7,6 @@
 namespace quov {
 
 namespace {
-void stepMeter(std::int32_t& value, std::int32_t floor, int increment) {
-  if (value < floor)
-    value = floor;
-  else
-    add(value, increment);
-}
-
 using P = JackpotPrize;
 constexpr std::array<BoardCell, kBoardCells + 1> kBoard = {{
     {0, 0, P::None},
@@ -25,12 +18,6 @@ constexpr std::array<BoardCell, kBoardCells + 1> kBoard = {{
     {850, 2150, P::BetX30},
 }};
 }  // namespace
-
-void stepMeters(std::int32_t& grand, std::int32_t& major, std::int32_t& minor) {
-  stepMeter(grand, kGrandFloor, 50);
-  stepMeter(major, kMajorFloor, 30);
-  stepMeter(minor, kMinorFloor, 20);
-}
 
 const BoardCell& boardCell(int cell) {
   return kBoard[cell >= 1 && cell <= kBoardCells ? cell : 0];

@@ -6,6 +6,8 @@
 #include <cstdint>
 #include <optional>
 
+#include "engine/rules/checked.h"
+
 namespace quov {
 
 inline constexpr std::int32_t kGrandFloor = 200000;
@@ -15,7 +17,17 @@ inline constexpr std::int32_t kMinorFloor = 2000;
 // One meter step: a meter below its floor is raised to it, any other grows
 // by its increment (grand 50, major 30, minor 20 cents); a meter that would
 // pass the 32-bit range keeps its value.
-void stepMeters(std::int32_t& grand, std::int32_t& major, std::int32_t& minor);
+inline void stepMeter(std::int32_t& value, std::int32_t floor, int increment) {
+  if (value < floor)
+    value = floor;
+  else
+    add(value, increment);
+}
+inline void stepMeters(std::int32_t& grand, std::int32_t& major, std::int32_t& minor) {
+  stepMeter(grand, kGrandFloor, 50);
+  stepMeter(major, kMajorFloor, 30);
+  stepMeter(minor, kMinorFloor, 20);
+}
 
 // The three meters together.
 struct Meters {

@@ -1,6 +1,5 @@
 #include "engine/rules/paytable.h"
 
-#include "engine/rules/checked.h"
 
 namespace quov {
 
@@ -29,30 +28,6 @@ int runLength(int matchValue, Symbol s) {
   if (matchValue < 0 || matchValue >= 64) return 0;
   if (kRuns.pairOnly[matchValue] && s != Symbol::Lotus) return 0;
   return kRuns.length[matchValue];
-}
-
-std::int32_t evaluateLines(const MatchValues& match, int linesplayed, int betperline,
-                           LineArray& winline, LineArray& winlength) {
-  LineWins w = lineWins(match.faces(), firstLines(linesplayed));
-  if (w.runs[0] != 0) {
-    LineMask longer = 0;
-    forEachLine(w.runs[0], [&](int line) {
-      if (winlength[line] > 2) longer |= lineBit(line);
-    });
-    payPairs(w, longer);
-  }
-  const LineMask three = w.runs[1] | w.runs[2] | w.runs[3], four = w.runs[2] | w.runs[3];
-  forEachLine(w.paid(), [&](int line) {
-    const LineMask bit = lineBit(line);
-    winline[line] = static_cast<std::int16_t>(line);
-    winlength[line] = static_cast<std::int16_t>(2 + ((three & bit) != 0) + ((four & bit) != 0) +
-                                                ((w.runs[3] & bit) != 0));
-  });
-  // At most 25 lines of 1500 times a 16-bit bet per line: no sum of line
-  // pays leaves the 32-bit range.
-  std::int32_t win = 0;
-  add(win, static_cast<long long>(w.pays) * betperline);
-  return win;
 }
 
 WinSize winSize(std::int32_t spinwin) {

@@ -58,7 +58,7 @@ struct DrawnSpin {
 // stop. A source that offers allStops draws all five in one go when no reel
 // holds, which gives every stop the same chances.
 template <class Draw>
-void drawStops(PlayState& st, Draw& draw) {
+[[gnu::always_inline]] inline void drawStops(PlayState& st, Draw& draw) {
   if constexpr (requires { draw.allStops(st.stops); }) {
     if (!anyFlagged(st.holds)) {
       draw.allStops(st.stops);
@@ -77,7 +77,9 @@ template <class Draw>
   DrawnSpin spin;
   drawStops(st, draw);
   for (int r = 1; r <= kReels; ++r) spin.faces[r - 1] = &reelFace(r, st.stops[r]);
-  for (int r = 2; r <= 4; ++r) noteWild(st.holds, r, spin.faces[r - 1]->wilds != 0);
+  noteWild(st.holds, 2, spin.faces[1]->wilds != 0);
+  noteWild(st.holds, 3, spin.faces[2]->wilds != 0);
+  noteWild(st.holds, 4, spin.faces[3]->wilds != 0);
   spin.scatters = scattersShown(spin.faces);
   const LineWins lines = payLines(spin.faces, s.lines, lengths);
   spin.win = scatterMultiple(spin.scatters) * s.totalBet() + lines.pays * s.betperline;
@@ -105,13 +107,11 @@ template <class Draw>
   return spin;
 }
 
-// The free-spin series an ordinary spin showing `scatters` awards, played to
-// its end; nothing when it awards none.
+// The free-spin series an ordinary spin showing `scatters` awarded, played to
+// its end.
 template <class Draw>
-void playSeries(const PressSetting& s, PlayState& st, WinLengths& lengths, int scatters, PressResult& out,
-                Draw& draw) {
-  Series series;
-  if (!awardFreeSpins(series, scatters)) return;
+void playSeries(const PressSetting& s, PlayState& st, WinLengths& lengths, Series& series, int scatters,
+                PressResult& out, Draw& draw) {
   ++out.awards;
   seriesStep(series, scatters);  // counts the awarding spin; it never ends the series
   bool complete = false;
@@ -155,7 +155,8 @@ PressResult playPress(const PressSetting& s, PlayState& st, Draw& draw) {
   out.stake = s.totalBet();
   WinLengths lengths;  // the press clears every line's run length, and only the press
   const DrawnSpin spin = playOrdinarySpin(s, st, lengths, out, draw);
-  playSeries(s, st, lengths, spin.scatters, out, draw);
+  Series series;
+  if (awardFreeSpins(series, spin.scatters)) playSeries(s, st, lengths, series, spin.scatters, out, draw);
   return out;
 }
 

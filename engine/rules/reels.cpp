@@ -23,6 +23,15 @@ constexpr const char* kPaylines[kLines] = {
 constexpr int kCellCodes[kReels][kRows] = {
     {1, 2, 3}, {6, 5, 4}, {7, 8, 9}, {12, 11, 10}, {13, 14, 15}};
 
+// Reel 1 has no wild: what it carries on a line is what it shows there, so
+// the runs and the lotus pairs start from its faces alone.
+constexpr bool hasNoWild(const char* strip) {
+  for (int cell = 0; cell < kStripCells; ++cell)
+    if (strip[cell] == 'W') return false;
+  return true;
+}
+static_assert(hasNoWild(kStrips[0]));
+
 constexpr Row rowFromLetter(char c) { return c == 'T' ? Top : c == 'M' ? Middle : Bottom; }
 
 struct RowLineTable {
@@ -100,14 +109,6 @@ LineArray MatchValues::of(Symbol s) const {
     forEachLine(face[r]->carries[static_cast<int>(s)], [&](int line) { values[line] += mark; });
   }
   return values;
-}
-
-void MatchValues::clearLines() {
-  face.fill(&kBlankFace);
-  for (int line = 1; line <= kLines; ++line) {
-    wildonline[line] = 0;
-    lead[line] = kNoLead;
-  }
 }
 
 }  // namespace quov

@@ -104,8 +104,13 @@ struct alignas(64) ReelFace {
 
 // Reel `reel` (1..5) resting at `stop` (1..22).
 inline const ReelFace& reelFace(int reel, int stop);
-// A reel that shows nothing: what an unread reel counts for.
-inline constexpr ReelFace kBlankFace{};
+// A reel that shows nothing: what an unread reel counts for. It leads no
+// line.
+inline constexpr ReelFace kBlankFace = [] {
+  ReelFace f{};
+  f.leadOfLine.fill(-1);
+  return f;
+}();
 
 // The tables behind reelFace and rowLineMask, worked out from the strips
 // and the payline table when the program is built.
@@ -134,23 +139,23 @@ struct MatchValues {
   std::array<const ReelFace*, kReels + 1> face{&kBlankFace, &kBlankFace, &kBlankFace,
                                                &kBlankFace, &kBlankFace, &kBlankFace};
   LineArray wildonline{};  // mark of the reel whose wild lies on the line, 0 none
-  // The line symbol reel 1 shows on each line (kNoLead for its scatter):
-  // reel 1 has no wild, so it is the only symbol that can pay there.
+  // The line symbol reel 1 shows on line `line` (kNoLead for its scatter, or
+  // before reel 1 is read): reel 1 has no wild, so it is the only symbol
+  // that can pay there.
   static constexpr std::int8_t kNoLead = -1;
-  std::array<std::int8_t, kLines + 1> lead = [] {
-    std::array<std::int8_t, kLines + 1> a{};
-    a.fill(kNoLead);
-    return a;
-  }();
+  std::int8_t lead(int line) const { return face[1]->leadOfLine[static_cast<std::size_t>(line)]; }
 
   // The match values of a line symbol on lines 1..25, worked out from the
   // faces read so far.
   LineArray of(Symbol s) const;
   // The faces read so far, an unread reel blank.
   Faces faces() const { return {face[1], face[2], face[3], face[4], face[5]}; }
-  // Forgets the faces and clears lines 1..25 of wildonline and lead; slot 0
-  // keeps whatever it held.
-  void clearLines();
+  // Forgets the faces and clears lines 1..25 of wildonline; slot 0 keeps
+  // whatever it held.
+  void clearLines() {
+    face.fill(&kBlankFace);
+    std::fill(wildonline.begin() + 1, wildonline.end(), std::int16_t{0});
+  }
 };
 
 struct Readout {
@@ -158,6 +163,13 @@ struct Readout {
   ReelArray wildcell{};     // per reel: cell code of its wild, 0 none
   ReelArray scattercell{};  // per reel: cell code of its scatter, 0 none
   std::int16_t scattercount = 0;
+  // Forgets the last drawing before the reels are read again.
+  void clear() {
+    match.clearLines();
+    wildcell.fill(0);
+    scattercell.fill(0);
+    scattercount = 0;
+  }
 };
 
 // Reads the three cells of reel `reel` resting at `stop` into the readout:
@@ -166,17 +178,15 @@ struct Readout {
 // wild.
 inline bool readReel(Readout& out, int reel, int stop) {
   const ReelFace& f = reelFace(reel, stop);
-  out.match.face[static_cast<std::size_t>(reel)] = &f;
-  if (reel == 1)
-    std::copy(f.leadOfLine.begin() + 1, f.leadOfLine.end(), out.match.lead.begin() + 1);
-  if (f.scatterCell != 0) {
-    add(out.scattercount, 1);
-    out.scattercell[static_cast<std::size_t>(reel)] = f.scatterCell;
-  }
+  const auto r = static_cast<std::size_t>(reel);
+  out.match.face[r] = &f;
+  // A face that does not show its scatter or its wild holds 0 for them.
+  out.scattercount = static_cast<std::int16_t>(out.scattercount + f.scatters);
+  out.scattercell[r] = f.scatterCell;
+  out.wildcell[r] = f.wildCell;
   if (f.wildCell == 0) return false;
   const auto mark = static_cast<std::int16_t>(reelMark(reel));
   forEachLine(f.wildLines, [&](int line) { out.match.wildonline[static_cast<std::size_t>(line)] = mark; });
-  out.wildcell[static_cast<std::size_t>(reel)] = f.wildCell;
   return true;
 }
 

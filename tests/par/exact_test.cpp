@@ -177,5 +177,21 @@ TEST(ExactSheet, TopAwardsAreTheLargestWinsWithTheirOdds) {
               static_cast<double>(kAllStops) / static_cast<double>(oneLine.topAwards.front().count), 1e-6);
 }
 
+TEST(ExactSheet, OneLineCountAloneCountsAsInTheSweepOfAll) {
+  const auto all = enumerateBaseGame();
+  for (std::size_t i : {std::size_t{0}, std::size_t{2}, all.size() - 1}) {
+    const ExactCounts one = enumerateBaseGame(all[i].lines);
+    SCOPED_TRACE(std::to_string(one.lines) + " lines");
+    EXPECT_EQ(one.lines, all[i].lines);
+    EXPECT_EQ(one.outcomes, all[i].outcomes);
+    EXPECT_EQ(one.lineSum, all[i].lineSum);
+    EXPECT_EQ(one.scatterSum, all[i].scatterSum);
+    EXPECT_EQ(one.squareSum, all[i].squareSum);
+    EXPECT_EQ(one.winning, all[i].winning);
+    EXPECT_EQ(one.triggers, all[i].triggers);
+    EXPECT_EQ(one.histogram, all[i].histogram);
+  }
+}
+
 }  // namespace
 }  // namespace quov

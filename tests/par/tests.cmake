@@ -3,6 +3,7 @@ target_sources(quov_tests PRIVATE
   par/exact_test.cpp
   par/simulate_test.cpp
   par/expected_return_test.cpp
+  par/chunk_random_test.cpp
 )
 target_link_libraries(quov_tests PRIVATE quov_par)
 

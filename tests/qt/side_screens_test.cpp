@@ -281,8 +281,8 @@ TEST_F(SideScreens, EnterOnTheAboutAndOfferScreensLeadsBackToTheGame) {
   ASSERT_NE(focused, nullptr);
   EXPECT_EQ(focused->objectName(), "Btnxit");
   QTest::keyClick(focused, Qt::Key_Return);
-  QTest::qWait(300);  // the button's click animates first
-  EXPECT_FALSE(about.isVisible());
+  // The button's click animates first; a loaded machine may take its time.
+  EXPECT_TRUE(QTest::qWaitFor([&] { return !about.isVisible(); }, 10000));
 
   q().screen.visible = false;
   cabinet().popupquov.Form_Load();
@@ -293,9 +293,8 @@ TEST_F(SideScreens, EnterOnTheAboutAndOfferScreensLeadsBackToTheGame) {
   ASSERT_NE(focused, nullptr);
   EXPECT_EQ(focused->objectName(), "SSCommand2");
   QTest::keyClick(focused, Qt::Key_Return);
-  QTest::qWait(300);
-  EXPECT_FALSE(offer.isVisible());
-  EXPECT_TRUE(machine->canvas.isVisible());
+  EXPECT_TRUE(QTest::qWaitFor([&] { return !offer.isVisible(); }, 10000));
+  EXPECT_TRUE(QTest::qWaitFor([&] { return machine->canvas.isVisible(); }, 10000));
 }
 
 // Makes `w` the active window, as the player's click on it would; false

@@ -146,10 +146,7 @@ int exactCommand(int argc, char** argv) {
   const Args a = parse(argc, argv, {"--lines", "--payout"}, {"--json"});
   const int lines = oneOf(a, "--lines", kLineChoices, 25);
   const int payout = oneOf(a, "--payout", kPayoutSettings, 4);
-  const auto all = enumerateBaseGame();
-  const auto idx = static_cast<std::size_t>(
-      std::find(kLineChoices.begin(), kLineChoices.end(), lines) - kLineChoices.begin());
-  const ExactSheet s = exactSheet(all[idx], payout);
+  const ExactSheet s = exactSheet(enumerateBaseGame(lines), payout);
   std::cout << (a.has("--json") ? exactJson(s) : exactTable(s));
   return 0;
 }

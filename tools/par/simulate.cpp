@@ -51,16 +51,21 @@ void Tally::count(const PressResult& r, int totalBet) {
          prize);
     note(Jackpot, prize);
     note(JackpotAtFloor, prizeValue(r.jackpot.cell, prizeValuesFor(Meters{}, totalBet)));
-    note(Total, prize);
     return;
   }
   voids += static_cast<std::uint64_t>(r.voids);
   const std::int64_t won = r.base + r.free;
   hits += won > 0;
-  note(Base, r.base);
+  // Without a series, the press won its ordinary spin's win alone.
+  const auto base = static_cast<double>(r.base);
+  sum[Base] += r.base;
+  squares[Base] += base * base;
+  if (r.awards == 0) {
+    sum[WithoutJackpots] += r.base;
+    squares[WithoutJackpots] += base * base;
+    return;
+  }
   note(WithoutJackpots, won);
-  note(Total, won);
-  if (r.awards == 0) return;
   note(Free, r.free);
   ++series;
   awards += static_cast<std::uint64_t>(r.awards);
@@ -69,7 +74,12 @@ void Tally::count(const PressResult& r, int totalBet) {
     byMultiplier[i] += static_cast<std::uint64_t>(r.byMultiplier[i]);
 }
 
-Tally playChunk(const PressSetting& setting, std::uint64_t seed, std::uint64_t chunk,
+void Tally::addTotal() {
+  sum[Total] = sum[WithoutJackpots] + sum[Jackpot];
+  squares[Total] = squares[WithoutJackpots] + squares[Jackpot];
+}
+
+[[gnu::flatten]] Tally playChunk(const PressSetting& setting, std::uint64_t seed, std::uint64_t chunk,
                 std::uint64_t presses) {
   ChunkRandom random(seed, chunk);
   PlayState state;  // every chunk starts from a fresh machine, meters at their floors
@@ -80,6 +90,7 @@ Tally playChunk(const PressSetting& setting, std::uint64_t seed, std::uint64_t c
 }
 
 void figure(SimulationResult& r) {
+  r.tally.addTotal();
   const Tally& t = r.tally;
   const double n = static_cast<double>(t.presses);
   const double bet = r.options.setting.totalBet();

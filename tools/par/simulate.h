@@ -43,7 +43,11 @@ struct Tally {
   std::array<double, kParts> squares{};
   std::array<std::uint64_t, kFreeSpinMultipliers.size()> byMultiplier{};
   void add(const Tally& t);
+  // Counts every part but the total.
   void count(const PressResult& r, int totalBet);
+  // The total from its parts: a press returns a jackpot or its spins, never
+  // both.
+  void addTotal();
   std::uint64_t stakedPresses() const { return presses - jackpotTimes; }
 };
 
