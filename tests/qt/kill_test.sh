@@ -35,7 +35,7 @@ while [ $k -lt $kills ]; do
   env "${folders[@]}" "$QUOV" > "$work/log" 2>&1 &   # $! is the game itself
   pid=$!
   win=""
-  for _ in $(seq 200); do
+  for _ in $(seq 900); do
     win=$(xdotool search --onlyvisible --name "Current Player" 2>/dev/null | head -1)
     [ -n "$win" ] && break
     kill -0 $pid 2>/dev/null || break

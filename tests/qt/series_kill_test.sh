@@ -57,7 +57,7 @@ start_game() {
       ${1:+QUOV_TEST_DRAWS=$1} "$QUOV" >> "$work/log" 2>&1 &
     pid=$!
     win=""
-    for _ in $(seq 200); do
+    for _ in $(seq 900); do
       win=$(xdotool search --onlyvisible --name "Current Player" 2>/dev/null | head -1)
       [ -n "$win" ] && return 0
       kill -0 $pid 2>/dev/null || break
