@@ -352,9 +352,10 @@ TEST_F(SideScreens, EscapeClosesEverySideWindowAsItsWayBackDoes) {
 }
 
 // Tab walks the options window as it reads, top to bottom and left to
-// right: the machine, the name and its buttons, then the sound, payout and
-// speed frames; in each group of option buttons only the chosen one takes
-// the Tab (the arrows move within the group), and Tab goes round.
+// right: the machine, the name and its buttons, the sound, payout and speed
+// frames, then the history's Charts; in each group of option buttons only
+// the chosen one takes the Tab (the arrows move within the group), and Tab
+// goes round.
 TEST_F(SideScreens, TabWalksTheOptionsAsTheyRead) {
   click(q().btnoptions);
   QuovOptions& o = cabinet().quovoptions;
@@ -373,7 +374,7 @@ TEST_F(SideScreens, TabWalksTheOptionsAsTheyRead) {
   ASSERT_TRUE(QTest::qWaitFor([&] { return first->hasFocus(); }, 10000));
   const std::vector<const Element*> expected = {
       &o.player1,         &o.btnokplayer,       &o.Btndeletedetails, chosen(o.sounds),
-      chosen(o.Amtpayout), chosen(o.setspeed), slot,
+      chosen(o.Amtpayout), chosen(o.setspeed), &o.btncharts,       slot,
   };
   for (const Element* e : expected) {
     ASSERT_NE(e, nullptr) << "each group has its chosen button";
