@@ -6,6 +6,7 @@
 #include <algorithm>
 #include <cmath>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "cabinet/startup.h"
@@ -80,20 +81,28 @@ class GameSound : public DesktopTest {
   static Stops stopsWhere(const std::function<bool(const Outcome&)>& want) {
     return *testing::findStops(25, want);
   }
+  std::pair<Clock::time_point, Clock::time_point> quietLosingSpin();
 
   MonitorRecorder recorder{2};  // both channels: the tune is stereo
 };
 
-// The reels stop while the user-interface thread sleeps between frames:
-// the spin's whirr and every reel's thud must still be heard.
-TEST_F(GameSound, AnOrdinarySpinWhirrsAndEveryReelThuds) {
+// A losing spin of a started game from silence, recorded until half a
+// second after it settled: when it was pressed and when it settled. No
+// scatter: a scatter's chime would run on into the next reel's thud.
+std::pair<Clock::time_point, Clock::time_point> GameSound::quietLosingSpin() {
   startGame(true);
   quiet();
-  // No scatter: a scatter's chime would run on into the next reel's thud.
   const auto pressed = spin(stopsWhere(
       [](const Outcome& o) { return testing::losing(o) && o.readout.scattercount == 0; }));
   const auto settled = Clock::now();
   recordUntil(settled + milliseconds(500));
+  return {pressed, settled};
+}
+
+// The reels stop while the user-interface thread sleeps between frames:
+// the spin's whirr and every reel's thud must still be heard.
+TEST_F(GameSound, AnOrdinarySpinWhirrsAndEveryReelThuds) {
+  const auto [pressed, settled] = quietLosingSpin();
   const auto span = recorder.heard(pressed, settled + milliseconds(500));
   ASSERT_TRUE(span.heard);
   EXPECT_LT(span.first - pressed, milliseconds(300)) << "the whirr starts with the press";
@@ -106,12 +115,7 @@ TEST_F(GameSound, AnOrdinarySpinWhirrsAndEveryReelThuds) {
 // the recording by their shape, so a slow machine, which only stops the
 // reel later, passes as well.
 TEST_F(GameSound, TheSpinStartRisesBeforeTheFirstThud) {
-  startGame(true);
-  quiet();
-  const auto pressed = spin(stopsWhere(
-      [](const Outcome& o) { return testing::losing(o) && o.readout.scattercount == 0; }));
-  const auto settled = Clock::now();
-  recordUntil(settled + milliseconds(500));
+  const auto [pressed, settled] = quietLosingSpin();
   const auto heard = recorder.samples(pressed, settled + milliseconds(500)).front();
 
   const auto whirr = played(Clip::SpinStart), thud = played(Clip::ReelStop);
