@@ -15,13 +15,16 @@
 
 namespace {
 
-// Test builds only: every outcome booked, and so already in the history, is
-// announced on the error output, so a test that kills the game knows what
-// the history must hold.
+// Test builds only: every outcome drawn, and every outcome booked (and so
+// already in the history), is announced on the error output, so a test that
+// kills the game knows play has begun and what the history must hold.
 class AnnouncedEvents : public quov::GameEvents {
  public:
   explicit AnnouncedEvents(quov::GameEvents& inner) : inner_(inner) {}
-  void outcomeDrawn() override { inner_.outcomeDrawn(); }
+  void outcomeDrawn() override {
+    inner_.outcomeDrawn();
+    std::fputs("quov-test: outcome drawn\n", stderr);
+  }
   void outcomeVoided() override { inner_.outcomeVoided(); }
   void outcomeBooked() override {
     inner_.outcomeBooked();

@@ -21,7 +21,8 @@ failures=0
 fail() { echo "FAIL $*"; failures=$((failures + 1)); }
 value() { sed -n "s/^$1=//p" "$work/cfg/quov/quovslot.ini" | head -1; }
 folders=(XDG_CONFIG_HOME="$work/cfg" XDG_CACHE_HOME="$work/cache" XDG_DATA_HOME="$work/data")
-game() { env "${folders[@]}" "$QUOV" "$@"; }
+# The game's own commands after a kill, each bounded so a hang is told.
+game() { timeout 120 env "${folders[@]}" "$QUOV" "$@"; }
 
 mkdir -p "$work/cfg/quov"
 # Credit enough for the whole run, the fastest reels, and the autoplay
@@ -32,6 +33,7 @@ kills=20
 k=0
 while [ $k -lt $kills ]; do
   k=$((k + 1))
+  began=$SECONDS
   env "${folders[@]}" "$QUOV" > "$work/log" 2>&1 &   # $! is the game itself
   pid=$!
   win=""
@@ -59,8 +61,18 @@ while [ $k -lt $kills ]; do
     [ "$redo" -eq 1 ] && k=$((k - 1))
     continue
   fi
-  sleep 0.3
-  xdotool mousemove --window "$win" 588 559 click 1   # AUTO on
+  # AUTO on. A window just mapped on a loaded machine may not take the
+  # click yet: until the game announces a drawn outcome, the click is made
+  # again (a click that did switch autoplay on would have drawn one).
+  for _ in 1 2 3 4 5; do
+    sleep 0.3
+    xdotool mousemove --window "$win" 588 559 click 1
+    for _ in $(seq 100); do
+      grep -q 'quov-test: outcome drawn' "$work/log" && break 2
+      kill -0 $pid 2>/dev/null || break 2
+      sleep 0.1
+    done
+  done
   # Timed from the game's own bookings, not the clock, so a loaded machine
   # meets the same moments: 0 to 2.9 seconds after the run's 0th (AUTO's
   # press), 1st or 2nd booked outcome, mostly while reels turn. A run whose
@@ -74,6 +86,7 @@ while [ $k -lt $kills ]; do
   sleep "$((tenths / 10)).$((tenths % 10))"
   kill -9 $pid
   wait $pid 2>/dev/null
+  grep -q 'quov-test: outcome drawn' "$work/log" || echo "run $k: autoplay never began"
   booked=$(grep -c 'quov-test: outcome booked' "$work/log")
   outcomes=$(game --export csv - 2>/dev/null | grep -cE ',(spin|free spin),')
   added=$((outcomes - ${outcomes_before:-0}))
@@ -86,7 +99,7 @@ while [ $k -lt $kills ]; do
   spins=$(game --export csv - 2>/dev/null | grep -c ',spin,')
   stored=$(value games)
   stored=${stored:-0}
-  echo "run $k: $booked outcomes booked, $added recorded; $spins spins in the history, $stored in the store; $(echo "$report" | sed -n 's/^file check: /file /p')"
+  echo "run $k ($((SECONDS - began)) s): $booked outcomes booked, $added recorded; $spins spins in the history, $stored in the store; $(echo "$report" | sed -n 's/^file check: /file /p')"
   [ $status -eq 0 ] || fail "run $k: the history is not sound:"$'\n'"$report"
   echo "$report" | grep -qx "file check: ok" || fail "run $k: the database does not open cleanly"
   [ "$stored" -le "$spins" ] || fail "run $k: the store counts $stored games, the history holds $spins"

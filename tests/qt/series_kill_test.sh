@@ -74,10 +74,15 @@ start_game() {
 }
 click() { xdotool mousemove --window "$win" "$1" "$2" click 1 >/dev/null 2>&1; }
 
+# Outcomes drawn so far, over every run.
+draws_made() { grep -c 'quov-test: outcome drawn' "$work/log" 2>/dev/null || true; }
+
 # Plays on until the game is gone: a series in the records plays by itself
 # and is collected once complete; outside one, autoplay is switched on once.
+# A window just mapped on a loaded machine may not take the click yet: when
+# no outcome has been drawn ten seconds after it, the click is made again.
 drive() {
-  local auto=0
+  local auto=0 clicked=0 drawn
   sleep 0.3
   while kill -0 $pid 2>/dev/null; do
     if series_kept; then
@@ -88,8 +93,12 @@ drive() {
         auto=0
       fi
     elif [ $auto -eq 0 ]; then
+      drawn=$(draws_made)
       click "${AUTO[@]}"
       auto=1
+      clicked=$SECONDS
+    elif [ $((SECONDS - clicked)) -ge 10 ] && [ "$(draws_made)" -eq "$drawn" ]; then
+      auto=0
     fi
     sleep 0.1
   done
