@@ -1,12 +1,10 @@
 // The desktop slot machine: one window showing the cabinet.
 #include <QApplication>
 #include <cstdio>
-#include <thread>
 
 #include "app/chart_command.h"
 #include "app/command_line.h"
 #include "app/history_command.h"
-#include "engine/rules/expected_return.h"
 #include "platform/qt/app_identity.h"
 #include "platform/qt/desktop_machine.h"
 
@@ -101,8 +99,5 @@ int main(int argc, char** argv) {
 #ifdef QUOV_TEST_HOOKS
   countTestLosses(machine.mod);
 #endif
-  // What each setting is expected to return, for the options screen: worked
-  // out beside the game while it starts, so the screen never waits for it.
-  const std::jthread expected([] { quov::returnTable().workOutAll(); });
   return QApplication::exec();
 }

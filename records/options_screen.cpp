@@ -1,6 +1,6 @@
 #include "records/options_screen.h"
 
-#include "engine/rules/expected_return.h"
+#include "engine/rules/built_return_table.h"
 #include "engine/rules/money.h"
 #include "engine/rules/throttle.h"
 #include "mainscreen/quov.h"
@@ -259,7 +259,7 @@ void QuovOptions::selectOptionsOf(bool speed, bool payoutToo, bool sound) {
 void QuovOptions::showExpectedReturns() {
   const int lines = q.linesplayed, bet = q.betperline;
   for (int i = 0; i <= 2; ++i) {
-    const std::optional<ExpectedReturn> r = returnTable().at(kPayoutByIndex[i], lines, bet);
+    const std::optional<ExpectedReturn> r = builtReturnTable().at(kPayoutByIndex[i], lines, bet);
     payoutreturn[i].setCaption(r ? expectedPercent(r->withoutJackpots()) : "");
     payoutjackpots[i].setCaption(r ? expectedPercent(r->withJackpots()) : "");
     const std::string tip = r ? expectedReturnTip(*r) : "";
@@ -277,7 +277,7 @@ void QuovOptions::showHistory() {
       "player's details leaves the history as it is.");
   const IntegrityMeters& h = history_.ofSlot(slot);
   const std::optional<ExpectedReturn> now =
-      returnTable().at(q.m.machinepay, q.linesplayed, q.betperline);
+      builtReturnTable().at(q.m.machinepay, q.linesplayed, q.betperline);
   const std::string values[kHistoryRows] = {
       moneyText(h.moneyIn),
       moneyText(h.moneyPlayed),

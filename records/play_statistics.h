@@ -14,7 +14,7 @@
 #include <vector>
 
 #include "engine/rules/base_game.h"
-#include "engine/rules/expected_return.h"
+#include "engine/rules/built_return_table.h"
 #include "platform/game_history.h"
 #include "records/history_ledger.h"
 #include "records/thinned_series.h"
@@ -82,7 +82,7 @@ class PlayStatisticsBuilder {
   // The history does not say which payout setting a game was played at:
   // every game is taken at `machinepay`, the slot's setting now.
   PlayStatisticsBuilder(int slot, int machinepay, std::size_t mostPoints = 1500,
-                        const ReturnTable& table = returnTable());
+                        const ReturnTable& table = builtReturnTable());
   // A record of the history, oldest first; other slots' records are passed over.
   void add(const GameRecord& r);
   PlayStatistics result() const;

@@ -98,6 +98,23 @@ ReturnTable::ReturnTable() {
     }
 }
 
+ReturnTable::ReturnTable(const Figures& workedOut) {
+  for (const SettingReturn& known : workedOut) {
+    const int p = payoutIndex(known.machinepay), l = linesIndex(known.lines);
+    if (p < 0 || l < 0) continue;
+    Entry& e = byPayout_[static_cast<std::size_t>(p)][static_cast<std::size_t>(l)];
+    e.machinepay = known.machinepay;
+    e.lines = known.lines;
+    e.base = known.figures.base;
+    e.bands = known.figures.bands;
+    e.free = known.figures.free;
+    e.freeError = known.figures.freeError;
+    e.spread = known.figures.spread;
+    // Already estimated: the figures stand as they were worked out.
+    std::call_once(e.estimated, [] {});
+  }
+}
+
 const ReturnTable::Entry& ReturnTable::estimated(const Entry& e) const {
   std::call_once(e.estimated, [&e] {
     SeriesPlayer player(e.machinepay, e.lines,
@@ -136,9 +153,18 @@ std::optional<ExpectedReturn> ReturnTable::at(int machinepay, int lines, int bet
   return r;
 }
 
-void ReturnTable::workOutAll() const {
+ReturnTable::Figures ReturnTable::all() const {
+  Figures figures;
+  std::size_t i = 0;
   for (const auto& row : byPayout_)
-    for (const Entry& e : row) estimated(e);
+    for (const Entry& e : row) {
+      SettingReturn& s = figures[i++];
+      s.machinepay = e.machinepay;
+      s.lines = e.lines;
+      s.figures = *at(e.machinepay, e.lines, 1);
+      s.figures.jackpot = 0;
+    }
+  return figures;
 }
 
 const ReturnTable& returnTable() {

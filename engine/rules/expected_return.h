@@ -9,12 +9,15 @@
 #pragma once
 
 #include <array>
+#include <cstddef>
 #include <cstdint>
+#include <iterator>
 #include <mutex>
 #include <optional>
 
 #include "engine/rules/base_game.h"
 #include "engine/rules/bets.h"
+#include "engine/rules/throttle.h"
 
 namespace quov {
 
@@ -47,13 +50,21 @@ struct SeriesEstimate {
 SeriesEstimate estimateSeriesWin(int machinepay, int lines, std::uint64_t series,
                                  std::uint64_t seed);
 
+// What one payout setting at one line count returns, its jackpot part left
+// at 0: that part depends on the bet and is worked out when asked for.
+struct SettingReturn {
+  int machinepay = 0;
+  int lines = 0;
+  ExpectedReturn figures;
+};
+
 // Every payout setting at every line count; the bet per line scales what
 // the reels pay and leaves their return as it is, and only the jackpots'
-// return depends on it. The exact parts are worked out when the table is
-// made (a few tens of milliseconds); each setting's free-spin estimate when
-// it is first asked for (up to a fifth of a second), or all of them by
-// workOutAll, which a program may run on a thread of its own at start-up.
-// Safe to use from any thread.
+// return depends on it. A table made from nothing works out the exact parts
+// when it is made (a few tens of milliseconds) and each setting's free-spin
+// estimate when it is first asked for (up to a fifth of a second); a table
+// made from figures worked out before does no work at all. Safe to use from
+// any thread.
 class ReturnTable {
  public:
   // A free-spin estimate stops at this standard error of the free part, or
@@ -63,14 +74,19 @@ class ReturnTable {
   static constexpr std::uint64_t kMostSeries = 60000;
   static constexpr std::uint64_t kSeed = 2026;
 
+  static constexpr std::size_t kSettings = std::size(kPayoutSettings) * kLineChoices.size();
+  using Figures = std::array<SettingReturn, kSettings>;
+
   ReturnTable();
+  explicit ReturnTable(const Figures& workedOut);
   ReturnTable(const ReturnTable&) = delete;
   ReturnTable& operator=(const ReturnTable&) = delete;
 
   // Nothing for a payout setting or line count the game does not offer, or
   // a bet per line below 1 cent.
   std::optional<ExpectedReturn> at(int machinepay, int lines, int betperline) const;
-  void workOutAll() const;
+  // Every setting's figures, each estimate worked out now if not yet.
+  Figures all() const;
 
  private:
   struct Entry {
@@ -83,10 +99,10 @@ class ReturnTable {
     mutable double free = 0, freeError = 0, spread = 0;
   };
   const Entry& estimated(const Entry& e) const;
-  std::array<std::array<Entry, kLineChoices.size()>, 3> byPayout_;
+  std::array<std::array<Entry, kLineChoices.size()>, std::size(kPayoutSettings)> byPayout_;
 };
 
-// The table of the run, made on the first call.
+// A table worked out by this run, made on the first call.
 const ReturnTable& returnTable();
 
 }  // namespace quov

@@ -7,6 +7,7 @@
 #include <cmath>
 
 #include "engine/rules/base_game.h"
+#include "engine/rules/built_return_table.h"
 #include "engine/rules/expected_return.h"
 #include "engine/rules/jackpot.h"
 #include "engine/rules/throttle.h"
@@ -41,6 +42,26 @@ TEST(ExpectedReturn, ExactPartsAreThePARSheetsForEverySetting) {
   // largest a third of it.
   EXPECT_NEAR(table.at(4, 25, 1)->jackpot, 4.81, 0.01);
   EXPECT_NEAR(table.at(4, 25, 20)->jackpot, 0.34, 0.01);
+}
+
+// The table compiled into the game is the one the rules work out now, to
+// the last bit, at every setting and bet: its figures read back exactly.
+TEST(ExpectedReturn, TheTableBuiltIntoTheGameIsTheRulesOwn) {
+  const ReturnTable& now = returnTable();
+  for (int payout : kPayoutSettings)
+    for (int lines : kLineChoices)
+      for (int bet : {1, 7, 20}) {
+        SCOPED_TRACE(::testing::Message() << "payout " << payout << ", " << lines << " x " << bet);
+        const ExpectedReturn built = *builtReturnTable().at(payout, lines, bet);
+        const ExpectedReturn worked = *now.at(payout, lines, bet);
+        EXPECT_EQ(built.base, worked.base);
+        EXPECT_EQ(built.free, worked.free);
+        EXPECT_EQ(built.freeError, worked.freeError);
+        EXPECT_EQ(built.jackpot, worked.jackpot);
+        EXPECT_EQ(built.spread, worked.spread);
+        EXPECT_EQ(built.bands, worked.bands);
+      }
+  EXPECT_FALSE(builtReturnTable().at(2, 25, 1));
 }
 
 TEST(ExpectedReturn, FreeSpinEstimateAgreesWithWholePressesSimulated) {
