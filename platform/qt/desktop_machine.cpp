@@ -33,17 +33,14 @@ DesktopMachine::DesktopMachine(QString settingsFolder, QString historyPath)
   // The options, the pay table and the about screen stay above the cabinet.
   for (Screen* s : {&cabinet.quovoptions.screen, &cabinet.quovpays.screen,
                     &cabinet.aboutquov.screen})
-    addForm(*s).setOwner(&canvas);
+    addSideWindow(*s, true, false);
   // The offer shows in the cabinet's place; the help over it.
-  addForm(cabinet.popupquov.screen).centreOver(&canvas);
-  ScreenForm& help = addForm(cabinet.quovhelp.screen);
-  help.setOwner(&canvas);
-  help.centreOver(&canvas);
+  addSideWindow(cabinet.popupquov.screen, false, true);
+  addSideWindow(cabinet.quovhelp.screen, true, true);
   // F1 opens the help from any of the game's windows, the cabinet's too
   // while a side screen holds it up.
   addHelpKey(canvas);
   addHelpKey(recallCanvas);
-  for (auto& f : forms_) addHelpKey(*f);
   cabinet.quovoptions.chartsWanted = [this](int slot, int machinepay) {
     statistics().showSlot(slot, machinepay);
   };
@@ -133,21 +130,31 @@ void DesktopMachine::addHelpKey(QWidget& window) {
   });
 }
 
-ScreenForm& DesktopMachine::addForm(Screen& screen) {
-  forms_.push_back(std::make_unique<ScreenForm>(screen, loop, display));
-  return *forms_.back();
+void DesktopMachine::addSideWindow(Screen& screen, bool owned, bool centred) {
+  sides_.push_back(SideWindow{&screen, owned, centred, nullptr});
+}
+
+ScreenForm& DesktopMachine::made(SideWindow& side) {
+  if (!side.form) {
+    side.form = std::make_unique<ScreenForm>(*side.screen, loop, display);
+    if (side.owned) side.form->setOwner(&canvas);
+    if (side.centred) side.form->centreOver(&canvas);
+    addHelpKey(*side.form);
+  }
+  return *side.form;
 }
 
 ScreenForm& DesktopMachine::form(const Screen& screen) {
-  for (auto& f : forms_)
-    if (&f->screen() == &screen) return *f;
+  for (SideWindow& side : sides_)
+    if (side.screen == &screen) return made(side);
   throw std::logic_error("no window for the screen " + screen.name);
 }
 
 void DesktopMachine::syncWindows() {
   if (loop.ended()) return;
   for (auto& w : windows_) w->sync();
-  for (auto& f : forms_) f->sync();
+  for (SideWindow& side : sides_)
+    if (side.form || side.screen->visible) made(side).sync();
   followLineFlashing();
   canvas.refresh();
   recallCanvas.refresh();

@@ -80,7 +80,7 @@ class DesktopMachine {
   // The window's place, size and full-screen state, beside the records.
   WindowKeeper windowKeeper;
 
-  // The window of a side screen.
+  // The window of a side screen, made now if it has not been yet.
   ScreenForm& form(const Screen& screen);
 
   // The charts of a slot's return, opened from the options screen; made
@@ -91,13 +91,22 @@ class DesktopMachine {
   static QString cacheFolder();
 
  private:
-  ScreenForm& addForm(Screen& screen);
+  // A side screen's window is made the first time its screen shows (or a
+  // caller asks for it): a start builds only the cabinet.
+  struct SideWindow {
+    Screen* screen = nullptr;
+    bool owned = false;    // stays above the cabinet
+    bool centred = false;  // opens over the cabinet's middle
+    std::unique_ptr<ScreenForm> form;
+  };
+  void addSideWindow(Screen& screen, bool owned, bool centred);
+  ScreenForm& made(SideWindow& side);
   // F1 in `window` opens the help.
   void addHelpKey(QWidget& window);
   // Winning lines lie over the symbols while they flash.
   void followLineFlashing();
   std::vector<std::unique_ptr<ScreenWindow>> windows_;  // the painted ones: cabinet, recall
-  std::vector<std::unique_ptr<ScreenForm>> forms_;
+  std::vector<SideWindow> sides_;
   std::unique_ptr<StatisticsWindow> statistics_;
 };
 
