@@ -30,7 +30,8 @@ const std::vector<GameRecord>& playedRecords() {
     machine.click(machine.quov.autoplayon);
     while (machine.platform.history.count() < 20000 && machine.quov.autoplaymode != 0)
       machine.advance(10000);
-    return machine.platform.history.records;
+    const MemoryHistory::Records& kept = machine.platform.history.records;
+    return std::vector<GameRecord>(kept.begin(), kept.end());
   }();
   return records;
 }

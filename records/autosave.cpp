@@ -48,6 +48,7 @@ void RecordKeeper::remember() {
   recorder_.idle();
   settled_ = engine_.q.m;
   settledSeries_ = series();
+  wholeWritten_ = false;
 }
 
 bool RecordKeeper::keepMissed() {
@@ -73,8 +74,18 @@ bool RecordKeeper::saveIfChanged() {
   if (recorder_.gameInProgress()) return false;
   const Modquov& m = engine_.q.m;
   SeriesRecord now = series();
-  if (stored(m) == stored(settled_) && now == settledSeries_) return false;
-  saveRecords(store_, m, now);
+  const bool seriesChanged = !(now == settledSeries_);
+  if (stored(m) == stored(settled_) && !seriesChanged) return false;
+  if (wholeWritten_ && m.playerslot == settled_.playerslot) {
+    // Every other writer of the slot's section writes the game's own values,
+    // so a value unchanged since the last write already stands there: a
+    // settled press writes its few changed keys, not the whole slot.
+    if (seriesChanged) writeSeries(store_, slotSection(m.playerslot), now);
+    saveChanges(store_, settled_, m);
+  } else {
+    saveRecords(store_, m, now);
+    wholeWritten_ = true;
+  }
   settled_ = m;
   settledSeries_ = std::move(now);
   return true;

@@ -1,6 +1,7 @@
-// Crash-safe records: the exit save is also written whenever the machine is
-// idle and a record has changed since the last write, so that a killed
-// process loses at most the spin in progress. A free-spin series is kept
+// Crash-safe records: whenever the machine is idle and a record has changed
+// since the last write, the records are written (the whole exit save the
+// first time after they are loaded, then the keys that changed), so that a
+// killed process loses at most the spin in progress. A free-spin series is kept
 // with them, and the exit writes the records as they stood when the last
 // game settled if one is still open, so no record ever counts part of a
 // game, a series' win included. Beside them, each slot keeps how many
@@ -63,6 +64,9 @@ class RecordKeeper {
   // The records as last written or loaded.
   Modquov settled_;
   SeriesRecord settledSeries_;
+  // Whether the whole slot has been written since the records were loaded;
+  // after that, only what changed is.
+  bool wholeWritten_ = false;
   // The history's missed records already added to the store, by slot.
   std::array<std::int64_t, 7> missedKept_{};
 };

@@ -178,6 +178,23 @@ void exitSave(SettingsStore& store, const Modquov& m) {
   store.flush();
 }
 
+void saveChanges(SettingsStore& store, const Modquov& before, const Modquov& now) {
+  const std::string s = slotSection(now.playerslot);
+  const auto save = [&](const char* app, const NumberKey& k) {
+    const bool changed =
+        k.narrow ? before.*k.narrow != now.*k.narrow : before.*k.wide != now.*k.wide;
+    if (changed) writeKey(store, app, s, k, now);
+  };
+  for (const NumberKey& k : kLeadingNumbers) save(kPlayerApp, k);
+  save(kPlayerApp, kWinroll);
+  for (const NumberKey& k : kMiddleNumbers) save(kPlayerApp, k);
+  if (before.currentplayer != now.currentplayer)
+    store.write(kPlayerApp, s, "currentplayer", now.currentplayer);
+  for (const NumberKey& k : kJackpotCounters) save(kPlayerApp, k);
+  for (const NumberKey& k : kMeters) save(kMetersApp, k);
+  store.flush();
+}
+
 std::optional<std::int64_t> readMissed(SettingsStore& store, int slot) {
   const std::string text = store.read(kPlayerApp, slotSection(std::to_string(slot)), kMissedKey);
   if (text.empty()) return 0;

@@ -27,6 +27,9 @@ void startupLoad(SettingsStore& store, Modquov& m);
 // The exit save to the current slot: player numbers, meters, name, winroll
 // and the empty "sizescreen".
 void exitSave(SettingsStore& store, const Modquov& m);
+// The exit save's keys whose values differ between `before` (what the
+// current slot's section holds) and `now`, in the same order and flush.
+void saveChanges(SettingsStore& store, const Modquov& before, const Modquov& now);
 
 // The slot number of `playerslot` ("1" .. "6"), 0 for any other text.
 int slotNumber(const std::string& playerslot);

@@ -42,21 +42,32 @@ MsgAnswer ScriptedMessages::show(const std::string& text, const std::string& tit
   return defaultNo ? MsgAnswer::No : MsgAnswer::Yes;
 }
 
+std::size_t MemoryStore::KeyHash::operator()(const KeyView& k) const {
+  const std::hash<std::string_view> hash;
+  std::size_t h = hash(std::get<0>(k));
+  for (const std::string_view part : {std::get<1>(k), std::get<2>(k)})
+    h = h * 1099511628211u ^ hash(part);
+  return h;
+}
+
 std::string MemoryStore::read(const std::string& app, const std::string& section,
                               const std::string& key) {
-  auto it = values.find({app, section, key});
+  auto it = values.find(KeyView(app, section, key));
   return it == values.end() ? std::string{} : it->second;
 }
 
 void MemoryStore::write(const std::string& app, const std::string& section, const std::string& key,
                         const std::string& value) {
-  values[{app, section, key}] = value;
+  if (auto it = values.find(KeyView(app, section, key)); it != values.end())
+    it->second = value;
+  else
+    values.emplace(Key(app, section, key), value);
   if (recordWrites) writtenKeys.push_back(app + "/" + section + "/" + key);
 }
 
 bool MemoryStore::has(const std::string& app, const std::string& section,
                       const std::string& key) const {
-  return values.count({app, section, key}) != 0;
+  return values.contains(KeyView(app, section, key));
 }
 
 void RecordedSound::playClip(int id, const Bytes*, ClipMode mode) {

@@ -9,7 +9,9 @@
 #include <map>
 #include <set>
 #include <string>
+#include <string_view>
 #include <tuple>
+#include <unordered_map>
 #include <vector>
 
 #include "platform/headless/memory_history.h"
@@ -62,6 +64,17 @@ class ScriptedMessages : public MessageBoxes {
 
 class MemoryStore : public SettingsStore {
  public:
+  using Key = std::tuple<std::string, std::string, std::string>;  // app, section, key
+  using KeyView = std::tuple<std::string_view, std::string_view, std::string_view>;
+  struct KeyHash {
+    using is_transparent = void;
+    std::size_t operator()(const KeyView& k) const;
+    std::size_t operator()(const Key& k) const { return (*this)(KeyView(k)); }
+  };
+  // Hashed, and looked up without copying the names: every idle tick asks
+  // whether the records changed, and an autoplay press writes a few dozen keys.
+  using Values = std::unordered_map<Key, std::string, KeyHash, std::equal_to<>>;
+
   std::string read(const std::string& app, const std::string& section,
                    const std::string& key) override;
   void write(const std::string& app, const std::string& section, const std::string& key,
@@ -69,7 +82,7 @@ class MemoryStore : public SettingsStore {
   void flush() override { ++flushes; }
   SaveHealth health() const override { return saving; }
   bool has(const std::string& app, const std::string& section, const std::string& key) const;
-  std::map<std::tuple<std::string, std::string, std::string>, std::string> values;
+  Values values;
   std::vector<std::string> writtenKeys;  // "app/section/key", in order
   int flushes = 0;
   bool recordWrites = true;

@@ -1,7 +1,9 @@
 // The game history in memory, for tests, tools and the demo: records kept in
-// a vector, stamped with the virtual clock's time.
+// a deque (a long soak appends millions without moving them), stamped with
+// the virtual clock's time.
 #pragma once
 
+#include <deque>
 #include <functional>
 #include <vector>
 
@@ -21,7 +23,8 @@ class MemoryHistory : public GameHistory {
   SaveHealth health() const override { return {failing, failing ? 1u : 0u, "failing", {}}; }
   std::int64_t missed(int slot) const override;
 
-  std::vector<GameRecord> records;
+  using Records = std::deque<GameRecord>;
+  Records records;
   bool failing = false;  // a store that keeps nothing, to test the game's side of a failure
 
  private:

@@ -25,7 +25,7 @@ using testing::Stops;
 
 class RecordedSession : public testing::MachineTest {
  protected:
-  const std::vector<GameRecord>& records() { return machine.platform.history.records; }
+  const MemoryHistory::Records& records() { return machine.platform.history.records; }
   const GameRecord& last() { return records().back(); }
   void pushStops(const Stops& s) {
     for (int v : s) machine.platform.random.push(v);

@@ -336,7 +336,7 @@ TEST_F(HistoryFaults, TheLogStaysAFewMegabytesOverTwentyThousandPresses) {
       while (q.autoplaymode == 0) ASSERT_TRUE(played.click(q.autoplayon));
     }
   }
-  const std::vector<GameRecord>& records = played.platform.history.records;
+  const MemoryHistory::Records& records = played.platform.history.records;
   ASSERT_GE(records.size(), 20000u);
   ASSERT_GE(played.mod.games, 20000);
 

@@ -336,6 +336,15 @@ TEST(RecordKeeper, WritesOnlyWhenARecordChanged) {
   store.writtenKeys.clear();
   EXPECT_FALSE(keeper.saveIfChanged()) << "nothing changed since the last write";
 
+  // Once the whole slot stands in the store, a change writes only itself.
+  m.bank += 25;
+  m.games += 1;
+  EXPECT_TRUE(keeper.saveIfChanged());
+  EXPECT_EQ(store.writtenKeys,
+            (std::vector<std::string>{"quovslot/player1/bank", "quovslot/player1/games"}));
+  EXPECT_EQ(store.read("quovslot", "player1", "games"), std::to_string(m.games));
+  store.writtenKeys.clear();
+
   // Each stored variable on its own is a change; so is another slot.
   auto changes = [&](auto mutate) {
     mutate(m);
@@ -351,6 +360,36 @@ TEST(RecordKeeper, WritesOnlyWhenARecordChanged) {
   EXPECT_EQ(std::set<std::string>(store.writtenKeys.begin(), store.writtenKeys.end()),
             recordKeys("player2"));
   EXPECT_EQ(store.read("quovslot", "player2", "freespinsgiven"), "") << "no series is kept";
+}
+
+// The keys written after each settled press add up to the whole records:
+// at any idle moment the store holds what a whole exit save would write,
+// through credit, series, jackpot times and gambles.
+TEST(RecordKeeper, ChangedKeysAloneLeaveTheStoreAsAWholeSaveWould) {
+  HeadlessMachine machine(23);
+  MemoryStore& store = machine.platform.store;
+  store.write("quovslot", "player1", "bank", "100000");
+  store.write("quovslot", "player1", "machinepay", "1");
+  machine.start();
+  machine.advance(100);
+  Quov& q = machine.quov;
+  ASSERT_TRUE(machine.click(q.autoplayon));
+  for (int round = 0; round < 40; ++round) {
+    machine.advance(60000);
+    // The offer stops autoplay; the player closes it and goes on.
+    if (machine.cabinet.popupquov.screen.visible) {
+      machine.cabinet.popupquov.screen.visible = false;
+      q.screen.visible = true;
+    }
+    if (q.autoplaymode == 0 && q.tmrtick.enabled()) {
+      while (q.autoplaymode == 0) ASSERT_TRUE(machine.click(q.autoplayon));
+    }
+    if (machine.cabinet.records().saveIfChanged() || machine.mod.games == 0) continue;
+    const MemoryStore::Values idle = store.values;
+    machine.cabinet.records().saveAtExit();
+    ASSERT_EQ(store.values, idle) << "after " << machine.mod.games << " games";
+  }
+  EXPECT_GT(machine.mod.games, 200);
 }
 
 TEST(RecordKeeper, TheMachineWritesItsRecordsAfterASpinAndNotWhileIdle) {

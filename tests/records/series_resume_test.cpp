@@ -33,8 +33,8 @@ constexpr Millis kSeriesLimit = 30 * 60 * 1000;
 
 // What a killed machine leaves behind: its store and its history.
 struct Left {
-  std::map<std::tuple<std::string, std::string, std::string>, std::string> store;
-  std::vector<GameRecord> history;
+  MemoryStore::Values store;
+  MemoryHistory::Records history;
   friend bool operator==(const Left&, const Left&) = default;
 };
 
