@@ -65,6 +65,9 @@ struct GameRecord {
   // credit (0 for anything but an ordinary spin).
   std::int16_t lines = 0, betPerLine = 0;
   std::int32_t bet = 0;
+  // The payout setting the record was played at (`machinepay`: 1, 3 or 4);
+  // 0 when it is not known, for records kept before the history took it.
+  std::int8_t machinepay = 0;
   // The outcome that stood.
   std::array<std::int8_t, 5> stops{};  // reels 1..5, 1..22
   std::uint8_t held = 0;    // bit r-1 set: reel r kept its stop for a free-spin wild

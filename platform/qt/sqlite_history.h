@@ -78,6 +78,9 @@ class SqliteHistory : public GameHistory {
   bool writeRecord(GameRecord& r);
   bool writeWaiting();
   void readRows(sqlite3_stmt* st, const std::function<void(const GameRecord&)>& visit);
+  // The columns a read selects: a file read as it stands may lack the
+  // payout setting.
+  std::string columns() const;
 
   // With `stateMutex_` held.
   void keepWaiting(const GameRecord& r);
@@ -96,6 +99,7 @@ class SqliteHistory : public GameHistory {
   sqlite3* db_ = nullptr;
   sqlite3_stmt* insert_ = nullptr;
   bool writable_ = false;
+  bool payoutColumn_ = false;  // the file keeps each record's payout setting
   std::string openError_;
   // Ids given to records that had to be numbered anew because another
   // program had taken theirs; later records' links follow them.
