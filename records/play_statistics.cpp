@@ -86,7 +86,7 @@ PlayStatisticsBuilder::PlayStatisticsBuilder(int slot, int machinepay, std::size
       credit_(mostPoints),
       marks_(mostPoints) {}
 
-const ExpectedReturn* PlayStatisticsBuilder::expectationOf(const GameRecord& r) {
+const ExpectedReturn* PlayStatisticsBuilder::expectationOf(const RecordMoney& r) {
   const int setting = r.machinepay > 0 ? r.machinepay : machinepay_;
   if (setting != cachedSetting_ || r.lines != cachedLines_ || r.betPerLine != cachedBet_) {
     cachedSetting_ = setting;
@@ -111,7 +111,7 @@ ReturnPoint PlayStatisticsBuilder::returnNow() const {
   return p;
 }
 
-void PlayStatisticsBuilder::add(const GameRecord& r) {
+void PlayStatisticsBuilder::add(const RecordMoney& r) {
   if (r.slot != slot_) return;
   if (records_ == 0) credit_.add({0, r.creditBefore});  // where the slot's credit started
   ++records_;
@@ -196,7 +196,7 @@ PlayStatistics PlayStatisticsBuilder::result() const {
 
 PlayStatistics playStatistics(GameHistory& history, int slot, int machinepay) {
   PlayStatisticsBuilder builder(slot, machinepay);
-  history.forEach([&](const GameRecord& r) { builder.add(r); });
+  history.forEachMoney(slot, [&](const RecordMoney& r) { builder.add(r); });
   return builder.result();
 }
 

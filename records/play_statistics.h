@@ -93,12 +93,13 @@ class PlayStatisticsBuilder {
   PlayStatisticsBuilder(int slot, int machinepay, std::size_t mostPoints = 1500,
                         const ReturnTable& table = returnTable());
   // A record of the history, oldest first; other slots' records are passed over.
-  void add(const GameRecord& r);
+  void add(const RecordMoney& r);
+  void add(const GameRecord& r) { add(moneyOf(r)); }
   PlayStatistics result() const;
   std::int64_t records() const { return records_; }
 
  private:
-  const ExpectedReturn* expectationOf(const GameRecord& r);
+  const ExpectedReturn* expectationOf(const RecordMoney& r);
   ReturnPoint returnNow() const;
 
   int slot_, machinepay_;

@@ -139,7 +139,10 @@ bool SqliteHistory::openConnection() {
   }
   const bool play = use_ == Use::Play;
   if (play) QDir().mkpath(QFileInfo(path_).absolutePath());
-  int flags = SQLITE_OPEN_NOFOLLOW |
+  // The connection and its statements are only ever used with `dbMutex_`
+  // held, so SQLite's own lock around every call (one per column read) is
+  // left out.
+  int flags = SQLITE_OPEN_NOFOLLOW | SQLITE_OPEN_NOMUTEX |
               (play ? SQLITE_OPEN_READWRITE | SQLITE_OPEN_CREATE : SQLITE_OPEN_READONLY);
   QByteArray name = path_.toUtf8();
   if (!play) {
@@ -556,6 +559,43 @@ void SqliteHistory::forEach(const std::function<void(const GameRecord&)>& visit)
   }
   for (const GameRecord& r : waiting)
     if (r.id > lastRead) visit(r);
+}
+
+void SqliteHistory::forEachMoney(int slot, const std::function<void(const RecordMoney&)>& visit) {
+  const std::deque<GameRecord> waiting = waitingCopy();
+  std::int64_t lastRead = 0;
+  {
+    std::lock_guard<std::mutex> db(dbMutex_);
+    Statement q(db_, std::string("SELECT id, kind, slot, lines, bet_per_line, bet, ") +
+                         (payoutColumn_ ? "machinepay" : "0") +
+                         ", win, paid, money_in, stake, credit_before, credit_after"
+                         " FROM records WHERE ?1 = 0 OR slot = ?1 ORDER BY id");
+    if (q.st) sqlite3_bind_int(q.st, 1, slot);
+    RecordMoney r;
+    while (q.st && sqlite3_step(q.st) == SQLITE_ROW) {
+      auto num = [&](int c) { return sqlite3_column_int64(q.st, c); };
+      const long long kind = num(1), machinepay = num(6);
+      if (kind < 0 || kind >= kRecordKinds || machinepay < 0 || machinepay > 4) continue;
+      r.id = num(0);
+      r.kind = static_cast<RecordKind>(kind);
+      r.slot = static_cast<std::int8_t>(num(2));
+      r.lines = static_cast<std::int16_t>(num(3));
+      r.betPerLine = static_cast<std::int16_t>(num(4));
+      r.bet = static_cast<std::int32_t>(num(5));
+      r.machinepay = static_cast<std::int8_t>(machinepay);
+      r.win = static_cast<std::int32_t>(num(7));
+      r.paid = static_cast<std::int32_t>(num(8));
+      r.moneyIn = static_cast<std::int32_t>(num(9));
+      r.stake = static_cast<std::int32_t>(num(10));
+      r.creditBefore = static_cast<std::int32_t>(num(11));
+      r.creditAfter = static_cast<std::int32_t>(num(12));
+      lastRead = r.id;
+      visit(r);
+    }
+  }
+  // A waiting record of the slot written meanwhile was read from the file.
+  for (const GameRecord& r : waiting)
+    if (r.id > lastRead && (slot == 0 || r.slot == slot)) visit(moneyOf(r));
 }
 
 std::int64_t SqliteHistory::count() {

@@ -47,6 +47,11 @@ class SqliteHistory : public GameHistory {
   std::int64_t append(GameRecord& record) override;
   std::vector<GameRecord> lastGames(int games) override;
   void forEach(const std::function<void(const GameRecord&)>& visit) override;
+  // One lean statement: only the money's columns, the slot chosen by the
+  // file, nothing allocated per row. A row whose kind or setting cannot be
+  // is left out, as `forEach` leaves it; the lists are not read, so one
+  // whose lists alone are damaged counts here.
+  void forEachMoney(int slot, const std::function<void(const RecordMoney&)>& visit) override;
   std::int64_t count() override;
   SaveHealth health() const override;
   std::int64_t missed(int slot) const override;

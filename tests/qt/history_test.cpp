@@ -80,6 +80,55 @@ TEST_F(History, RecordsReadBackAsWrittenAfterTheFileIsOpenedAgain) {
   EXPECT_EQ(h.damagedRows(), 0);
 }
 
+// What the statistics read: the money of a slot's records (or of every
+// slot's), the same from the file's lean reading as from the whole records,
+// in memory or in the file, and with the records still waiting for it.
+TEST_F(History, TheMoneyOfASlotIsThatOfItsWholeRecords) {
+  Scheduler clock;
+  MemoryHistory memory(clock);
+  SqliteHistory file(path());
+  ASSERT_TRUE(file.isOpen());
+  for (int round = 0; round < 2; ++round)
+    for (GameRecord r : variedRecords()) {
+      GameRecord copy = r;
+      memory.append(r);
+      file.append(copy);
+    }
+  auto whole = [&](int slot) {
+    std::vector<RecordMoney> out;
+    memory.forEach([&](const GameRecord& r) {
+      if (slot == 0 || r.slot == slot) out.push_back(moneyOf(r));
+    });
+    return out;
+  };
+  auto money = [](GameHistory& h, int slot) {
+    std::vector<RecordMoney> out;
+    h.forEachMoney(slot, [&](const RecordMoney& r) { out.push_back(r); });
+    return out;
+  };
+  for (int slot : {0, 1, 4}) {
+    SCOPED_TRACE(slot);
+    const std::vector<RecordMoney> expected = whole(slot);
+    EXPECT_EQ(expected.size(), slot == 0 ? 12u : 2u);
+    EXPECT_EQ(money(memory, slot), expected);
+    EXPECT_EQ(money(file, slot), expected);
+  }
+  // A record of slot 1 the file cannot take yet comes after the file's.
+  sqlite3* db = nullptr;
+  ASSERT_EQ(sqlite3_open(path().toUtf8().constData(), &db), SQLITE_OK);
+  ASSERT_EQ(sqlite3_exec(db, "BEGIN IMMEDIATE", nullptr, nullptr, nullptr), SQLITE_OK);
+  GameRecord late = variedRecords()[0];
+  late.win = 7;
+  EXPECT_EQ(file.append(late), 13);
+  EXPECT_EQ(file.waiting(), 1u);
+  const std::vector<RecordMoney> read = money(file, 1);
+  ASSERT_EQ(read.size(), 3u);
+  EXPECT_EQ(read.back().id, 13);
+  EXPECT_EQ(read.back().win, 7);
+  sqlite3_exec(db, "ROLLBACK", nullptr, nullptr, nullptr);
+  sqlite3_close(db);
+}
+
 TEST_F(History, TheLastGamesComeBackFromTheirFirstRecordOn) {
   Scheduler clock;
   MemoryHistory memory(clock);
