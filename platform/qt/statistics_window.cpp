@@ -132,10 +132,12 @@ void StatisticsWindow::startReading() {
     history_.forEachMoney(slot, [&](const RecordMoney& r) {
       if (*cancelled) return;
       builder.add(r);
-      if (++seen % kProgressStep == 0)
-        QMetaObject::invokeMethod(this, [this, at = r.id] { progress_->setValue(static_cast<int>(
-                                                                std::min<std::int64_t>(at, progress_->maximum()))); },
-                                  Qt::QueuedConnection);
+      if (++seen % kProgressStep == 0) {
+        auto showReadTo = [this, at = r.id] {
+          progress_->setValue(static_cast<int>(std::min<std::int64_t>(at, progress_->maximum())));
+        };
+        QMetaObject::invokeMethod(this, showReadTo, Qt::QueuedConnection);
+      }
     });
     if (*cancelled) return;
     auto s = std::make_shared<PlayStatistics>(builder.result());
