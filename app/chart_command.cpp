@@ -59,9 +59,7 @@ int runChartCommand(int argc, char** argv) {
                  history.error().c_str());
     return 1;
   }
-  PlayStatisticsBuilder builder(slot, payoutOf(slot));
-  history.forEach([&](const GameRecord& r) { builder.add(r); });
-  const PlayStatistics s = builder.result();
+  const PlayStatistics s = playStatistics(history, slot, payoutOf(slot));
   const auto chart = makeChart(*kind, s);
   if (!writeChart(*chart, chartWords(*kind, s), file)) {
     std::fprintf(stderr, "quov: cannot write %s\n", qPrintable(file));

@@ -11,30 +11,14 @@
 #include <chrono>
 #include <vector>
 
-#include "platform/headless/headless_machine.h"
 #include "platform/qt/sqlite_history.h"
+#include "played_records.h"
 #include "records/history_meters.h"
 
 namespace {
 
 using namespace quov;
-
-// Records of a few thousand autoplay presses, played once.
-const std::vector<GameRecord>& playedRecords() {
-  static const std::vector<GameRecord> records = [] {
-    HeadlessMachine machine(31);
-    machine.platform.store.write("quovslot", "player1", "bank", "100000000");
-    machine.platform.sound.recording = false;
-    machine.start();
-    machine.advance(100);
-    machine.click(machine.quov.autoplayon);
-    while (machine.platform.history.count() < 20000 && machine.quov.autoplaymode != 0)
-      machine.advance(10000);
-    const MemoryHistory::Records& kept = machine.platform.history.records;
-    return std::vector<GameRecord>(kept.begin(), kept.end());
-  }();
-  return records;
-}
+using quov::bench::playedRecords;
 
 // One append, as the game makes it after every outcome; beside the mean,
 // the 99th and 99.9th percentiles, the slowest, and how many took over a
@@ -67,17 +51,10 @@ BENCHMARK(BM_AppendRecord)->Unit(benchmark::kMicrosecond)->Iterations(20000);
 // and counted on the meters of its slot, from a file of 100 000 records.
 // Items are records.
 void BM_FirstReadingOfTheMeters(benchmark::State& state) {
-  const auto& records = playedRecords();
   QTemporaryDir dir;
   const QString path = dir.path() + "/history.sqlite";
   constexpr int kRecords = 100000;
-  {
-    SqliteHistory history(path);
-    for (int i = 0; i < kRecords; ++i) {
-      GameRecord r = records[static_cast<std::size_t>(i) % records.size()];
-      history.append(r);
-    }
-  }
+  quov::bench::writeHistoryFile(path, kRecords);
   for (auto _ : state) {
     SqliteHistory history(path);
     HistoryMeters meters(history);

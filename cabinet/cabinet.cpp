@@ -105,6 +105,7 @@ void Cabinet::routeInput() {
   routes.backgroundMove = [&menu] { menu.Form_MouseMove(); };
   routes[q.lastgames].click = [this] { quovrecall.lastgames_click(); };
   routes[q.mnuhelp].click = [&menu] { menu.mnuhelp_click(); };
+  routes[q.mnucharts].click = [&menu] { menu.mnucharts_click(); };
 
   Paylines& paylines = *paylines_;
   for (int k = 1; k <= 26; ++k)

@@ -44,6 +44,15 @@ void Menu::mnuhelp_click() {
   q.menupic.hide();
 }
 
+// CHARTS opens the charts of the current player as the options screen's
+// button does; they stand beside the cabinet, which plays on, and follow
+// the games as they are played, free spins included.
+void Menu::mnucharts_click() {
+  sounds.play(Clip::MenuClick);
+  options.btncharts_click();
+  q.menupic.hide();
+}
+
 void Menu::mnuviewpaytable_click() {
   if (q.freespinmode == -1) return;
   sounds.play(Clip::MenuClick);

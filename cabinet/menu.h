@@ -29,6 +29,7 @@ class Menu {
   void btnoptions_click();
   void about_click();
   void mnuhelp_click();
+  void mnucharts_click();
   void mnuviewpaytable_click();
   void viewpaylines_click();
   void Btnreturn2game_click();

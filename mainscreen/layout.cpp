@@ -156,13 +156,16 @@ void Quov::buildElements() {
          &pandouble);
 
   // Menu panel and the payline view's return button are topmost.
-  // The panel reaches higher than the four buttons need, to hold HELP above
-  // them and LAST GAMES beneath; the four stand where they would in a panel
-  // of four, and its lower edge still overlaps the top of MENU.
-  constexpr int kHelpRow = 600;  // twips the panel grew upwards for HELP
+  // The panel reaches higher than the four buttons need, to hold HELP and
+  // CHARTS above them and LAST GAMES beneath; the four stand where they
+  // would in a panel of four, and its lower edge still overlaps the top of
+  // MENU.
+  constexpr int kHelpRow = 1200;  // twips the panel grew upwards for HELP and CHARTS
   define(s, menupic, "menupic", ElementKind::Panel, 10170, 3765 - kHelpRow, 1815, 3255 + kHelpRow,
          false);
   define(s, mnuhelp, "mnuhelp", ElementKind::PictureButton, 120, 135, 1560, 510, true, &menupic);
+  define(s, mnucharts, "mnucharts", ElementKind::PictureButton, 120, 735, 1560, 510, true,
+         &menupic);
   define(s, about, "about", ElementKind::PictureButton, 135, kHelpRow + 135, 1560, 510, true,
          &menupic);
   define(s, mnuviewpaytable, "mnuviewpaytable", ElementKind::PictureButton, 120, kHelpRow + 720,

@@ -49,6 +49,7 @@ class Quov {
   Element menupic, about, mnuviewpaytable, viewpaylines, xit, Btnreturn2game;
   Element lastgames;  // the menu panel's LAST GAMES: the recall of the last games
   Element mnuhelp;    // the menu panel's HELP: the help screen
+  Element mnucharts;  // the menu panel's CHARTS: the statistics of the current player
   // Meters and captions.
   Element LABWIN, lblwin, panelbank, Lblcredit, lbllast, lbltotallast, lblbet, lbllines;
   Element lblgrand, lblmajor, lblminor, spinsleft;

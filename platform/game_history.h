@@ -65,6 +65,9 @@ struct GameRecord {
   // credit (0 for anything but an ordinary spin).
   std::int16_t lines = 0, betPerLine = 0;
   std::int32_t bet = 0;
+  // The payout setting the record was played at (`machinepay`: 1, 3 or 4);
+  // 0 when it is not known, for records kept before the history took it.
+  std::int8_t machinepay = 0;
   // The outcome that stood.
   std::array<std::int8_t, 5> stops{};  // reels 1..5, 1..22
   std::uint8_t held = 0;    // bit r-1 set: reel r kept its stop for a free-spin wild
@@ -94,6 +97,26 @@ struct GameRecord {
   friend bool operator==(const GameRecord&, const GameRecord&) = default;
 };
 
+// The part of a record the meters and the statistics follow: what it did
+// with money, its bet and the setting it was played at, without the stops,
+// the paying lines or the gamble's bets. Small enough to read a long
+// history quickly.
+struct RecordMoney {
+  std::int64_t id = 0;
+  RecordKind kind = RecordKind::Spin;
+  std::int8_t slot = 1;
+  std::int8_t machinepay = 0;
+  std::int16_t lines = 0, betPerLine = 0;
+  std::int32_t bet = 0, win = 0, paid = 0, moneyIn = 0, stake = 0;
+  std::int32_t creditBefore = 0, creditAfter = 0;
+  friend bool operator==(const RecordMoney&, const RecordMoney&) = default;
+};
+
+inline RecordMoney moneyOf(const GameRecord& r) {
+  return {r.id,  r.kind, r.slot,    r.machinepay, r.lines,   r.betPerLine,     r.bet,
+          r.win, r.paid, r.moneyIn, r.stake,      r.creditBefore, r.creditAfter};
+}
+
 class GameHistory {
  public:
   virtual ~GameHistory() = default;
@@ -107,6 +130,13 @@ class GameHistory {
   virtual std::vector<GameRecord> lastGames(int games) = 0;
   // Every record, oldest first.
   virtual void forEach(const std::function<void(const GameRecord&)>& visit) = 0;
+  // The money of every record of player slot `slot` (every slot for 0),
+  // oldest first.
+  virtual void forEachMoney(int slot, const std::function<void(const RecordMoney&)>& visit) {
+    forEach([&](const GameRecord& r) {
+      if (slot == 0 || r.slot == slot) visit(moneyOf(r));
+    });
+  }
   virtual std::int64_t count() = 0;
   // How writing goes; cheap enough for every tick.
   virtual SaveHealth health() const { return {}; }

@@ -37,6 +37,7 @@ GameRecord GameRecorder::base(RecordKind kind) const {
   r.slot = slotNumber(q.m.playerslot);
   r.lines = q.linesplayed;
   r.betPerLine = q.betperline;
+  r.machinepay = static_cast<std::int8_t>(q.m.machinepay);
   r.creditBefore = credit_;
   return r;
 }

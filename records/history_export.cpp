@@ -14,7 +14,7 @@ constexpr const char* kColumns[] = {
     "bet",       "stops",     "held_reels",    "voids",       "line_wins",  "scatters",
     "scatter_pay", "multiplier", "win",        "award",       "series",     "series_spin",
     "ball_start", "ball_cell", "prize",        "gambled",     "stake",      "gamble_steps",
-    "money_in",  "paid",      "credit_before", "credit_after"};
+    "money_in",  "paid",      "credit_before", "credit_after", "machinepay"};
 
 std::string stopsText(const GameRecord& r) {
   std::string s;
@@ -29,6 +29,12 @@ std::string heldText(const GameRecord& r) {
   return s;
 }
 
+// The payout setting a record was played at; nothing for one kept before
+// the history took it.
+std::string payoutText(const GameRecord& r) {
+  return r.machinepay > 0 ? std::to_string(r.machinepay) : std::string();
+}
+
 // Every column's value as text, in the order of kColumns.
 std::vector<std::string> values(const GameRecord& r) {
   auto n = [](long long v) { return std::to_string(v); };
@@ -38,7 +44,8 @@ std::vector<std::string> values(const GameRecord& r) {
           n(r.scatterPay),  n(r.multiplier),     n(r.win),            n(r.award),
           n(r.series),      n(r.seriesSpin),     n(r.ballStart),      n(r.ballCell),
           prizeName(r.prize), n(r.gambled),      n(r.stake),          gambleStepsText(r),
-          n(r.moneyIn),     n(r.paid),           n(r.creditBefore),   n(r.creditAfter)};
+          n(r.moneyIn),     n(r.paid),           n(r.creditBefore),   n(r.creditAfter),
+          payoutText(r)};
 }
 
 std::string csvField(const std::string& v) {
@@ -82,6 +89,8 @@ void writeJson(const GameRecord& r, std::ostream& out) {
             << "}";
       }
       out << "]";
+    } else if (col == "machinepay" && v[i].empty()) {
+      out << "null";
     } else if (col == "time" || col == "kind" || col == "stops" || col == "held_reels" ||
                col == "prize") {
       out << jsonString(v[i]);

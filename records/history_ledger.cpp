@@ -39,7 +39,7 @@ bool balances(const GameRecord& r) {
   return change == static_cast<long long>(r.moneyIn) - r.bet - r.stake + r.paid;
 }
 
-void IntegrityMeters::add(const GameRecord& r) {
+void IntegrityMeters::add(const RecordMoney& r) {
   moneyIn += r.moneyIn;
   switch (r.kind) {
     case RecordKind::Spin:

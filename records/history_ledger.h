@@ -24,7 +24,8 @@ struct IntegrityMeters {
   std::int64_t moneyWon = 0;      // spin wins, series totals and what gambles added or took
   std::int64_t jackpotsPaid = 0;  // every prize of jackpot time
   std::int64_t games = 0;         // ordinary spins
-  void add(const GameRecord& r);
+  void add(const RecordMoney& r);
+  void add(const GameRecord& r) { add(moneyOf(r)); }
   // What play returned per money played, in percent, jackpots included;
   // nothing before any money was played.
   std::optional<double> measuredReturn() const;

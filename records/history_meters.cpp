@@ -9,7 +9,9 @@ bool isSlot(int slot) { return slot >= 1 && slot <= 6; }
 const IntegrityMeters& HistoryMeters::ofSlot(int slot) {
   if (!read_) {
     read_ = true;
-    history_.forEach([this](const GameRecord& r) { kept(r); });
+    history_.forEachMoney(0, [this](const RecordMoney& r) {
+      if (isSlot(r.slot)) bySlot_[static_cast<std::size_t>(r.slot - 1)].add(r);
+    });
   }
   return isSlot(slot) ? bySlot_[static_cast<std::size_t>(slot - 1)] : none_;
 }

@@ -47,6 +47,27 @@ std::string returnWords(double z) {
          (low ? "below" : "above") + " the expected; " + oneIn(z) + " would be as far from it by chance";
 }
 
+std::string settingWords(const std::array<std::int64_t, 5>& gamesAtSetting, int machinepay) {
+  std::vector<int> played;
+  for (const int setting : {4, 3, 1})
+    if (gamesAtSetting[static_cast<std::size_t>(setting)] > 0) played.push_back(setting);
+  const std::int64_t unknown = gamesAtSetting[0];
+  std::string words;
+  if (played.size() > 1 || (!played.empty() && unknown > 0)) {
+    words = played.size() == 1 ? "played at payout setting" : "played at payout settings";
+    for (std::size_t i = 0; i < played.size(); ++i)
+      words += std::string(i == 0 ? " " : i + 1 == played.size() ? " and " : ", ") +
+               std::to_string(played[i]) + " (" +
+               count(gamesAtSetting[static_cast<std::size_t>(played[i])], "game", "games") + ")";
+  }
+  if (unknown > 0)
+    words += (words.empty() ? "" : "; ") + count(unknown, "game", "games") +
+             " recorded before the history kept the payout setting " +
+             (unknown == 1 ? "is" : "are") + " taken at the setting now, " +
+             std::to_string(machinepay);
+  return words;
+}
+
 std::string winsWords(std::int64_t observed, double expected, double z) {
   std::string words = "winning spins came up " + count(observed, "time", "times") + " against " +
                       fixed(expected, 0) + " expected: ";
@@ -65,11 +86,13 @@ PlayStatisticsBuilder::PlayStatisticsBuilder(int slot, int machinepay, std::size
       credit_(mostPoints),
       marks_(mostPoints) {}
 
-const ExpectedReturn* PlayStatisticsBuilder::expectationOf(const GameRecord& r) {
-  if (r.lines != cachedLines_ || r.betPerLine != cachedBet_) {
+const ExpectedReturn* PlayStatisticsBuilder::expectationOf(const RecordMoney& r) {
+  const int setting = r.machinepay > 0 ? r.machinepay : machinepay_;
+  if (setting != cachedSetting_ || r.lines != cachedLines_ || r.betPerLine != cachedBet_) {
+    cachedSetting_ = setting;
     cachedLines_ = r.lines;
     cachedBet_ = r.betPerLine;
-    cached_ = table_.at(machinepay_, r.lines, r.betPerLine);
+    cached_ = table_.at(setting, r.lines, r.betPerLine);
   }
   return cached_ ? &*cached_ : nullptr;
 }
@@ -88,7 +111,7 @@ ReturnPoint PlayStatisticsBuilder::returnNow() const {
   return p;
 }
 
-void PlayStatisticsBuilder::add(const GameRecord& r) {
+void PlayStatisticsBuilder::add(const RecordMoney& r) {
   if (r.slot != slot_) return;
   if (records_ == 0) credit_.add({0, r.creditBefore});  // where the slot's credit started
   ++records_;
@@ -99,6 +122,8 @@ void PlayStatisticsBuilder::add(const GameRecord& r) {
       const std::uint64_t bet = r.bet > 0 ? static_cast<std::uint64_t>(r.bet) : 0;
       if (bet > 0) ++bandsSeen_[betMultipleBand(win, bet)];
       hits_ += win > 0;
+      if (r.machinepay >= 0 && r.machinepay < static_cast<int>(gamesAtSetting_.size()))
+        ++gamesAtSetting_[static_cast<std::size_t>(r.machinepay)];
       if (const ExpectedReturn* e = expectationOf(r); e && bet > 0) {
         const double stake = static_cast<double>(bet);
         staked_ += stake;
@@ -137,6 +162,8 @@ PlayStatistics PlayStatisticsBuilder::result() const {
   s.slot = slot_;
   s.machinepay = machinepay_;
   s.meters = meters_;
+  s.gamesAtSetting = gamesAtSetting_;
+  s.settingWords = settingWords(gamesAtSetting_, machinepay_);
   s.returns = returns_.points();
   s.last = returnNow();
   s.spread = ratio(std::sqrt(variance_), staked_);
@@ -169,7 +196,7 @@ PlayStatistics PlayStatisticsBuilder::result() const {
 
 PlayStatistics playStatistics(GameHistory& history, int slot, int machinepay) {
   PlayStatisticsBuilder builder(slot, machinepay);
-  history.forEach([&](const GameRecord& r) { builder.add(r); });
+  history.forEachMoney(slot, [&](const RecordMoney& r) { builder.add(r); });
   return builder.result();
 }
 

@@ -1,10 +1,10 @@
 // The player's return seen against the rules: from the game history of one
 // player slot, what play returned game after game, what the rules expected
-// of the very games played (each at its own lines and bet), how far chance
-// alone would carry it, the credit over time, and how often each size of
-// win came up against how often the rules give it. Built one record at a
-// time, oldest first, so the same figures follow a history of any length
-// and grow as games are played.
+// of the very games played (each at its own payout setting, lines and bet),
+// how far chance alone would carry it, the credit over time, and how often
+// each size of win came up against how often the rules give it. Built one
+// record at a time, oldest first, so the same figures follow a history of
+// any length and grow as games are played.
 #pragma once
 
 #include <array>
@@ -58,7 +58,12 @@ struct Verdict {
 };
 
 struct PlayStatistics {
+  // `machinepay` is the slot's payout setting now, which the games recorded
+  // before the history kept each game's setting are taken at.
   int slot = 1, machinepay = 4;
+  // Games by the payout setting they were played at, 0 not known.
+  std::array<std::int64_t, 5> gamesAtSetting{};
+  std::string settingWords;  // when the settings played matter, which they were
   IntegrityMeters meters;  // the same meters as the history's check
   std::vector<ReturnPoint> returns;
   ReturnPoint last;          // after every game
@@ -74,22 +79,27 @@ struct PlayStatistics {
 
 // The words for a return `z` standard deviations from the expected one.
 std::string returnWords(double z);
+// Which payout settings the games were played at, when it matters: more
+// than one, or games whose setting is not known, taken at `machinepay`.
+std::string settingWords(const std::array<std::int64_t, 5>& gamesAtSetting, int machinepay);
 // The words for winning spins `z` standard deviations from the expected count.
 std::string winsWords(std::int64_t observed, double expected, double z);
 
 class PlayStatisticsBuilder {
  public:
-  // The history does not say which payout setting a game was played at:
-  // every game is taken at `machinepay`, the slot's setting now.
+  // Each game is taken at the payout setting it was played at; one recorded
+  // before the history kept the setting, at `machinepay`, the slot's
+  // setting now (the records keep no earlier one).
   PlayStatisticsBuilder(int slot, int machinepay, std::size_t mostPoints = 1500,
                         const ReturnTable& table = builtReturnTable());
   // A record of the history, oldest first; other slots' records are passed over.
-  void add(const GameRecord& r);
+  void add(const RecordMoney& r);
+  void add(const GameRecord& r) { add(moneyOf(r)); }
   PlayStatistics result() const;
   std::int64_t records() const { return records_; }
 
  private:
-  const ExpectedReturn* expectationOf(const GameRecord& r);
+  const ExpectedReturn* expectationOf(const RecordMoney& r);
   ReturnPoint returnNow() const;
 
   int slot_, machinepay_;
@@ -101,7 +111,8 @@ class PlayStatisticsBuilder {
   double staked_ = 0, expectedWon_ = 0, expectedJackpots_ = 0, variance_ = 0;
   double hitsExpected_ = 0, hitsVariance_ = 0;
   std::int64_t hits_ = 0;
-  int cachedLines_ = -1, cachedBet_ = -1;
+  int cachedSetting_ = -1, cachedLines_ = -1, cachedBet_ = -1;
+  std::array<std::int64_t, 5> gamesAtSetting_{};
   std::optional<ExpectedReturn> cached_;
   ThinnedSeries<ReturnPoint> returns_;
   ThinnedSeries<CreditPoint> credit_;

@@ -21,13 +21,16 @@ namespace quov {
 
 namespace {
 
-// Columns in the order of the statements below.
-constexpr const char* kColumns =
+// Columns in the order of the statements below. The payout setting came
+// last: a file written before it has every column but that one (see
+// `kAddPayoutColumn`).
+constexpr const char* kColumnsBeforePayout =
     "id, time, kind, slot, lines, bet_per_line, bet, reel1, reel2, reel3, reel4, reel5, held, "
     "voids, line_wins, scatters, scatter_pay, multiplier, win, award, series, series_spin, "
     "ball_start, ball_cell, prize, gambled, stake, gamble_steps, money_in, paid, "
     "credit_before, credit_after";
-constexpr int kColumnCount = 32;
+constexpr const char* kPayoutColumn = ", machinepay";
+constexpr int kColumnCount = 33;
 // The log is folded back into the file once it holds this many pages
 // (about 1 MB), and a log that grew is cut back to 4 MB once folded.
 constexpr int kFoldPages = 256;
@@ -47,7 +50,13 @@ constexpr const char* kSchema =
     " ball_start INTEGER NOT NULL, ball_cell INTEGER NOT NULL, prize INTEGER NOT NULL,"
     " gambled INTEGER NOT NULL, stake INTEGER NOT NULL, gamble_steps TEXT NOT NULL,"
     " money_in INTEGER NOT NULL, paid INTEGER NOT NULL,"
-    " credit_before INTEGER NOT NULL, credit_after INTEGER NOT NULL)";
+    " credit_before INTEGER NOT NULL, credit_after INTEGER NOT NULL,"
+    " machinepay INTEGER NOT NULL DEFAULT 0)";
+// A file written before the history kept the payout setting gains it in
+// place: SQLite adds the column without rewriting a row, and the records
+// already there read it as 0, not known.
+constexpr const char* kAddPayoutColumn =
+    "ALTER TABLE records ADD COLUMN machinepay INTEGER NOT NULL DEFAULT 0";
 
 // The kinds that begin a game: an ordinary spin and jackpot time.
 constexpr const char* kLastGames =
@@ -75,6 +84,11 @@ bool linkInPlace(const QString& path) {
 
 bool exec(sqlite3* db, const char* sql) {
   return db && sqlite3_exec(db, sql, nullptr, nullptr, nullptr) == SQLITE_OK;
+}
+
+bool hasPayoutColumn(sqlite3* db) {
+  Statement q(db, "SELECT COUNT(*) FROM pragma_table_info('records') WHERE name = 'machinepay'");
+  return q.st && sqlite3_step(q.st) == SQLITE_ROW && sqlite3_column_int(q.st, 0) == 1;
 }
 
 std::string textColumn(sqlite3_stmt* st, int col) {
@@ -125,7 +139,10 @@ bool SqliteHistory::openConnection() {
   }
   const bool play = use_ == Use::Play;
   if (play) QDir().mkpath(QFileInfo(path_).absolutePath());
-  int flags = SQLITE_OPEN_NOFOLLOW |
+  // The connection and its statements are only ever used with `dbMutex_`
+  // held, so SQLite's own lock around every call (one per column read) is
+  // left out.
+  int flags = SQLITE_OPEN_NOFOLLOW | SQLITE_OPEN_NOMUTEX |
               (play ? SQLITE_OPEN_READWRITE | SQLITE_OPEN_CREATE : SQLITE_OPEN_READONLY);
   QByteArray name = path_.toUtf8();
   if (!play) {
@@ -143,6 +160,7 @@ bool SqliteHistory::openConnection() {
   // No busy wait: a file another program holds is left to the writer
   // thread, which tries again later.
   sqlite3_busy_timeout(db_, 0);
+  payoutColumn_ = hasPayoutColumn(db_);
   if (!play) return true;
   if (sqlite3_db_readonly(db_, "main") == 1) {
     openError_ = "the history " + path_.toStdString() + " is read-only";
@@ -155,13 +173,16 @@ bool SqliteHistory::openConnection() {
   // NORMAL syncs at checkpoints only; that survives any crash of the
   // program, which is what the history must survive.
   if (!exec(db_, "PRAGMA journal_mode=WAL") || !exec(db_, "PRAGMA synchronous=NORMAL") ||
-      !exec(db_, kLogBytesKept) || !exec(db_, kSchema)) {
+      !exec(db_, kLogBytesKept) || !exec(db_, kSchema) ||
+      (!hasPayoutColumn(db_) && !exec(db_, kAddPayoutColumn))) {
     openError_ = std::string("set up: ") + sqlite3_errmsg(db_);
     closeConnection();
     return false;
   }
+  payoutColumn_ = true;
   std::string sql = "INSERT INTO records (";
-  sql += kColumns;
+  sql += kColumnsBeforePayout;
+  sql += kPayoutColumn;
   sql += ") VALUES (?";
   for (int i = 1; i < kColumnCount; ++i) sql += ", ?";
   sql += ")";
@@ -300,6 +321,7 @@ bool SqliteHistory::writeRecord(GameRecord& r) {
   num(r.paid);
   num(r.creditBefore);
   num(r.creditAfter);
+  num(r.machinepay);
   int rc = sqlite3_step(st);
   if (rc == SQLITE_CONSTRAINT) {
     // Another program took this id meanwhile: the record takes the next
@@ -483,11 +505,14 @@ void SqliteHistory::readRows(sqlite3_stmt* st,
     r.paid = static_cast<std::int32_t>(num());
     r.creditBefore = static_cast<std::int32_t>(num());
     r.creditAfter = static_cast<std::int32_t>(num());
-    if (!wins || !steps || kind < 0 || kind >= kRecordKinds || prize < 0 || prize > 6) {
+    const long long machinepay = num();
+    if (!wins || !steps || kind < 0 || kind >= kRecordKinds || prize < 0 || prize > 6 ||
+        machinepay < 0 || machinepay > 4) {
       ++damaged_;
       continue;
     }
     r.kind = static_cast<RecordKind>(kind);
+    r.machinepay = static_cast<std::int8_t>(machinepay);
     r.prize = static_cast<PrizeKind>(prize);
     r.lineWins = *wins;
     r.steps = *steps;
@@ -503,7 +528,7 @@ std::vector<GameRecord> SqliteHistory::lastGames(int games) {
   std::vector<GameRecord> out;
   {
     std::lock_guard<std::mutex> db(dbMutex_);
-    Statement q(db_, QString::fromLatin1(kLastGames).arg(kColumns).toStdString());
+    Statement q(db_, QString::fromLatin1(kLastGames).arg(QString::fromStdString(columns())).toStdString());
     if (q.st) {
       sqlite3_bind_int(q.st, 1, games - 1);
       readRows(q.st, [&](const GameRecord& r) { out.push_back(r); });
@@ -526,7 +551,7 @@ void SqliteHistory::forEach(const std::function<void(const GameRecord&)>& visit)
   std::int64_t lastRead = 0;
   {
     std::lock_guard<std::mutex> db(dbMutex_);
-    Statement q(db_, std::string("SELECT ") + kColumns + " FROM records ORDER BY id");
+    Statement q(db_, std::string("SELECT ") + columns() + " FROM records ORDER BY id");
     readRows(q.st, [&](const GameRecord& r) {
       lastRead = r.id;
       visit(r);
@@ -534,6 +559,43 @@ void SqliteHistory::forEach(const std::function<void(const GameRecord&)>& visit)
   }
   for (const GameRecord& r : waiting)
     if (r.id > lastRead) visit(r);
+}
+
+void SqliteHistory::forEachMoney(int slot, const std::function<void(const RecordMoney&)>& visit) {
+  const std::deque<GameRecord> waiting = waitingCopy();
+  std::int64_t lastRead = 0;
+  {
+    std::lock_guard<std::mutex> db(dbMutex_);
+    Statement q(db_, std::string("SELECT id, kind, slot, lines, bet_per_line, bet, ") +
+                         (payoutColumn_ ? "machinepay" : "0") +
+                         ", win, paid, money_in, stake, credit_before, credit_after"
+                         " FROM records WHERE ?1 = 0 OR slot = ?1 ORDER BY id");
+    if (q.st) sqlite3_bind_int(q.st, 1, slot);
+    RecordMoney r;
+    while (q.st && sqlite3_step(q.st) == SQLITE_ROW) {
+      auto num = [&](int c) { return sqlite3_column_int64(q.st, c); };
+      const long long kind = num(1), machinepay = num(6);
+      if (kind < 0 || kind >= kRecordKinds || machinepay < 0 || machinepay > 4) continue;
+      r.id = num(0);
+      r.kind = static_cast<RecordKind>(kind);
+      r.slot = static_cast<std::int8_t>(num(2));
+      r.lines = static_cast<std::int16_t>(num(3));
+      r.betPerLine = static_cast<std::int16_t>(num(4));
+      r.bet = static_cast<std::int32_t>(num(5));
+      r.machinepay = static_cast<std::int8_t>(machinepay);
+      r.win = static_cast<std::int32_t>(num(7));
+      r.paid = static_cast<std::int32_t>(num(8));
+      r.moneyIn = static_cast<std::int32_t>(num(9));
+      r.stake = static_cast<std::int32_t>(num(10));
+      r.creditBefore = static_cast<std::int32_t>(num(11));
+      r.creditAfter = static_cast<std::int32_t>(num(12));
+      lastRead = r.id;
+      visit(r);
+    }
+  }
+  // A waiting record of the slot written meanwhile was read from the file.
+  for (const GameRecord& r : waiting)
+    if (r.id > lastRead && (slot == 0 || r.slot == slot)) visit(moneyOf(r));
 }
 
 std::int64_t SqliteHistory::count() {
@@ -549,6 +611,11 @@ std::int64_t SqliteHistory::count() {
   }
   return rows + std::count_if(waiting.begin(), waiting.end(),
                               [&](const GameRecord& r) { return r.id > lastRead; });
+}
+
+std::string SqliteHistory::columns() const {
+  // A file read as it stands without the column reads every setting as 0.
+  return std::string(kColumnsBeforePayout) + (payoutColumn_ ? kPayoutColumn : ", 0");
 }
 
 std::string SqliteHistory::integrityCheck() {

@@ -47,6 +47,11 @@ class SqliteHistory : public GameHistory {
   std::int64_t append(GameRecord& record) override;
   std::vector<GameRecord> lastGames(int games) override;
   void forEach(const std::function<void(const GameRecord&)>& visit) override;
+  // One lean statement: only the money's columns, the slot chosen by the
+  // file, nothing allocated per row. A row whose kind or setting cannot be
+  // is left out, as `forEach` leaves it; the lists are not read, so one
+  // whose lists alone are damaged counts here.
+  void forEachMoney(int slot, const std::function<void(const RecordMoney&)>& visit) override;
   std::int64_t count() override;
   SaveHealth health() const override;
   std::int64_t missed(int slot) const override;
@@ -78,6 +83,9 @@ class SqliteHistory : public GameHistory {
   bool writeRecord(GameRecord& r);
   bool writeWaiting();
   void readRows(sqlite3_stmt* st, const std::function<void(const GameRecord&)>& visit);
+  // The columns a read selects: a file read as it stands may lack the
+  // payout setting.
+  std::string columns() const;
 
   // With `stateMutex_` held.
   void keepWaiting(const GameRecord& r);
@@ -96,6 +104,7 @@ class SqliteHistory : public GameHistory {
   sqlite3* db_ = nullptr;
   sqlite3_stmt* insert_ = nullptr;
   bool writable_ = false;
+  bool payoutColumn_ = false;  // the file keeps each record's payout setting
   std::string openError_;
   // Ids given to records that had to be numbered anew because another
   // program had taken theirs; later records' links follow them.

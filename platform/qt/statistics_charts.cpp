@@ -204,15 +204,19 @@ std::unique_ptr<QChart> makeChart(ChartKind kind, const PlayStatistics& s) {
 }
 
 QString chartWords(ChartKind kind, const PlayStatistics& s) {
-  std::string words;
+  auto sentence = [](const std::string& words) {
+    QString text = QString::fromStdString(words);
+    if (!text.isEmpty()) text[0] = text[0].toUpper();
+    return text + ".";
+  };
   switch (kind) {
-    case ChartKind::Return: words = s.returnVerdict.words; break;
-    case ChartKind::Credit: words = s.creditWords; break;
-    case ChartKind::Wins: words = s.winsVerdict.words; break;
+    case ChartKind::Return:
+      return s.settingWords.empty() ? sentence(s.returnVerdict.words)
+                                    : sentence(s.returnVerdict.words) + " " + sentence(s.settingWords);
+    case ChartKind::Credit: return sentence(s.creditWords);
+    case ChartKind::Wins: return sentence(s.winsVerdict.words);
   }
-  QString text = QString::fromStdString(words);
-  if (!text.isEmpty()) text[0] = text[0].toUpper();
-  return text + ".";
+  return {};
 }
 
 bool writeChart(QChart& chart, const QString& words, const QString& file, double scale) {

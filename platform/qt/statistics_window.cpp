@@ -126,13 +126,18 @@ void StatisticsWindow::startReading() {
   cancelled_ = std::make_shared<std::atomic<bool>>(false);
   reader_ = std::thread([this, cancelled = cancelled_, slot = slot_, pay = machinepay_] {
     PlayStatisticsBuilder builder(slot, pay);
+    // The slot's records come in the order of the whole history's: how far
+    // the reading has gone is the number of the record just read.
     std::int64_t seen = 0;
-    history_.forEach([&](const GameRecord& r) {
+    history_.forEachMoney(slot, [&](const RecordMoney& r) {
       if (*cancelled) return;
       builder.add(r);
-      if (++seen % kProgressStep == 0)
-        QMetaObject::invokeMethod(this, [this, seen] { progress_->setValue(static_cast<int>(seen)); },
-                                  Qt::QueuedConnection);
+      if (++seen % kProgressStep == 0) {
+        auto showReadTo = [this, at = r.id] {
+          progress_->setValue(static_cast<int>(std::min<std::int64_t>(at, progress_->maximum())));
+        };
+        QMetaObject::invokeMethod(this, showReadTo, Qt::QueuedConnection);
+      }
     });
     if (*cancelled) return;
     auto s = std::make_shared<PlayStatistics>(builder.result());

@@ -160,6 +160,8 @@ TEST_F(Keys, TheMenuIsOpenedWalkedAndClosedByKeys) {
   machine.key(NamedKey::Down);
   EXPECT_EQ(q.screen.focus, &q.mnuhelp) << "round to the first";
   machine.key(NamedKey::Down);
+  EXPECT_EQ(q.screen.focus, &q.mnucharts);
+  machine.key(NamedKey::Down);
   EXPECT_EQ(q.screen.focus, &q.about);
   machine.key(NamedKey::Down);
   machine.key(NamedKey::Down);

@@ -177,6 +177,33 @@ TEST_F(Menu, HelpOpensBesideAPlayingCabinetEvenInFreeSpins) {
   EXPECT_TRUE(help.screen.visible);
 }
 
+TEST_F(Menu, ChartsOpenTheCurrentPlayersStatisticsBesideAPlayingCabinet) {
+  m.soundonoff = -1;
+  std::vector<std::pair<int, int>> wanted;
+  options().chartsWanted = [&](int slot, int machinepay) { wanted.emplace_back(slot, machinepay); };
+  openMenu();
+  // CHARTS stands between HELP and ABOUT, clear of both, inside the panel.
+  EXPECT_LT(q.mnuhelp.screenTop() + q.mnuhelp.height, q.mnucharts.screenTop());
+  EXPECT_LT(q.mnucharts.screenTop() + q.mnucharts.height, q.about.screenTop());
+  EXPECT_GE(q.mnucharts.left, 0);
+  EXPECT_LE(q.mnucharts.left + q.mnucharts.width, q.menupic.width);
+  EXPECT_GT(q.mnuhelp.top, 0);
+  EXPECT_GT(q.menupic.screenTop(), 0) << "the grown panel stays on the cabinet";
+  ASSERT_TRUE(machine.click(q.mnucharts));
+  EXPECT_EQ(wanted, (std::vector<std::pair<int, int>>{{1, m.machinepay}}));
+  EXPECT_TRUE(q.screen.enabled) << "the cabinet plays on beside the charts";
+  EXPECT_FALSE(q.menupic.visible);
+  EXPECT_EQ(machine.platform.sound.count(128), 1);
+
+  // Another player's slot, at another setting, in free spins.
+  m.playerslot = "4";
+  m.machinepay = 3;
+  openMenu();
+  inFreeSpins();
+  ASSERT_TRUE(machine.click(q.mnucharts));
+  EXPECT_EQ(wanted.back(), (std::pair<int, int>{4, 3}));
+}
+
 TEST_F(Menu, PaylineViewPutsTheReelsAwayAndTheReturnBringsThemBack) {
   enterPaylineView();
   for (int r = 1; r <= 5; ++r) {

@@ -46,6 +46,7 @@ std::vector<GameRecord> soundHistory() {
     f.multiplier = static_cast<std::int16_t>(k == 1 ? 1 : 3);
     f.win = 30 * f.multiplier;
     f.creditBefore = f.creditAfter = 4975;
+    f.machinepay = 3;
     add(f);
   }
   GameRecord collect;
@@ -263,9 +264,13 @@ TEST(Export, CsvAndJsonCarryEveryFieldInWords) {
   EXPECT_EQ(c.substr(0, c.find('\n')),
             "id,time,kind,slot,lines,bet_per_line,bet,stops,held_reels,voids,line_wins,scatters,"
             "scatter_pay,multiplier,win,award,series,series_spin,ball_start,ball_cell,prize,"
-            "gambled,stake,gamble_steps,money_in,paid,credit_before,credit_after");
+            "gambled,stake,gamble_steps,money_in,paid,credit_before,credit_after,machinepay");
   EXPECT_NE(c.find("\n4,2025-01-01T00:00:00.123Z,free spin,1,0,0,0,0 0 0 0 0,,0,line 7: K x3 = 30,"
-                   "0,0,3,90,0,2,2,0,0,,0,0,,0,0,4975,4975\n"),
+                   "0,0,3,90,0,2,2,0,0,,0,0,,0,0,4975,4975,3\n"),
+            std::string::npos)
+      << c;
+  // A record kept before the history took the payout setting has none.
+  EXPECT_NE(c.find(",credit in,1,0,0,0,0 0 0 0 0,,0,,0,0,1,0,0,0,0,0,0,,0,0,,5000,0,0,5000,\n2,"),
             std::string::npos)
       << c;
   EXPECT_NE(c.find(",gamble,"), std::string::npos);
@@ -278,6 +283,8 @@ TEST(Export, CsvAndJsonCarryEveryFieldInWords) {
   EXPECT_NE(j.find("{\"bet\": \"clubs\", \"card\": \"clubs\", \"won\": true, \"at_risk\": 1960}"),
             std::string::npos);
   EXPECT_NE(j.find("\"prize\": \"minor\""), std::string::npos);
+  EXPECT_NE(j.find("\"credit_after\": 4975, \"machinepay\": 3}"), std::string::npos) << j;
+  EXPECT_NE(j.find("\"credit_after\": 5000, \"machinepay\": null}"), std::string::npos) << j;
   EXPECT_EQ(exportFormat("csv"), ExportFormat::Csv);
   EXPECT_EQ(exportFormat("xml"), std::nullopt);
   EXPECT_EQ(isoTime(0), "1970-01-01T00:00:00.000Z");

@@ -60,6 +60,13 @@ TEST_F(AccessibleCabinet, ButtonsAreNamedPushButtonsEnabledOrNotAndOnlyWhileShow
   ASSERT_NE(about, nullptr);
   EXPECT_FALSE(about->state().focused);
   EXPECT_NE(find("VIEW PAYLINES"), nullptr);
+  QAccessibleInterface* charts = find("CHARTS");
+  ASSERT_NE(charts, nullptr);
+  EXPECT_EQ(charts->role(), QAccessible::Button);
+  EXPECT_FALSE(charts->state().disabled);
+  // Down walks from HELP to CHARTS.
+  QTest::keyClick(&machine->canvas, Qt::Key_Down);
+  EXPECT_TRUE(find("CHARTS")->state().focused);
   QTest::keyClick(&machine->canvas, Qt::Key_Escape);
   EXPECT_EQ(find("ABOUT"), nullptr);
 }

@@ -26,6 +26,8 @@ std::vector<GameRecord> variedRecords() {
     r.lines = 25;
     r.betPerLine = 20;
     r.bet = k == 0 ? 500 : 0;
+    const std::int8_t settings[kRecordKinds] = {4, 3, 1, 0, 4, 3};
+    r.machinepay = settings[k];
     r.stops = {22, 1, 11, 7, static_cast<std::int8_t>(k + 1)};
     r.held = k == 1 ? 4 : 0;
     r.voids = static_cast<std::int16_t>(k);
@@ -78,6 +80,55 @@ TEST_F(History, RecordsReadBackAsWrittenAfterTheFileIsOpenedAgain) {
   EXPECT_EQ(h.damagedRows(), 0);
 }
 
+// What the statistics read: the money of a slot's records (or of every
+// slot's), the same from the file's lean reading as from the whole records,
+// in memory or in the file, and with the records still waiting for it.
+TEST_F(History, TheMoneyOfASlotIsThatOfItsWholeRecords) {
+  Scheduler clock;
+  MemoryHistory memory(clock);
+  SqliteHistory file(path());
+  ASSERT_TRUE(file.isOpen());
+  for (int round = 0; round < 2; ++round)
+    for (GameRecord r : variedRecords()) {
+      GameRecord copy = r;
+      memory.append(r);
+      file.append(copy);
+    }
+  auto whole = [&](int slot) {
+    std::vector<RecordMoney> out;
+    memory.forEach([&](const GameRecord& r) {
+      if (slot == 0 || r.slot == slot) out.push_back(moneyOf(r));
+    });
+    return out;
+  };
+  auto money = [](GameHistory& h, int slot) {
+    std::vector<RecordMoney> out;
+    h.forEachMoney(slot, [&](const RecordMoney& r) { out.push_back(r); });
+    return out;
+  };
+  for (int slot : {0, 1, 4}) {
+    SCOPED_TRACE(slot);
+    const std::vector<RecordMoney> expected = whole(slot);
+    EXPECT_EQ(expected.size(), slot == 0 ? 12u : 2u);
+    EXPECT_EQ(money(memory, slot), expected);
+    EXPECT_EQ(money(file, slot), expected);
+  }
+  // A record of slot 1 the file cannot take yet comes after the file's.
+  sqlite3* db = nullptr;
+  ASSERT_EQ(sqlite3_open(path().toUtf8().constData(), &db), SQLITE_OK);
+  ASSERT_EQ(sqlite3_exec(db, "BEGIN IMMEDIATE", nullptr, nullptr, nullptr), SQLITE_OK);
+  GameRecord late = variedRecords()[0];
+  late.win = 7;
+  EXPECT_EQ(file.append(late), 13);
+  EXPECT_EQ(file.waiting(), 1u);
+  const std::vector<RecordMoney> read = money(file, 1);
+  ASSERT_EQ(read.size(), 3u);
+  EXPECT_EQ(read.back().id, 13);
+  EXPECT_EQ(read.back().win, 7);
+  sqlite3_exec(db, "ROLLBACK", nullptr, nullptr, nullptr);
+  sqlite3_close(db);
+}
+
 TEST_F(History, TheLastGamesComeBackFromTheirFirstRecordOn) {
   Scheduler clock;
   MemoryHistory memory(clock);
@@ -113,12 +164,96 @@ TEST_F(History, ADamagedRowIsLeftOutAndCounted) {
   ASSERT_EQ(sqlite3_exec(db, "UPDATE records SET line_wins = '1.9.5' WHERE id = 2", nullptr,
                          nullptr, nullptr),
             SQLITE_OK);
+  // No payout setting is 9.
+  ASSERT_EQ(sqlite3_exec(db, "UPDATE records SET machinepay = 9 WHERE id = 4", nullptr, nullptr,
+                         nullptr),
+            SQLITE_OK);
   sqlite3_close(db);
   SqliteHistory h(path());
   std::vector<std::int64_t> ids;
   h.forEach([&](const GameRecord& r) { ids.push_back(r.id); });
-  EXPECT_EQ(ids, (std::vector<std::int64_t>{1, 3, 4, 5, 6}));
-  EXPECT_EQ(h.damagedRows(), 1);
+  EXPECT_EQ(ids, (std::vector<std::int64_t>{1, 3, 5, 6}));
+  EXPECT_EQ(h.damagedRows(), 2);
+}
+
+// A history file as the game wrote it before it kept each record's payout
+// setting: the same table without that column, two records in it.
+void writeFileWithoutThePayoutSetting(const QString& path) {
+  QDir().mkpath(QFileInfo(path).absolutePath());
+  sqlite3* db = nullptr;
+  ASSERT_EQ(sqlite3_open(path.toUtf8().constData(), &db), SQLITE_OK);
+  const char* sql =
+      "PRAGMA journal_mode=WAL;"
+      "CREATE TABLE records ("
+      " id INTEGER PRIMARY KEY, time INTEGER NOT NULL, kind INTEGER NOT NULL, slot INTEGER NOT NULL,"
+      " lines INTEGER NOT NULL, bet_per_line INTEGER NOT NULL, bet INTEGER NOT NULL,"
+      " reel1 INTEGER NOT NULL, reel2 INTEGER NOT NULL, reel3 INTEGER NOT NULL,"
+      " reel4 INTEGER NOT NULL, reel5 INTEGER NOT NULL, held INTEGER NOT NULL,"
+      " voids INTEGER NOT NULL, line_wins TEXT NOT NULL, scatters INTEGER NOT NULL,"
+      " scatter_pay INTEGER NOT NULL, multiplier INTEGER NOT NULL, win INTEGER NOT NULL,"
+      " award INTEGER NOT NULL, series INTEGER NOT NULL, series_spin INTEGER NOT NULL,"
+      " ball_start INTEGER NOT NULL, ball_cell INTEGER NOT NULL, prize INTEGER NOT NULL,"
+      " gambled INTEGER NOT NULL, stake INTEGER NOT NULL, gamble_steps TEXT NOT NULL,"
+      " money_in INTEGER NOT NULL, paid INTEGER NOT NULL,"
+      " credit_before INTEGER NOT NULL, credit_after INTEGER NOT NULL);"
+      "INSERT INTO records VALUES (1, 1700000000000, 5, 1, 25, 1, 0, 0, 0, 0, 0, 0, 0, 0, '', 0,"
+      " 0, 1, 0, 0, 0, 0, 0, 0, 0, 0, 0, '', 5000, 0, 0, 5000);"
+      "INSERT INTO records VALUES (2, 1700000001000, 0, 1, 25, 1, 25, 3, 14, 9, 1, 22, 0, 2,"
+      " '7.1.3.30', 0, 0, 1, 30, 0, 0, 0, 0, 0, 0, 0, 0, '', 0, 30, 5000, 5005);";
+  ASSERT_EQ(sqlite3_exec(db, sql, nullptr, nullptr, nullptr), SQLITE_OK) << sqlite3_errmsg(db);
+  sqlite3_close(db);
+}
+
+bool fileHasPayoutColumn(const QString& path) {
+  sqlite3* db = nullptr;
+  sqlite3_open_v2(path.toUtf8().constData(), &db, SQLITE_OPEN_READONLY, nullptr);
+  sqlite3_stmt* st = nullptr;
+  sqlite3_prepare_v2(db, "SELECT COUNT(*) FROM pragma_table_info('records') WHERE name = 'machinepay'",
+                     -1, &st, nullptr);
+  const bool has = st && sqlite3_step(st) == SQLITE_ROW && sqlite3_column_int(st, 0) == 1;
+  sqlite3_finalize(st);
+  sqlite3_close(db);
+  return has;
+}
+
+TEST_F(History, AFileWrittenBeforeThePayoutSettingWasKeptGainsItAndKeepsEveryRecord) {
+  writeFileWithoutThePayoutSetting(path());
+  if (HasFatalFailure()) return;
+  auto ids = [](SqliteHistory& h) {
+    std::vector<std::pair<std::int64_t, int>> out;
+    h.forEach([&](const GameRecord& r) { out.emplace_back(r.id, r.machinepay); });
+    return out;
+  };
+  using Read = std::vector<std::pair<std::int64_t, int>>;
+  {
+    // A check reads the file as it stands and changes nothing.
+    SqliteHistory check(path(), SqliteHistory::Use::Check);
+    ASSERT_TRUE(check.isOpen()) << check.error();
+    EXPECT_EQ(ids(check), (Read{{1, 0}, {2, 0}}));
+    EXPECT_EQ(check.lastGames(1).size(), 1u);
+    EXPECT_EQ(check.damagedRows(), 0);
+  }
+  EXPECT_FALSE(fileHasPayoutColumn(path()));
+  {
+    SqliteHistory h(path());
+    ASSERT_TRUE(h.isOpen()) << h.error();
+    EXPECT_TRUE(fileHasPayoutColumn(path()));
+    EXPECT_EQ(h.count(), 2);
+    std::vector<GameRecord> read;
+    h.forEach([&](const GameRecord& r) { read.push_back(r); });
+    ASSERT_EQ(read.size(), 2u);
+    EXPECT_EQ(read[1].win, 30);
+    EXPECT_EQ(read[1].voids, 2);
+    EXPECT_EQ(read[1].lineWins, (std::vector<LineWin>{{7, 1, 3, 30}}));
+    EXPECT_EQ(read[1].creditAfter, 5005);
+    GameRecord next = read[1];
+    next.machinepay = 3;
+    EXPECT_EQ(h.append(next), 3);
+    EXPECT_EQ(h.integrityCheck(), "ok");
+  }
+  SqliteHistory again(path());
+  EXPECT_EQ(ids(again), (Read{{1, 0}, {2, 0}, {3, 3}}));
+  EXPECT_EQ(again.damagedRows(), 0);
 }
 
 TEST_F(History, AHistoryThatCannotBeOpenedKeepsNothingAndTheGamePlaysOn) {

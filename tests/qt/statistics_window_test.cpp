@@ -101,6 +101,21 @@ TEST_F(StatisticsWindowTest, FollowsGamesPlayedWhileOpen) {
       << returnTitle().toStdString();
 }
 
+TEST_F(StatisticsWindowTest, OpensFromTheMenuPanelForTheCurrentPlayer) {
+  spinLosing();
+  // The pointer over MENU opens the panel; CHARTS opens the charts.
+  QTest::mouseMove(&machine->canvas, centre(q().btnopenmenu));
+  ASSERT_TRUE(q().menupic.visible);
+  click(q().mnucharts);
+  ASSERT_TRUE(drawn());
+  EXPECT_EQ(charts().windowTitle(), "Statistics of slot 1");
+  EXPECT_TRUE(returnTitle().startsWith("Return over 1 game:")) << returnTitle().toStdString();
+  EXPECT_FALSE(q().menupic.visible);
+  EXPECT_TRUE(q().screen.enabled);
+  QTest::mouseClick(charts().closeButton(), Qt::LeftButton);
+  EXPECT_FALSE(charts().isVisible());
+}
+
 TEST_F(StatisticsWindowTest, ExportsEachChartAsSvgAndAsPngAtTheWindowsScale) {
   spinLosing();
   click(q().btnoptions);

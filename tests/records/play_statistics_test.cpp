@@ -40,6 +40,9 @@ class ScriptedPlay {
     r.paid = total;
     settle(r);
   }
+  // The payout setting the games from now on are played at; 0, as records
+  // kept before the history took it, when not known.
+  void setting(int machinepay) { machinepay_ = machinepay; }
   const std::vector<GameRecord>& records() const { return records_; }
 
  private:
@@ -48,6 +51,7 @@ class ScriptedPlay {
     r.id = static_cast<std::int64_t>(records_.size()) + 1;
     r.kind = kind;
     r.slot = static_cast<std::int8_t>(slot_);
+    r.machinepay = static_cast<std::int8_t>(machinepay_);
     r.creditBefore = credit_;
     return r;
   }
@@ -56,7 +60,7 @@ class ScriptedPlay {
     credit_ = r.creditAfter;
     records_.push_back(r);
   }
-  int slot_;
+  int slot_, machinepay_ = 0;
   std::int32_t credit_ = 0;
   std::vector<GameRecord> records_;
 };
@@ -112,6 +116,69 @@ TEST(PlayStatistics, ChangedLinesAndBetKeepEachGamesOwnExpectation) {
   EXPECT_DOUBLE_EQ(s.last.measured, 400.0 / 350.0);
   // The jackpot is worth more per cent staked at 10 cents a game than at 25.
   EXPECT_GT(b.jackpot, a.jackpot);
+}
+
+TEST(PlayStatistics, ChangedPayoutSettingsKeepEachGamesOwnExpectation) {
+  // Three games recorded before the history kept the setting (taken at the
+  // slot's setting now, 3), four at setting 4, two at setting 1 and 5 x 2.
+  const ExpectedReturn unknown = *returnTable().at(3, 25, 1);
+  const ExpectedReturn realistic = *returnTable().at(4, 25, 1);
+  const ExpectedReturn dream = *returnTable().at(1, 5, 2);
+  ScriptedPlay play;
+  play.insert(5000);
+  for (int g = 0; g < 3; ++g) play.spin(25, 1, 0);
+  play.setting(4);
+  for (int g = 0; g < 4; ++g) play.spin(25, 1, g == 0 ? 50 : 0);
+  play.setting(1);
+  for (int g = 0; g < 2; ++g) play.spin(5, 2, g == 0 ? 40 : 0);
+  const PlayStatistics s = statisticsOf(play.records(), 3);
+  // 75 cents staked unknown, 100 at setting 4, 20 at setting 1.
+  const double expected =
+      (unknown.withoutJackpots() * 75 + realistic.withoutJackpots() * 100 + dream.withoutJackpots() * 20) / 195;
+  const double withJackpots =
+      (unknown.withJackpots() * 75 + realistic.withJackpots() * 100 + dream.withJackpots() * 20) / 195;
+  const double half = 2 *
+                      std::sqrt(3 * std::pow(unknown.spread * 25, 2) + 4 * std::pow(realistic.spread * 25, 2) +
+                                2 * std::pow(dream.spread * 10, 2)) /
+                      195;
+  EXPECT_NEAR(s.last.expected, expected, 1e-12);
+  EXPECT_NEAR(s.last.expectedWithJackpots, withJackpots, 1e-12);
+  EXPECT_NEAR(s.last.bandHigh - s.last.expected, half, 1e-12);
+  EXPECT_DOUBLE_EQ(s.last.measured, 90.0 / 195.0);
+  ASSERT_EQ(s.returns.size(), 9u);
+  EXPECT_NEAR(s.returns[2].expected, unknown.withoutJackpots(), 1e-12);
+  EXPECT_NEAR(s.returns[6].expected,
+              (unknown.withoutJackpots() * 75 + realistic.withoutJackpots() * 100) / 175, 1e-12);
+  // Setting 1 keeps every win: it expects far more than setting 4 does.
+  EXPECT_GT(dream.withoutJackpots(), 2 * realistic.withoutJackpots());
+  EXPECT_EQ(s.gamesAtSetting, (std::array<std::int64_t, 5>{3, 2, 0, 0, 4}));
+  EXPECT_EQ(s.settingWords,
+            "played at payout settings 4 (4 games) and 1 (2 games); 3 games recorded before the "
+            "history kept the payout setting are taken at the setting now, 3");
+}
+
+TEST(PlayStatistics, TheSettingsPlayedAreToldOnlyWhenTheyMatter) {
+  ScriptedPlay known, old;
+  known.setting(4);
+  known.insert(5000);
+  old.insert(5000);
+  for (int g = 0; g < 5; ++g) {
+    known.spin(25, 1, 0);
+    old.spin(25, 1, 0);
+  }
+  EXPECT_EQ(statisticsOf(known.records(), 1).settingWords, "");
+  // The slot's setting now does not touch games whose own setting is known.
+  EXPECT_DOUBLE_EQ(statisticsOf(known.records(), 1).last.expected,
+                   statisticsOf(known.records(), 4).last.expected);
+  EXPECT_EQ(statisticsOf(old.records(), 4).settingWords,
+            "5 games recorded before the history kept the payout setting are taken at the setting "
+            "now, 4");
+  std::array<std::int64_t, 5> one{};
+  one[0] = 1;
+  one[3] = 2;
+  EXPECT_EQ(settingWords(one, 4),
+            "played at payout setting 3 (2 games); 1 game recorded before the history kept the "
+            "payout setting is taken at the setting now, 4");
 }
 
 TEST(PlayStatistics, MetersAreTheChecksAndOtherSlotsArePassedOver) {

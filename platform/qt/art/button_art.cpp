@@ -32,6 +32,7 @@ const std::map<QString, ButtonLook>& looks() {
       {"xit", {"EXIT", QColor(150, 30, 30), 0.4}},
       {"lastgames", {"LAST GAMES", QColor(40, 50, 130), 0.34}},
       {"mnuhelp", {"HELP", QColor(40, 50, 130), 0.38}},
+      {"mnucharts", {"CHARTS", QColor(40, 50, 130), 0.38}},
       {"btnprevgame", {"<< GAME", QColor(40, 90, 90), 0.42}},
       {"btnprev", {"< PREVIOUS", QColor(40, 90, 90), 0.42}},
       {"btnnext", {"NEXT >", QColor(40, 90, 90), 0.42}},
