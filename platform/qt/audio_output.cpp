@@ -11,7 +11,7 @@ namespace quov {
 
 namespace {
 constexpr int kBufferMs = 40;       // queued ahead in the audio server
-constexpr int kPumpMs = 20;         // how often the queue is topped up: each wakes this thread and the server client
+constexpr int kPumpMs = 10;          // how often the queue is topped up
 constexpr int kCloseAfterMs = 3000; // of silence, before the stream closes
 constexpr int kRetryAfterMs = 5000; // after the device could not be opened
 constexpr int kTailMs = 80;         // played on after the end, so the last block is heard
