@@ -59,7 +59,7 @@ class DesktopMachine {
   QtEventLoop loop;
   QtMessages messages{loop};
   QtSettingsStore store;
-  QtSound sound;
+  QtSound sound{QUOV_SOUNDFONT, cacheFolder().toStdString()};
   QtResources resources;
   StdFiles files{cacheFolder().toStdString()};
   QtLinks links;

@@ -5,7 +5,8 @@
 namespace quov {
 
 QtSound::QtSound() : QtSound(QUOV_SOUNDFONT) {}
-QtSound::QtSound(std::string soundFont) : mixer_(std::move(soundFont)) {}
+QtSound::QtSound(std::string soundFont, std::string cacheFolder)
+    : mixer_(std::move(soundFont), std::move(cacheFolder)) {}
 
 std::shared_ptr<const PcmClip> QtSound::decoded(int id, const Bytes& clip) {
   const auto key = std::make_tuple(id, clip.data(), clip.size());

@@ -17,7 +17,8 @@ namespace quov {
 class QtSound : public Sound {
  public:
   QtSound();  // with the sound font the program was built for
-  explicit QtSound(std::string soundFont);
+  // `cacheFolder` keeps the tune's recording between runs; empty for none.
+  explicit QtSound(std::string soundFont, std::string cacheFolder = {});
 
   void playClip(int id, const Bytes* clip, ClipMode mode) override;
   // "open <file> type sequencer alias quovspin", "play quovspin ", "close quovspin".

@@ -72,11 +72,12 @@ FileKind fileKind(const QString& path) {
   return S_ISREG(st.st_mode) ? FileKind::Regular : FileKind::Other;
 }
 
-FileRead readRegularFile(const QString& path, qint64 maxBytes) {
+FileRead readRegularFile(const QString& path, qint64 maxBytes, LinkAtPath link) {
   FileRead r;
   using O = FileRead::Outcome;
+  const bool follow = link == LinkAtPath::Follow;
   struct stat st {};
-  if (::stat(native(path).constData(), &st) != 0) {
+  if ((follow ? ::stat(native(path).constData(), &st) : ::lstat(native(path).constData(), &st)) != 0) {
     // A file where a folder of the path belongs: nothing can be there.
     if (errno == ENOENT || errno == ENOTDIR) return r;
     r.outcome = O::Failed;
@@ -89,8 +90,14 @@ FileRead readRegularFile(const QString& path, qint64 maxBytes) {
     return r;
   }
   // Non-blocking, in case something else was put there since the look.
-  Fd fd(::open(native(path).constData(), O_RDONLY | O_NONBLOCK | O_NOCTTY | O_CLOEXEC));
+  Fd fd(::open(native(path).constData(),
+               O_RDONLY | O_NONBLOCK | O_NOCTTY | O_CLOEXEC | (follow ? 0 : O_NOFOLLOW)));
   if (fd.get() < 0) {
+    if (errno == ELOOP) {  // a link put there since the look
+      r.outcome = O::Refused;
+      r.error = path + QStringLiteral(" is not a regular file");
+      return r;
+    }
     r.outcome = errno == ENOENT ? O::Missing : O::Failed;
     if (r.outcome == O::Failed) r.error = failure("cannot open", path, errno);
     return r;

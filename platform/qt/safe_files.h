@@ -24,8 +24,11 @@ struct FileRead {
   QByteArray bytes;
   QString error;  // why it was refused or failed
 };
-// Reads a regular file of at most `maxBytes` bytes.
-FileRead readRegularFile(const QString& path, qint64 maxBytes);
+// Whether a read goes through a symbolic link standing at the path itself.
+enum class LinkAtPath { Follow, Refuse };
+// Reads a regular file of at most `maxBytes` bytes. With LinkAtPath::Refuse a
+// symbolic link at `path` is refused, never followed.
+FileRead readRegularFile(const QString& path, qint64 maxBytes, LinkAtPath link = LinkAtPath::Follow);
 
 // Writes `bytes` as the file `name` of `folder` by way of a new temporary
 // file. With `durable` the data and the rename reach the disk before it

@@ -5,7 +5,8 @@
 
 namespace quov {
 
-SoundMixer::SoundMixer(std::string soundFont) : tune_(std::move(soundFont), kRate) {}
+SoundMixer::SoundMixer(std::string soundFont, std::string cacheFolder)
+    : tune_(std::move(soundFont), kRate, std::move(cacheFolder)) {}
 
 void SoundMixer::post(Request r) {
   std::lock_guard lock(mutex_);

@@ -21,7 +21,8 @@ class SoundMixer {
   static constexpr int kRate = 44100;
   static constexpr int kChannels = 2;
 
-  explicit SoundMixer(std::string soundFont);
+  // `cacheFolder` keeps the tune's recording between runs; empty for none.
+  explicit SoundMixer(std::string soundFont, std::string cacheFolder = {});
 
   // Any thread.
   void playClip(std::shared_ptr<const PcmClip> clip, bool loop);

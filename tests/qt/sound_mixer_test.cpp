@@ -15,6 +15,7 @@
 #include "platform/qt/clip_rate.h"
 #include "platform/qt/qt_resources.h"
 #include "platform/qt/sound_mixer.h"
+#include "platform/qt/tune_recording.h"
 #include "sound/clips.h"
 #include "tests/qt/sound_measures.h"
 
@@ -155,19 +156,31 @@ TEST_F(Mixer, WithoutASoundFontTheTuneStaysSilentAndTheMixerFallsIdle) {
   EXPECT_EQ(lastSounding(out), -1);
 }
 
-// The re-spin timer asks for the tune every 200 ms: a request while it plays
-// must let it go on, not start it over.
-TEST(TuneInTheMix, APlayRequestWhileTheTunePlaysLetsItGoOn) {
-  QTemporaryDir dir;
+// The tune's file in `dir`, its recording made and kept there beforehand:
+// a mix that reads it plays it at once to its end, however fast the blocks
+// are asked for (one still being made would leave gaps where the blocks
+// outran it, which a real-time output never does).
+std::string keptTune(const QTemporaryDir& dir) {
   const std::string file = (dir.path() + "/quovspin.midi").toStdString();
   const Bytes midi = QtResources().load("MIDI", "1");
   std::ofstream(file, std::ios::binary).write(reinterpret_cast<const char*>(midi.data()),
                                               static_cast<std::streamsize>(midi.size()));
+  TuneRecording made(QUOV_SOUNDFONT, file, SoundMixer::kRate, dir.path().toStdString());
+  for (int i = 0; i < 12000 && !made.complete() && !made.failed(); ++i)
+    std::this_thread::sleep_for(std::chrono::milliseconds(10));
+  return file;  // kept as the recording ends
+}
+
+// The re-spin timer asks for the tune every 200 ms: a request while it plays
+// must let it go on, not start it over.
+TEST(TuneInTheMix, APlayRequestWhileTheTunePlaysLetsItGoOn) {
+  QTemporaryDir dir;
+  const std::string file = keptTune(dir);
   // Two mixes; the second is asked to play again every twenty blocks. Each
-  // loads its sound font on its own helper thread, so each is recorded from
+  // reads the kept recording on its own helper thread, so each is recorded from
   // the block where its tune starts; until then it is silent. Count blocks,
   // not time.
-  SoundMixer once(QUOV_SOUNDFONT), again(QUOV_SOUNDFONT);
+  SoundMixer once(QUOV_SOUNDFONT, dir.path().toStdString()), again(QUOV_SOUNDFONT, dir.path().toStdString());
   for (SoundMixer* m : {&once, &again}) {
     m->openTune(file);
     m->playTune();
@@ -181,7 +194,7 @@ TEST(TuneInTheMix, APlayRequestWhileTheTunePlaysLetsItGoOn) {
       return;
     heard.insert(heard.end(), block.begin(), block.end());
   };
-  // The sound fonts load while the blocks are asked for; the bound only
+  // The recordings load while the blocks are asked for; the bound only
   // keeps a broken load from hanging the test (a minute and more of pauses).
   for (int n = 0; n < 60000 && std::min(heardOnce.size(), heardAgain.size()) < 2u * kBlock * kBlocks; ++n) {
     if (heardOnce.empty() || heardAgain.empty()) std::this_thread::sleep_for(std::chrono::milliseconds(1));
@@ -205,18 +218,15 @@ TEST(TuneInTheMix, APlayRequestWhileTheTunePlaysLetsItGoOn) {
 // sits within 3 units of the middle of the win clips' (their loudest 400 ms).
 TEST(TuneInTheMix, TheTuneIsAsLoudAsTheMiddleOfTheWinClips) {
   QTemporaryDir dir;
-  const std::string file = (dir.path() + "/quovspin.midi").toStdString();
-  const Bytes midi = QtResources().load("MIDI", "1");
-  std::ofstream(file, std::ios::binary).write(reinterpret_cast<const char*>(midi.data()),
-                                              static_cast<std::streamsize>(midi.size()));
-  SoundMixer mixer(QUOV_SOUNDFONT);
+  const std::string file = keptTune(dir);
+  SoundMixer mixer(QUOV_SOUNDFONT, dir.path().toStdString());
   mixer.openTune(file);
   mixer.playTune();
   constexpr int kBlock = 441;
   constexpr std::size_t kFrames = 20 * SoundMixer::kRate;
   std::vector<float> left, right;
   std::vector<std::int16_t> block(2 * kBlock);
-  // Blocks are counted from the one where the tune starts (its sound font
+  // Blocks are counted from the one where the tune starts (its recording
   // loads meanwhile on a helper thread); the bound only stops a broken load.
   for (int n = 0; n < 60000 && left.size() < kFrames; ++n) {
     mixer.render(block.data(), kBlock);
