@@ -13,10 +13,25 @@
 
 namespace quov::test {
 
-std::vector<double> peakSpectrum(const std::vector<float>& s, std::size_t n) {
+namespace {
+bool holdsSilence(const std::vector<float>& s, std::size_t from, std::size_t n, std::size_t gap) {
+  std::size_t run = 0;
+  for (std::size_t i = from; i < from + n; ++i) {
+    run = s[i] == 0.0f ? run + 1 : 0;
+    if (run >= gap) return true;
+  }
+  return false;
+}
+}  // namespace
+
+std::vector<double> peakSpectrum(const std::vector<float>& s, std::size_t n, std::size_t gap,
+                                 std::size_t* used) {
   std::vector<double> peak(n / 2, 0.0);
   std::vector<std::complex<double>> x(n);
+  if (used) *used = 0;
   for (std::size_t from = 0; from + n <= s.size(); from += n / 2) {
+    if (gap > 0 && holdsSilence(s, from, n, gap)) continue;
+    if (used) ++*used;
     for (std::size_t i = 0; i < n; ++i) {
       const double turn = static_cast<double>(i) / static_cast<double>(n);
       x[i] = s[from + i] * (0.5 - 0.5 * std::cos(2 * std::numbers::pi * turn));

@@ -12,7 +12,12 @@ namespace quov::test {
 // The power spectrum of `s` in bins of rate / n: Hann-windowed stretches of
 // n samples (a power of two), half overlapping, each bin the largest any
 // stretch shows, so a short burst above the band is not averaged away.
-std::vector<double> peakSpectrum(const std::vector<float>& s, std::size_t n);
+// With `gap`, a stretch holding `gap` or more samples of exact silence in a
+// row is left out: on a starved machine the server fills a late block with
+// silence, and the edges of that hole are a click of every frequency that
+// no clip made. `used`, if given, counts the stretches taken.
+std::vector<double> peakSpectrum(const std::vector<float>& s, std::size_t n, std::size_t gap = 0,
+                                 std::size_t* used = nullptr);
 
 // The strongest bin above `aboveHz` against the strongest below `bandHz`,
 // in dB (negative: under the band).

@@ -210,9 +210,13 @@ TEST_F(SoundService, AnEightKilohertzClipReachesTheSinkWithNothingAboveItsBand) 
   constexpr std::size_t kBins = 8192;
   ASSERT_GT(heard.size(), 2 * kBins);
   // The converter's filter closes between 3.65 and 4 kHz; from 4.4 kHz up
-  // there is only what it let through.
-  const double above = aboveBandDb(peakSpectrum(heard, kBins),
-                                   static_cast<double>(MonitorRecorder::kRate) / kBins, 4000, 4400);
+  // there is only what it let through. Stretches where a starved server
+  // left a hole of 2 ms or more are not the converter's work.
+  std::size_t stretches = 0;
+  const auto spectrum = peakSpectrum(heard, kBins, MonitorRecorder::kRate / 500, &stretches);
+  ASSERT_GE(stretches, 3u) << "too few stretches without a hole to judge";
+  const double above =
+      aboveBandDb(spectrum, static_cast<double>(MonitorRecorder::kRate) / kBins, 4000, 4400);
   RecordProperty("strongest_above_band_db", std::to_string(above));
   EXPECT_LT(above, -60.0);
 }
