@@ -94,11 +94,7 @@ void BM_AutoplayPressesAllFeatures(benchmark::State& state) {
     const std::int64_t before = presses;
     while (presses == before) {
       machine.advance(1000);
-      if (q.autoplaymode == 0) {  // the offer pop-up switched autoplay off
-        machine.cabinet.popupquov.screen.visible = false;
-        q.screen.visible = true;
-        while (q.autoplaymode == 0) machine.cabinet.controls().autoplayon_mousedown();
-      }
+      machine.keepAutoplaying();  // the offer pop-up switches autoplay off
     }
   }
   state.SetItemsProcessed(presses);

@@ -44,6 +44,19 @@ bool HeadlessMachine::click(Element& e) {
   return true;
 }
 
+bool HeadlessMachine::keepAutoplaying(const std::function<void()>& beforeSwitchingOn) {
+  if (cabinet.popupquov.screen.visible) {
+    cabinet.popupquov.screen.visible = false;
+    quov.screen.visible = true;
+  }
+  if (quov.autoplaymode != 0 || !quov.tmrtick.enabled()) return true;
+  if (beforeSwitchingOn) beforeSwitchingOn();
+  // The first press may only show the autoplay notice.
+  for (int press = 0; press < 3 && quov.autoplaymode == 0; ++press)
+    if (!click(quov.autoplayon)) return false;
+  return quov.autoplaymode != 0;
+}
+
 void HeadlessMachine::key(NamedKey named) {
   int character = 0;
   if (named == NamedKey::Escape) character = 27;

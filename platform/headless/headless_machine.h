@@ -45,6 +45,11 @@ class HeadlessMachine {
   // A mouse click on an element, as the window delivers it: nothing happens
   // when the element is hidden or disabled. Returns whether it was delivered.
   bool click(Element& e);
+  // Autoplay kept going as a player keeps it: the offer, which stops it,
+  // is closed, and once the machine is idle autoplay is switched on again,
+  // after `beforeSwitchingOn` (inserting credit, say). False when it could
+  // not be switched on.
+  bool keepAutoplaying(const std::function<void()>& beforeSwitchingOn = {});
   // A key press with its character code (32 = space), as the keyboard
   // delivers it: a control's key works its control, any other reaches the
   // main screen's key handler.

@@ -195,16 +195,8 @@ TEST_F(Soak, TwoHundredThousandPressesKeepTheMachineSoundAndTheMoneyExact) {
     machine.advance(10000);
     ASSERT_GT(machine.now(), before);
     ASSERT_LE(machine.now() - lastPress, kPressBound) << "press " << presses;
-    // The offer pop-up (every 25th losing spin) stops autoplay; the player
-    // closes it and switches autoplay on again.
-    if (machine.cabinet.popupquov.screen.visible) {
-      machine.cabinet.popupquov.screen.visible = false;
-      q.screen.visible = true;
-    }
-    if (q.autoplaymode == 0 && q.tmrtick.enabled()) {
-      insertCoinsIfLow();
-      while (q.autoplaymode == 0) ASSERT_TRUE(machine.click(q.autoplayon));
-    }
+    // The offer pop-up (every 25th losing spin) stops autoplay.
+    ASSERT_TRUE(machine.keepAutoplaying([this] { insertCoinsIfLow(); }));
   }
   EXPECT_GE(presses, kPresses);
   EXPECT_GT(jackpots, 0);

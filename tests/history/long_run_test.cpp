@@ -64,15 +64,7 @@ TEST(LongRun, TheLedgerHoldsOverAHundredThousandRecordedPresses) {
   ASSERT_TRUE(machine.click(q.autoplayon));
   while (presses < kPresses) {
     machine.advance(10000);
-    // The offer pop-up stops autoplay; the player closes it and goes on.
-    if (machine.cabinet.popupquov.screen.visible) {
-      machine.cabinet.popupquov.screen.visible = false;
-      q.screen.visible = true;
-    }
-    if (q.autoplaymode == 0 && q.tmrtick.enabled()) {
-      insertCoinsIfLow();
-      while (q.autoplaymode == 0) ASSERT_TRUE(machine.click(q.autoplayon));
-    }
+    ASSERT_TRUE(machine.keepAutoplaying(insertCoinsIfLow));
   }
   ASSERT_TRUE(machine.click(q.autoplayon));  // off
   ASSERT_TRUE(machine.settle());

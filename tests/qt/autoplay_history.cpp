@@ -49,15 +49,7 @@ int main(int argc, char** argv) {
   machine.click(q.autoplayon);
   while (presses < games) {
     machine.advance(10000);
-    // The offer stops autoplay; it is closed and play goes on.
-    if (machine.cabinet.popupquov.screen.visible) {
-      machine.cabinet.popupquov.screen.visible = false;
-      q.screen.visible = true;
-    }
-    if (q.autoplaymode == 0 && q.tmrtick.enabled()) {
-      insertIfLow();
-      while (q.autoplaymode == 0) machine.click(q.autoplayon);
-    }
+    machine.keepAutoplaying(insertIfLow);
   }
   machine.click(q.autoplayon);  // off
   machine.settle();

@@ -376,14 +376,7 @@ TEST(RecordKeeper, ChangedKeysAloneLeaveTheStoreAsAWholeSaveWould) {
   ASSERT_TRUE(machine.click(q.autoplayon));
   for (int round = 0; round < 40; ++round) {
     machine.advance(60000);
-    // The offer stops autoplay; the player closes it and goes on.
-    if (machine.cabinet.popupquov.screen.visible) {
-      machine.cabinet.popupquov.screen.visible = false;
-      q.screen.visible = true;
-    }
-    if (q.autoplaymode == 0 && q.tmrtick.enabled()) {
-      while (q.autoplaymode == 0) ASSERT_TRUE(machine.click(q.autoplayon));
-    }
+    ASSERT_TRUE(machine.keepAutoplaying());
     if (machine.cabinet.records().saveIfChanged() || machine.mod.games == 0) continue;
     const MemoryStore::Values idle = store.values;
     machine.cabinet.records().saveAtExit();
