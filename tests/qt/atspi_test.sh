@@ -12,13 +12,13 @@ HERE=$(cd "$(dirname "$0")" && pwd)
 LAUNCHER=/usr/libexec/at-spi-bus-launcher
 PYTHON=/usr/bin/python3  # the system's, which has pyatspi
 if [ -z "${ATSPI_INSIDE:-}" ]; then
-  for tool in xvfb-run dbus-run-session; do
+  for tool in Xvfb dbus-run-session; do
     command -v $tool >/dev/null || { echo "no $tool"; exit 77; }
   done
   [ -x $LAUNCHER ] || { echo "no $LAUNCHER"; exit 77; }
   $PYTHON -c 'import pyatspi' 2>/dev/null || { echo "no pyatspi"; exit 77; }
-  exec env ATSPI_INSIDE=1 dbus-run-session -- \
-    xvfb-run -a -s "-screen 0 1024x768x24" "$0" "$@"
+  exec dbus-run-session -- \
+    "$HERE/with_xvfb.sh" 1024x768x24 env ATSPI_INSIDE=1 "$0" "$@"
 fi
 
 work=$(mktemp -d)

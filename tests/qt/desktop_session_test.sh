@@ -15,10 +15,10 @@
 set -u
 QUOV=$1
 if [ -z "${SESSION_INSIDE_X:-}" ]; then
-  for tool in xvfb-run xdotool xprop xwininfo openbox; do
+  for tool in Xvfb xdotool xprop xwininfo openbox; do
     command -v $tool >/dev/null || { echo "no $tool"; exit 77; }
   done
-  exec env SESSION_INSIDE_X=1 xvfb-run -a -s "-screen 0 1280x1024x24" "$0" "$@"
+  exec "$(dirname "$0")/with_xvfb.sh" 1280x1024x24 env SESSION_INSIDE_X=1 "$0" "$@"
 fi
 
 work=$(mktemp -d)

@@ -14,8 +14,8 @@ set -u
 QUOV=$1
 CLOSE=$2
 if [ -z "${E2E_INSIDE_X:-}" ]; then
-  command -v xvfb-run >/dev/null && command -v xdotool >/dev/null || { echo "no xvfb-run/xdotool"; exit 77; }
-  exec env E2E_INSIDE_X=1 xvfb-run -a -s "-screen 0 1024x768x24" "$0" "$@"
+  command -v Xvfb >/dev/null && command -v xdotool >/dev/null || { echo "no Xvfb/xdotool"; exit 77; }
+  exec "$(dirname "$0")/with_xvfb.sh" 1024x768x24 env E2E_INSIDE_X=1 "$0" "$@"
 fi
 
 work=$(mktemp -d)

@@ -8,7 +8,7 @@ set -u
 build=$1
 if [ -z "${MEASURE_INSIDE_X:-}" ]; then
   QT_QPA_PLATFORM=offscreen "$build/tests/qt/quov_qt_measure"
-  exec env MEASURE_INSIDE_X=1 xvfb-run -a -s "-screen 0 1024x768x24" "$0" "$@"
+  exec "$(dirname "$0")/with_xvfb.sh" 1024x768x24 env MEASURE_INSIDE_X=1 "$0" "$@"
 fi
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
