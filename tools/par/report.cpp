@@ -123,7 +123,9 @@ std::string simulationTable(const SimulationResult& r) {
                     ", meters " + (s.growingMeters ? "growing" : "at their floors") + "\n";
   out += std::to_string(t.presses) + " presses, seed " + std::to_string(r.options.seed) + ", " +
          std::to_string(r.threads) + (r.threads == 1 ? " thread, " : " threads, ") +
-         fixed(r.seconds, 2) + " s, " + fixed(r.pressesPerSecond / 1e6, 2) + " M presses/s\n\n";
+         fixed(r.seconds, 2) + " s, " + fixed(r.pressesPerSecond / 1e6, 2) + " M presses/s; " +
+         fixed(r.cpuSeconds, 2) + " s of processor time, " + fixed(r.pressesPerCpuSecond / 1e6, 2) +
+         " M presses per processor-second\n\n";
   out += "  return per total bet staked   return    std err   95% interval          99% interval\n";
   for (Part p : kShownParts) {
     if (p == JackpotAtFloor && !s.growingMeters) continue;
@@ -188,6 +190,7 @@ std::string simulationJson(const SimulationResult& r) {
   j.value("suit_wins", g.suitWins).value("suit_return", g.suitReturn);
   j.endObject();
   j.value("seconds", r.seconds).value("presses_per_second", r.pressesPerSecond);
+  j.value("cpu_seconds", r.cpuSeconds).value("presses_per_cpu_second", r.pressesPerCpuSecond);
   j.endObject();
   return j.text();
 }

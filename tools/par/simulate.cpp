@@ -4,6 +4,7 @@
 #include <atomic>
 #include <chrono>
 #include <cmath>
+#include <ctime>
 #include <thread>
 #include <vector>
 
@@ -147,6 +148,7 @@ SimulationResult simulate(const SimulationOptions& options) {
     }
   };
   const auto start = std::chrono::steady_clock::now();
+  const std::clock_t cpuStart = std::clock();  // the process's processor time, every thread
   auto elapsed = [&] {
     return std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
   };
@@ -164,10 +166,13 @@ SimulationResult simulate(const SimulationOptions& options) {
   }
   for (std::thread& t : pool) t.join();
   result.seconds = elapsed();
+  result.cpuSeconds = static_cast<double>(std::clock() - cpuStart) / CLOCKS_PER_SEC;
 
   for (const Tally& t : tallies) result.tally.add(t);
   figure(result);
-  result.pressesPerSecond = result.seconds > 0 ? static_cast<double>(options.presses) / result.seconds : 0;
+  const auto presses = static_cast<double>(options.presses);
+  result.pressesPerSecond = result.seconds > 0 ? presses / result.seconds : 0;
+  result.pressesPerCpuSecond = result.cpuSeconds > 0 ? presses / result.cpuSeconds : 0;
   return result;
 }
 

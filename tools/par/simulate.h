@@ -76,6 +76,9 @@ struct SimulationResult {
   double meanSeriesLength = 0, meanSeriesWin = 0;  // free spins, and their win in total bets
   std::array<double, kFreeSpinMultipliers.size()> multiplierShare{};  // of the free spins
   double seconds = 0, pressesPerSecond = 0;
+  // Processor time of the whole run, all threads; the rate per processor
+  // second does not depend on what else the machine is doing.
+  double cpuSeconds = 0, pressesPerCpuSecond = 0;
 };
 
 // The figures of a tally (the run's timing aside).
