@@ -12,8 +12,8 @@
 #include <vector>
 
 #include "platform/qt/qt_resources.h"
-#include "platform/qt/sound_mixer.h"
-#include "platform/qt/tune_recording.h"
+#include "platform/qt/sound/sound_mixer.h"
+#include "platform/qt/sound/tune_recording.h"
 
 namespace {
 

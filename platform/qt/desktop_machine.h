@@ -20,7 +20,7 @@
 #include "platform/qt/qt_messages.h"
 #include "platform/qt/qt_resources.h"
 #include "platform/qt/qt_settings_store.h"
-#include "platform/qt/qt_sound.h"
+#include "platform/qt/loaded_sound.h"
 #include "platform/qt/qt_text_rules.h"
 #include "platform/qt/screen_form.h"
 #include "platform/qt/screen_window.h"
@@ -59,7 +59,7 @@ class DesktopMachine {
   QtEventLoop loop;
   QtMessages messages{loop};
   QtSettingsStore store;
-  QtSound sound{QUOV_SOUNDFONT, cacheFolder().toStdString()};
+  LoadedSound sound{QUOV_SOUNDFONT, cacheFolder().toStdString()};
   QtResources resources;
   StdFiles files{cacheFolder().toStdString()};
   QtLinks links;

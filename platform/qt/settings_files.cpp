@@ -9,7 +9,7 @@
 #include <atomic>
 #include <memory>
 
-#include "platform/qt/safe_files.h"
+#include "platform/qt/files/safe_files.h"
 #include "platform/qt/settings_lock.h"
 
 namespace quov {

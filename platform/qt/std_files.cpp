@@ -5,7 +5,7 @@
 #include <filesystem>
 #include <iterator>
 
-#include "platform/qt/safe_files.h"
+#include "platform/qt/files/safe_files.h"
 
 namespace quov {
 

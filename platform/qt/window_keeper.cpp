@@ -6,7 +6,7 @@
 #include <QScreen>
 
 #include "platform/qt/ini_text.h"
-#include "platform/qt/safe_files.h"
+#include "platform/qt/files/safe_files.h"
 
 namespace quov {
 

@@ -8,7 +8,7 @@
 #include <numbers>
 #include <vector>
 
-#include "platform/qt/pcm_clip.h"
+#include "platform/qt/sound/pcm_clip.h"
 #include "platform/qt/qt_resources.h"
 #include "sound/clips.h"
 #include "tools/sounds/clip_loudness.h"

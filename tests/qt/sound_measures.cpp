@@ -6,7 +6,7 @@
 #include <numbers>
 #include <set>
 
-#include "platform/qt/pcm_clip.h"
+#include "platform/qt/sound/pcm_clip.h"
 #include "platform/qt/qt_resources.h"
 #include "sound/clips.h"
 #include "tools/sounds/loudness.h"

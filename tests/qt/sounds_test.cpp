@@ -10,11 +10,11 @@
 
 #include "engine/rules/spin_down.h"
 #include "mainscreen/timing.h"
-#include "platform/qt/pcm_clip.h"
+#include "platform/qt/sound/pcm_clip.h"
 #include "sound/clips.h"
 #include "platform/qt/qt_resources.h"
-#include "platform/qt/qt_sound.h"
-#include "platform/qt/wave_data.h"
+#include "platform/qt/sound/qt_sound.h"
+#include "platform/qt/sound/wave_data.h"
 
 namespace quov {
 namespace {

@@ -15,7 +15,7 @@
 #include <vector>
 
 #include "platform/qt/qt_resources.h"
-#include "platform/qt/tune_recording.h"
+#include "platform/qt/sound/tune_recording.h"
 
 namespace quov {
 namespace {

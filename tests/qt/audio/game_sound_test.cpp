@@ -13,9 +13,9 @@
 
 #include "cabinet/startup.h"
 #include "engine/spin_cycle.h"
-#include "platform/qt/clip_rate.h"
+#include "platform/qt/sound/clip_rate.h"
 #include "platform/qt/qt_resources.h"
-#include "platform/qt/sound_mixer.h"
+#include "platform/qt/sound/sound_mixer.h"
 #include "sound/clips.h"
 #include "tests/engine/outcomes.h"
 #include "tests/qt/audio/monitor_recorder.h"
@@ -69,8 +69,15 @@ class GameSound : public DesktopTest {
   void startGame(bool soundOn) {
     writeIni("quovslot", QByteArray("[player1]\nbank=100000\nmachinepay=1\nreelspeed=1\nsoundonoff=") +
                              (soundOn ? "-1" : "0") + "\n");
+    const auto begin = Clock::now();
     start();
     ASSERT_TRUE(QTest::qWaitFor([this] { return q().inputAllowed(); }, kWindowLimitMs));
+    // The sound is loaded while the cabinet comes up: the welcome is heard
+    // once it is, and a test's quiet starts after it.
+    if (soundOn) {
+      ASSERT_TRUE(hearUntil([&](Clock::time_point now) { return recorder.heard(begin, now).heard; }))
+          << "the welcome";
+    }
   }
   Quov& q() { return machine->quov; }
   void pushStops(const Stops& s) {

@@ -25,7 +25,7 @@
 #include "engine/win_meter.h"
 #include "platform/qt/desktop_machine.h"
 #include "platform/qt/qt_resources.h"
-#include "platform/qt/qt_sound.h"
+#include "platform/qt/sound/qt_sound.h"
 #include "tests/engine/outcomes.h"
 #include "tests/qt/audio/monitor_recorder.h"
 

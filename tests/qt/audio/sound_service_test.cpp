@@ -9,9 +9,9 @@
 #include <optional>
 #include <string>
 
-#include "platform/qt/pcm_clip.h"
+#include "platform/qt/sound/pcm_clip.h"
 #include "platform/qt/qt_resources.h"
-#include "platform/qt/qt_sound.h"
+#include "platform/qt/sound/qt_sound.h"
 #include "sound/clips.h"
 #include "tests/qt/audio/monitor_recorder.h"
 #include "tests/qt/sound_measures.h"

@@ -1,6 +1,6 @@
-#include "platform/qt/pcm_clip.h"
+#include "platform/qt/sound/pcm_clip.h"
 
-#include "platform/qt/wave_data.h"
+#include "platform/qt/sound/wave_data.h"
 
 namespace quov {
 

@@ -1,4 +1,4 @@
-#include "platform/qt/safe_files.h"
+#include "platform/qt/files/safe_files.h"
 
 #include <fcntl.h>
 #include <sys/stat.h>

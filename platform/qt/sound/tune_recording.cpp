@@ -1,4 +1,4 @@
-#include "platform/qt/tune_recording.h"
+#include "platform/qt/sound/tune_recording.h"
 
 #include <fluidsynth.h>
 #include <pthread.h>
@@ -13,7 +13,7 @@
 #include <mutex>
 #include <vector>
 
-#include "platform/qt/safe_files.h"
+#include "platform/qt/files/safe_files.h"
 
 namespace quov {
 

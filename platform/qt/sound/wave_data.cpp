@@ -1,4 +1,4 @@
-#include "platform/qt/wave_data.h"
+#include "platform/qt/sound/wave_data.h"
 
 #include <algorithm>
 #include <cstring>

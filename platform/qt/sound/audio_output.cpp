@@ -1,4 +1,4 @@
-#include "platform/qt/audio_output.h"
+#include "platform/qt/sound/audio_output.h"
 
 #include <QAudioDevice>
 #include <QAudioSink>

@@ -9,7 +9,7 @@
 #include <memory>
 #include <optional>
 
-#include "platform/qt/pcm_clip.h"
+#include "platform/qt/sound/pcm_clip.h"
 
 namespace quov {
 

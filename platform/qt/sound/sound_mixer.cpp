@@ -1,4 +1,4 @@
-#include "platform/qt/sound_mixer.h"
+#include "platform/qt/sound/sound_mixer.h"
 
 #include <algorithm>
 #include <cmath>

@@ -1,6 +1,6 @@
-#include "platform/qt/qt_sound.h"
+#include "platform/qt/sound/qt_sound.h"
 
-#include "platform/qt/clip_rate.h"
+#include "platform/qt/sound/clip_rate.h"
 
 namespace quov {
 

@@ -9,7 +9,7 @@
 #include <memory>
 #include <string>
 
-#include "platform/qt/tune_recording.h"
+#include "platform/qt/sound/tune_recording.h"
 
 namespace quov {
 

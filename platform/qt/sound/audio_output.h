@@ -7,7 +7,7 @@
 
 #include <QThread>
 
-#include "platform/qt/sound_mixer.h"
+#include "platform/qt/sound/sound_mixer.h"
 
 namespace quov {
 

@@ -1,4 +1,4 @@
-#include "platform/qt/clip_rate.h"
+#include "platform/qt/sound/clip_rate.h"
 
 #include <soxr.h>
 

@@ -1,4 +1,4 @@
-#include "platform/qt/clip_voice.h"
+#include "platform/qt/sound/clip_voice.h"
 
 namespace quov {
 

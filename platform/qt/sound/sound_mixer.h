@@ -11,8 +11,8 @@
 #include <string>
 #include <vector>
 
-#include "platform/qt/clip_voice.h"
-#include "platform/qt/tune_voice.h"
+#include "platform/qt/sound/clip_voice.h"
+#include "platform/qt/sound/tune_voice.h"
 
 namespace quov {
 

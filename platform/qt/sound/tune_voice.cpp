@@ -1,4 +1,4 @@
-#include "platform/qt/tune_voice.h"
+#include "platform/qt/sound/tune_voice.h"
 
 namespace quov {
 

@@ -6,7 +6,7 @@
 
 #include <memory>
 
-#include "platform/qt/pcm_clip.h"
+#include "platform/qt/sound/pcm_clip.h"
 
 namespace quov {
 

@@ -8,8 +8,8 @@
 #include <string>
 #include <tuple>
 
-#include "platform/qt/audio_output.h"
-#include "platform/qt/sound_mixer.h"
+#include "platform/qt/sound/audio_output.h"
+#include "platform/qt/sound/sound_mixer.h"
 #include "platform/services.h"
 
 namespace quov {
