@@ -1,14 +1,21 @@
 #include "platform/qt/qt_resources.h"
 
-#include <QFile>
+#include <QResource>
 
 namespace quov {
 
 Bytes QtResources::load(const std::string& type, const std::string& name) {
-  QFile f(":/" + QString::fromStdString(type) + "/" + QString::fromStdString(name));
-  if (!f.open(QIODevice::ReadOnly)) return {};
-  const QByteArray data = f.readAll();
-  return Bytes(data.begin(), data.end());
+  const QResource resource(":/" + QString::fromStdString(type) + "/" + QString::fromStdString(name));
+  if (!resource.isValid()) return {};
+  // The clips are stored as they are (see platform/qt/CMakeLists.txt): their
+  // bytes are copied once, straight from the program's image.
+  if (resource.compressionAlgorithm() == QResource::NoCompression) {
+    const auto* data = reinterpret_cast<const std::uint8_t*>(resource.data());
+    return Bytes(data, data + resource.size());
+  }
+  const QByteArray data = resource.uncompressedData();
+  const auto* bytes = reinterpret_cast<const std::uint8_t*>(data.constData());
+  return Bytes(bytes, bytes + data.size());
 }
 
 }  // namespace quov
