@@ -33,8 +33,9 @@ constexpr const char* kColumnsBeforePayout =
 constexpr const char* kPayoutColumn = ", machinepay";
 constexpr int kColumnCount = 33;
 // The log is folded back into the file once it holds this many pages
-// (about 1 MB), and a log that grew is cut back to 4 MB once folded.
-constexpr int kFoldPages = 256;
+// (about 2 MB: each record writes its own page and its summary's), and a
+// log that grew is cut back to 4 MB once folded.
+constexpr int kFoldPages = 512;
 constexpr const char* kLogBytesKept = "PRAGMA journal_size_limit=4194304";
 // Records that wait for the file at most; any more are missed.
 constexpr std::size_t kMostWaiting = 20000;
@@ -202,8 +203,10 @@ bool SqliteHistory::openConnection() {
   // thread, which tries again later.
   sqlite3_busy_timeout(db_, 0);
   payoutColumn_ = hasPayoutColumn(db_);
-  summaries_ = hasSummaries(db_);
-  if (!play) return true;
+  if (!play) {
+    summaries_ = hasSummaries(db_);
+    return true;
+  }
   if (sqlite3_db_readonly(db_, "main") == 1) {
     openError_ = "the history " + path_.toStdString() + " is read-only";
     // Kept for reading; the games it misses are numbered after its own.
@@ -223,7 +226,6 @@ bool SqliteHistory::openConnection() {
   }
   payoutColumn_ = true;
   if (!setUpSummaries()) {
-    openError_ = std::string("summaries: ") + sqlite3_errmsg(db_);
     closeConnection();
     return false;
   }
@@ -278,7 +280,10 @@ bool SqliteHistory::setUpSummaries() {
     }
     fromBlock = blockOf(summarizedTo + 1);
   }
-  if (!exec(db_, "BEGIN IMMEDIATE")) return false;
+  if (!exec(db_, "BEGIN IMMEDIATE")) {
+    openError_ = std::string("summaries: ") + sqlite3_errmsg(db_);
+    return false;
+  }
   bool done = layout ? true : exec(db_, "DROP TABLE IF EXISTS summary") && exec(db_, kSummarySchema);
   if (done) {
     Statement drop(db_, "DELETE FROM summary WHERE block >= ?");
@@ -293,9 +298,8 @@ bool SqliteHistory::setUpSummaries() {
   done = done && exec(db_, ("PRAGMA user_version = " + std::to_string(kSummaryLayout)).c_str()) &&
          exec(db_, "COMMIT");
   if (!done) {
-    const std::string why = sqlite3_errmsg(db_);
+    openError_ = std::string("summaries: ") + sqlite3_errmsg(db_);
     exec(db_, "ROLLBACK");
-    std::fprintf(stderr, "quov: the game history's summaries could not be built: %s\n", why.c_str());
     return false;
   }
   summaries_ = true;
@@ -420,6 +424,8 @@ bool SqliteHistory::writeRecord(GameRecord& r) {
   // both or neither.
   int rc = sqlite3_step(begin_);
   sqlite3_reset(begin_);
+  bool takenAnew = false;
+  std::int64_t id = r.id;
   if (rc == SQLITE_DONE) {
     rc = sqlite3_step(st);
     if (rc == SQLITE_CONSTRAINT) {
@@ -428,12 +434,14 @@ bool SqliteHistory::writeRecord(GameRecord& r) {
       sqlite3_reset(st);
       sqlite3_bind_null(st, 1);
       rc = sqlite3_step(st);
-      if (rc == SQLITE_DONE) renumbered_[r.id] = sqlite3_last_insert_rowid(db_);
+      takenAnew = true;
     }
     sqlite3_reset(st);
     if (rc == SQLITE_DONE) {
-      r.id = sqlite3_last_insert_rowid(db_);
-      rc = summarizeRecord(moneyOf(r)) ? sqlite3_step(commit_) : SQLITE_ERROR;
+      id = sqlite3_last_insert_rowid(db_);
+      RecordMoney money = moneyOf(r);
+      money.id = id;
+      rc = summarizeRecord(money) ? sqlite3_step(commit_) : SQLITE_ERROR;
       sqlite3_reset(commit_);
     }
     if (rc != SQLITE_DONE) {
@@ -450,6 +458,8 @@ bool SqliteHistory::writeRecord(GameRecord& r) {
     if ((rc & 0xff) == SQLITE_READONLY) writable_ = false;
     return false;
   }
+  if (takenAnew) renumbered_[r.id] = id;
+  r.id = id;
   return true;
 }
 

@@ -10,7 +10,7 @@
 // waiting, or still waiting when the game ends) are counted as missed.
 //
 // The log is folded back into the file by the connection that writes, once
-// it holds a few hundred pages, so it stays about a megabyte however long
+// it holds a few hundred pages, so it stays about two megabytes however long
 // the session; a fold that fails is told like a refused record. At the end
 // the whole log is folded back and cut to nothing. The file and its log are
 // never opened through a link put in their place.
