@@ -193,8 +193,12 @@ void PlayStatisticsBuilder::add(const HistoryBlock& b) {
   series_ += b.marks[2].count;
   // The credit's lowest and highest in the block where they came, then its last.
   const CreditPoint low{before + b.lowAt, b.creditLow}, high{before + b.highAt, b.creditHigh};
+  std::int64_t lastAdded = before;
   for (const CreditPoint& p : b.lowAt < b.highAt ? std::array{low, high} : std::array{high, low})
-    if (p.record < records_) credit_.add(p);
+    if (p.record > lastAdded && p.record < records_) {
+      credit_.add(p);
+      lastAdded = p.record;
+    }
   lastCredit_ = b.creditLast;
   credit_.add({records_, b.creditLast});
 }

@@ -91,9 +91,13 @@ TEST_F(Summaries, CreditPointsAndMarksAreRealOnes) {
   }
   const PlayStatistics s = playStatistics(history, 1, 4);
   ASSERT_GT(s.marks.size(), 100u);
-  for (const CreditPoint& p : s.credit) {
+  for (std::size_t i = 0; i < s.credit.size(); ++i) {
+    const CreditPoint& p = s.credit[i];
     ASSERT_LT(p.record, static_cast<std::int64_t>(creditAfter.size()));
     EXPECT_EQ(p.credit, creditAfter[static_cast<std::size_t>(p.record)]) << p.record;
+    if (i > 0) {
+      EXPECT_LT(s.credit[i - 1].record, p.record);
+    }
   }
   for (std::size_t i = 0; i < s.marks.size(); ++i) {
     const CreditMarker& m = s.marks[i];
