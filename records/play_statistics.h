@@ -121,9 +121,9 @@ class PlayStatisticsBuilder {
   int cachedSetting_ = -1, cachedLines_ = -1, cachedBet_ = -1;
   std::array<std::int64_t, 5> gamesAtSetting_{};
   std::optional<ExpectedReturn> cached_;
-  ThinnedSeries<ReturnPoint> returns_;
-  ThinnedSeries<CreditPoint> credit_;
-  ThinnedSeries<CreditMarker> marks_;
+  ThinnedSeries<ReturnPoint, &ReturnPoint::game> returns_;
+  ThinnedSeries<CreditPoint, &CreditPoint::record> credit_;
+  ThinnedSeries<CreditMarker, &CreditMarker::record> marks_;
   std::int64_t insertions_ = 0, jackpotPrizes_ = 0, series_ = 0;
   std::int64_t lastCredit_ = 0;
   std::array<std::int64_t, kBetMultipleBands.size()> bandsSeen_{};

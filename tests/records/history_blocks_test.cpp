@@ -112,6 +112,26 @@ TEST_F(Summaries, CreditPointsAndMarksAreRealOnes) {
   }
 }
 
+// A point a block and a point a game, thinned alike by where they stand:
+// the older games are drawn as closely as the recent ones.
+TEST_F(Summaries, TheLinesSpreadEvenlyOverSummariesAndRecords) {
+  const PlayStatistics s = playStatistics(history, 1, 4);
+  auto widestGap = [](const auto& points, auto place) {
+    std::int64_t widest = 0;
+    for (std::size_t i = 1; i < points.size(); ++i)
+      widest = std::max(widest, points[i].*place - points[i - 1].*place);
+    return widest;
+  };
+  ASSERT_GT(s.returns.size(), 700u);
+  ASSERT_LE(s.returns.size(), 1501u);
+  const std::int64_t even = s.meters.games / static_cast<std::int64_t>(s.returns.size());
+  // No gap wider than the thinning's spacing and one block.
+  EXPECT_LE(widestGap(s.returns, &ReturnPoint::game), 4 * even + kIdsPerBlock);
+  const std::int64_t records = s.credit.back().record;
+  EXPECT_LE(widestGap(s.credit, &CreditPoint::record),
+            4 * records / static_cast<std::int64_t>(s.credit.size()) + kIdsPerBlock);
+}
+
 TEST_F(Summaries, ASummaryReadsBackAsWrittenAndDamageIsRefused) {
   BlockSummaries all;
   for (const GameRecord& r : history.records) all.add(moneyOf(r));
