@@ -9,6 +9,7 @@
 #include "platform/qt/app_identity.h"
 #include "platform/qt/qt_settings_store.h"
 #include "platform/qt/sqlite_history.h"
+#include "records/history_blocks.h"
 #include "records/history_export.h"
 #include "records/history_ledger.h"
 #include "records/player_records.h"
@@ -78,10 +79,17 @@ int checkHistory() {
   const std::string integrity = history.integrityCheck();
   LedgerCheck check;
   IntegrityMeters meters;
+  // The summaries the game keeps beside the records must be those of the
+  // records they have taken in.
+  const auto summaries = history.storedSummaries();
+  BlockSummaries rebuilt;
   history.forEach([&](const GameRecord& r) {
     check.add(r);
     meters.add(r);
+    if (summaries && r.id <= summaries->summarizedTo) rebuilt.add(moneyOf(r));
   });
+  const std::int64_t disagreeing =
+      summaries ? summaries->unreadable + disagreeingBlocks(summaries->blocks, rebuilt.blocks()) : 0;
   const LedgerReport& r = check.report();
   std::printf("history %s\nfile check: %s\nrecords %lld, damaged %lld\n",
               qPrintable(history.path()), integrity.c_str(), static_cast<long long>(r.records),
@@ -95,6 +103,12 @@ int checkHistory() {
               static_cast<long long>(meters.moneyWon), static_cast<long long>(meters.jackpotsPaid),
               static_cast<long long>(meters.games));
   if (const auto rtp = meters.measuredReturn()) std::printf("measured return %.2f%%\n", *rtp);
+  if (summaries)
+    std::printf("summaries %lld, disagreeing with the records %lld\n",
+                static_cast<long long>(summaries->blocks.size() + static_cast<std::size_t>(summaries->unreadable)),
+                static_cast<long long>(disagreeing));
+  else
+    std::printf("summaries: none yet (the game makes them at its next start)\n");
   // Breaks are where the credit changed outside play (another player chosen,
   // details deleted, a stored credit behind the history after a kill); the
   // books of each record must balance all the same.
@@ -104,7 +118,7 @@ int checkHistory() {
   else
     std::printf("records missed by the history: %lld\n", static_cast<long long>(missed));
   const bool sound = integrity == "ok" && history.damagedRows() == 0 && r.unbalanced == 0 &&
-                     r.badSeries == 0 && r.badWins == 0 && r.badGambles == 0 && missed == 0;
+                     r.badSeries == 0 && r.badWins == 0 && r.badGambles == 0 && missed == 0 && disagreeing == 0;
   std::printf("%s\n", sound ? "sound" : "FAULTS FOUND");
   return sound ? 0 : 1;
 }

@@ -117,6 +117,44 @@ inline RecordMoney moneyOf(const GameRecord& r) {
           r.win, r.paid, r.moneyIn, r.stake,      r.creditBefore, r.creditAfter};
 }
 
+// What a run of one player slot's records did, in one block of consecutive
+// ids: enough to draw the statistics of a long history without reading
+// each record again. The game works out how a record adds to it; the
+// history keeps it beside the records and hands it back.
+struct BlockBet {  // the block's ordinary spins at one payout setting, lines and bet
+  std::int8_t machinepay = 0;
+  std::int16_t lines = 0, betPerLine = 0;
+  std::int64_t spins = 0;         // every ordinary spin
+  std::int64_t staked = 0;        // those that took a bet
+  std::int64_t stakes = 0;        // their bets added up, in cents
+  std::int64_t stakeSquares = 0;  // the squares of their bets added up
+  friend bool operator==(const BlockBet&, const BlockBet&) = default;
+};
+struct BlockMark {  // the block's insertions, jackpot prizes or free-spin series
+  std::int64_t count = 0;
+  // The first of them: its number among the block's records of the slot
+  // (1 the first), the credit after it and its amount.
+  std::int64_t at = 0, credit = 0, amount = 0;
+  friend bool operator==(const BlockMark&, const BlockMark&) = default;
+};
+struct HistoryBlock {
+  std::int8_t slot = 1;
+  std::int64_t block = 0;  // ids block * size + 1 up to (block + 1) * size
+  std::int64_t firstId = 0, lastId = 0;
+  std::int64_t records = 0;
+  // The integrity meters of the block's records.
+  std::int64_t moneyIn = 0, moneyPlayed = 0, moneyWon = 0, jackpotsPaid = 0, games = 0;
+  std::int64_t hits = 0;              // ordinary spins that won
+  std::vector<std::int64_t> bands;    // ordinary spins by win band
+  // The credit before the first record and after the last, its lowest and
+  // highest after a record and where (numbered as the marks are).
+  std::int64_t creditFirst = 0, creditLast = 0;
+  std::int64_t creditLow = 0, lowAt = 0, creditHigh = 0, highAt = 0;
+  std::array<BlockMark, 3> marks{};   // insertions, jackpot prizes, free-spin series
+  std::vector<BlockBet> bets;
+  friend bool operator==(const HistoryBlock&, const HistoryBlock&) = default;
+};
+
 class GameHistory {
  public:
   virtual ~GameHistory() = default;
@@ -136,6 +174,14 @@ class GameHistory {
     forEach([&](const GameRecord& r) {
       if (slot == 0 || r.slot == slot) visit(moneyOf(r));
     });
+  }
+  // The money of player slot `slot`'s records (1..6), oldest first, where
+  // the history keeps summaries of its older blocks as those summaries
+  // (every one before the first record visited). Without summaries, every
+  // record one by one.
+  virtual void forEachSummarized(int slot, const std::function<void(const HistoryBlock&)>& /*block*/,
+                                 const std::function<void(const RecordMoney&)>& record) {
+    forEachMoney(slot, record);
   }
   virtual std::int64_t count() = 0;
   // How writing goes; cheap enough for every tick.

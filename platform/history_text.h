@@ -18,4 +18,9 @@ std::optional<std::vector<LineWin>> decodeLineWins(const std::string& text);
 std::string encodeGambleSteps(const std::vector<GambleStep>& steps);
 std::optional<std::vector<GambleStep>> decodeGambleSteps(const std::string& text);
 
+// A block's summary as its numbers separated by blanks: the fixed ones, then
+// the win bands' count and counts, then the bets' count and each bet's.
+std::string encodeHistoryBlock(const HistoryBlock& block);
+std::optional<HistoryBlock> decodeHistoryBlock(const std::string& text);
+
 }  // namespace quov

@@ -26,6 +26,14 @@ struct IntegrityMeters {
   std::int64_t games = 0;         // ordinary spins
   void add(const RecordMoney& r);
   void add(const GameRecord& r) { add(moneyOf(r)); }
+  IntegrityMeters& operator+=(const IntegrityMeters& other) {
+    moneyIn += other.moneyIn;
+    moneyPlayed += other.moneyPlayed;
+    moneyWon += other.moneyWon;
+    jackpotsPaid += other.jackpotsPaid;
+    games += other.games;
+    return *this;
+  }
   // What play returned per money played, in percent, jackpots included;
   // nothing before any money was played.
   std::optional<double> measuredReturn() const;

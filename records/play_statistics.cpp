@@ -1,9 +1,11 @@
 #include "records/play_statistics.h"
 
+#include <algorithm>
 #include <cmath>
 #include <cstdio>
 
 #include "engine/rules/money.h"
+#include "records/history_blocks.h"
 
 namespace quov {
 
@@ -86,15 +88,27 @@ PlayStatisticsBuilder::PlayStatisticsBuilder(int slot, int machinepay, std::size
       credit_(mostPoints),
       marks_(mostPoints) {}
 
-const ExpectedReturn* PlayStatisticsBuilder::expectationOf(const RecordMoney& r) {
-  const int setting = r.machinepay > 0 ? r.machinepay : machinepay_;
-  if (setting != cachedSetting_ || r.lines != cachedLines_ || r.betPerLine != cachedBet_) {
+const ExpectedReturn* PlayStatisticsBuilder::expectationOf(int machinepay, int lines, int betPerLine) {
+  const int setting = machinepay > 0 ? machinepay : machinepay_;
+  if (setting != cachedSetting_ || lines != cachedLines_ || betPerLine != cachedBet_) {
     cachedSetting_ = setting;
-    cachedLines_ = r.lines;
-    cachedBet_ = r.betPerLine;
-    cached_ = table_.at(setting, r.lines, r.betPerLine);
+    cachedLines_ = lines;
+    cachedBet_ = betPerLine;
+    cached_ = table_.at(setting, lines, betPerLine);
   }
   return cached_ ? &*cached_ : nullptr;
+}
+
+void PlayStatisticsBuilder::expect(const ExpectedReturn& e, double spins, double stakes,
+                                   double stakeSquares) {
+  staked_ += stakes;
+  expectedWon_ += e.withoutJackpots() * stakes;
+  expectedJackpots_ += e.jackpot * stakes;
+  variance_ += e.spread * e.spread * stakeSquares;
+  for (std::size_t b = 0; b < bandsExpected_.size(); ++b) bandsExpected_[b] += e.bands[b] * spins;
+  const double hit = 1 - e.bands[0];
+  hitsExpected_ += hit * spins;
+  hitsVariance_ += hit * (1 - hit) * spins;
 }
 
 ReturnPoint PlayStatisticsBuilder::returnNow() const {
@@ -118,22 +132,15 @@ void PlayStatisticsBuilder::add(const RecordMoney& r) {
   meters_.add(r);
   switch (r.kind) {
     case RecordKind::Spin: {
-      const std::uint64_t win = r.win > 0 ? static_cast<std::uint64_t>(r.win) : 0;
-      const std::uint64_t bet = r.bet > 0 ? static_cast<std::uint64_t>(r.bet) : 0;
-      if (bet > 0) ++bandsSeen_[betMultipleBand(win, bet)];
-      hits_ += win > 0;
+      hits_ += r.win > 0;
       if (r.machinepay >= 0 && r.machinepay < static_cast<int>(gamesAtSetting_.size()))
         ++gamesAtSetting_[static_cast<std::size_t>(r.machinepay)];
-      if (const ExpectedReturn* e = expectationOf(r); e && bet > 0) {
-        const double stake = static_cast<double>(bet);
-        staked_ += stake;
-        expectedWon_ += e->withoutJackpots() * stake;
-        expectedJackpots_ += e->jackpot * stake;
-        variance_ += e->spread * stake * e->spread * stake;
-        for (std::size_t b = 0; b < bandsExpected_.size(); ++b) bandsExpected_[b] += e->bands[b];
-        const double hit = 1 - e->bands[0];
-        hitsExpected_ += hit;
-        hitsVariance_ += hit * (1 - hit);
+      if (const auto band = spinBand(r)) {
+        ++bandsSeen_[*band];
+        if (const ExpectedReturn* e = expectationOf(r.machinepay, r.lines, r.betPerLine)) {
+          const auto stake = static_cast<double>(r.bet);
+          expect(*e, 1, stake, stake * stake);
+        }
       }
       returns_.add(returnNow());
       break;
@@ -155,6 +162,45 @@ void PlayStatisticsBuilder::add(const RecordMoney& r) {
   }
   lastCredit_ = r.creditAfter;
   credit_.add({records_, r.creditAfter});
+}
+
+void PlayStatisticsBuilder::add(const HistoryBlock& b) {
+  if (b.slot != slot_ || b.records == 0) return;
+  if (records_ == 0) credit_.add({0, b.creditFirst});
+  const std::int64_t before = records_;
+  records_ += b.records;
+  meters_ += metersOf(b);
+  hits_ += b.hits;
+  for (std::size_t i = 0; i < bandsSeen_.size() && i < b.bands.size(); ++i) bandsSeen_[i] += b.bands[i];
+  for (const BlockBet& bet : b.bets) {
+    if (bet.machinepay >= 0 && bet.machinepay < static_cast<int>(gamesAtSetting_.size()))
+      gamesAtSetting_[static_cast<std::size_t>(bet.machinepay)] += bet.spins;
+    const ExpectedReturn* e = expectationOf(bet.machinepay, bet.lines, bet.betPerLine);
+    if (e && bet.staked > 0)
+      expect(*e, static_cast<double>(bet.staked), static_cast<double>(bet.stakes),
+             static_cast<double>(bet.stakeSquares));
+  }
+  if (b.games > 0) returns_.add(returnNow());
+  // The first mark of each kind, in their order in the block.
+  constexpr std::array<CreditMark, 3> kinds = {CreditMark::Insertion, CreditMark::JackpotPrize,
+                                               CreditMark::FreeSpins};
+  std::array<std::size_t, 3> order = {0, 1, 2};
+  std::sort(order.begin(), order.end(), [&](std::size_t x, std::size_t y) { return b.marks[x].at < b.marks[y].at; });
+  for (const std::size_t k : order)
+    if (b.marks[k].count > 0) marks_.add({before + b.marks[k].at, b.marks[k].credit, kinds[k], b.marks[k].amount});
+  insertions_ += b.marks[0].count;
+  jackpotPrizes_ += b.marks[1].count;
+  series_ += b.marks[2].count;
+  // The credit's lowest and highest in the block where they came, then its last.
+  const CreditPoint low{before + b.lowAt, b.creditLow}, high{before + b.highAt, b.creditHigh};
+  std::int64_t lastAdded = before;
+  for (const CreditPoint& p : b.lowAt < b.highAt ? std::array{low, high} : std::array{high, low})
+    if (p.record > lastAdded && p.record < records_) {
+      credit_.add(p);
+      lastAdded = p.record;
+    }
+  lastCredit_ = b.creditLast;
+  credit_.add({records_, b.creditLast});
 }
 
 PlayStatistics PlayStatisticsBuilder::result() const {
@@ -196,7 +242,8 @@ PlayStatistics PlayStatisticsBuilder::result() const {
 
 PlayStatistics playStatistics(GameHistory& history, int slot, int machinepay) {
   PlayStatisticsBuilder builder(slot, machinepay);
-  history.forEachMoney(slot, [&](const RecordMoney& r) { builder.add(r); });
+  history.forEachSummarized(
+      slot, [&](const HistoryBlock& b) { builder.add(b); }, [&](const RecordMoney& r) { builder.add(r); });
   return builder.result();
 }
 

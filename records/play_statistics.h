@@ -95,11 +95,18 @@ class PlayStatisticsBuilder {
   // A record of the history, oldest first; other slots' records are passed over.
   void add(const RecordMoney& r);
   void add(const GameRecord& r) { add(moneyOf(r)); }
+  // The summary of a block of the history, in place of its records: the
+  // figures come out as from the records, the lines with one point for
+  // the block and its marks with the first of each kind.
+  void add(const HistoryBlock& b);
   PlayStatistics result() const;
   std::int64_t records() const { return records_; }
 
  private:
-  const ExpectedReturn* expectationOf(const RecordMoney& r);
+  const ExpectedReturn* expectationOf(int machinepay, int lines, int betPerLine);
+  // Spins at one expectation that took a bet: how many, their bets and
+  // the squares of their bets added up.
+  void expect(const ExpectedReturn& e, double spins, double stakes, double stakeSquares);
   ReturnPoint returnNow() const;
 
   int slot_, machinepay_;
@@ -114,16 +121,17 @@ class PlayStatisticsBuilder {
   int cachedSetting_ = -1, cachedLines_ = -1, cachedBet_ = -1;
   std::array<std::int64_t, 5> gamesAtSetting_{};
   std::optional<ExpectedReturn> cached_;
-  ThinnedSeries<ReturnPoint> returns_;
-  ThinnedSeries<CreditPoint> credit_;
-  ThinnedSeries<CreditMarker> marks_;
+  ThinnedSeries<ReturnPoint, &ReturnPoint::game> returns_;
+  ThinnedSeries<CreditPoint, &CreditPoint::record> credit_;
+  ThinnedSeries<CreditMarker, &CreditMarker::record> marks_;
   std::int64_t insertions_ = 0, jackpotPrizes_ = 0, series_ = 0;
   std::int64_t lastCredit_ = 0;
   std::array<std::int64_t, kBetMultipleBands.size()> bandsSeen_{};
   std::array<double, kBetMultipleBands.size()> bandsExpected_{};
 };
 
-// Every record of the history through a builder.
+// Every record of the history through a builder, the older blocks by their
+// summaries where the history keeps them.
 PlayStatistics playStatistics(GameHistory& history, int slot, int machinepay);
 
 }  // namespace quov

@@ -11,4 +11,5 @@ target_sources(quov_game PRIVATE
   records/game_recall.cpp
   records/history_export.cpp
   records/play_statistics.cpp
+  records/history_blocks.cpp
 )

@@ -6,7 +6,7 @@ set -euo pipefail
 packages=(
   cmake g++ make pkg-config
   qt6-base-dev qt6-base-dev-tools qt6-multimedia-dev qt6-svg-dev qt6-charts-dev libqt6opengl6-dev libgl-dev
-  libfluidsynth-dev fluidr3mono-gm-soundfont libsqlite3-dev libsoxr-dev
+  libfluidsynth-dev fluidr3mono-gm-soundfont libsqlite3-dev sqlite3 libsoxr-dev
   pulseaudio pulseaudio-utils sox
   libgtest-dev libgmock-dev libbenchmark-dev
   xvfb xauth xdotool x11-utils libx11-dev openbox

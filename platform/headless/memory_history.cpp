@@ -1,5 +1,7 @@
 #include "platform/headless/memory_history.h"
 
+#include "records/history_blocks.h"
+
 namespace quov {
 
 std::int64_t MemoryHistory::append(GameRecord& record) {
@@ -27,6 +29,14 @@ std::int64_t MemoryHistory::missed(int slot) const {
 
 void MemoryHistory::forEach(const std::function<void(const GameRecord&)>& visit) {
   for (const GameRecord& r : records) visit(r);
+}
+
+void MemoryHistory::forEachSummarized(int slot, const std::function<void(const HistoryBlock&)>& block,
+                                      const std::function<void(const RecordMoney&)>& record) {
+  const std::int64_t last = records.empty() ? 0 : records.back().id;
+  SummarizedReading reading(firstDetailedId(last, last), block, record);
+  for (const GameRecord& r : records)
+    if (r.slot == slot) reading.add(moneyOf(r));
 }
 
 }  // namespace quov

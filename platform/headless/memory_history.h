@@ -18,6 +18,10 @@ class MemoryHistory : public GameHistory {
   std::int64_t append(GameRecord& record) override;
   std::vector<GameRecord> lastGames(int games) override;
   void forEach(const std::function<void(const GameRecord&)>& visit) override;
+  // As the desktop history reads them: the blocks before the latest
+  // records summarized, the latest one by one.
+  void forEachSummarized(int slot, const std::function<void(const HistoryBlock&)>& block,
+                         const std::function<void(const RecordMoney&)>& record) override;
   std::int64_t count() override { return static_cast<std::int64_t>(records.size()); }
   // While `failing`, every append is missed and the history says it fails.
   SaveHealth health() const override { return {failing, failing ? 1u : 0u, "failing", {}}; }

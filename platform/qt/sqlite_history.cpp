@@ -16,6 +16,7 @@
 #include "mainscreen/timing.h"
 #include "platform/history_text.h"
 #include "platform/qt/user_folders.h"
+#include "records/history_blocks.h"
 
 namespace quov {
 
@@ -32,8 +33,9 @@ constexpr const char* kColumnsBeforePayout =
 constexpr const char* kPayoutColumn = ", machinepay";
 constexpr int kColumnCount = 33;
 // The log is folded back into the file once it holds this many pages
-// (about 1 MB), and a log that grew is cut back to 4 MB once folded.
-constexpr int kFoldPages = 256;
+// (about 2 MB: each record writes its own page and its summary's), and a
+// log that grew is cut back to 4 MB once folded.
+constexpr int kFoldPages = 512;
 constexpr const char* kLogBytesKept = "PRAGMA journal_size_limit=4194304";
 // Records that wait for the file at most; any more are missed.
 constexpr std::size_t kMostWaiting = 20000;
@@ -57,6 +59,23 @@ constexpr const char* kSchema =
 // already there read it as 0, not known.
 constexpr const char* kAddPayoutColumn =
     "ALTER TABLE records ADD COLUMN machinepay INTEGER NOT NULL DEFAULT 0";
+
+// The summaries of the blocks of records (see records/history_blocks.h),
+// one row per player slot and block, each written in the transaction of
+// the record that last changed it. The file's user version names the
+// layout of their figures; a file without it gains them at the next
+// start, built once from its records.
+constexpr int kSummaryLayout = 1;
+constexpr const char* kSummarySchema =
+    "CREATE TABLE summary (slot INTEGER NOT NULL, block INTEGER NOT NULL,"
+    " last_id INTEGER NOT NULL, figures TEXT NOT NULL, PRIMARY KEY (slot, block)) WITHOUT ROWID";
+constexpr const char* kSummaryRead = "SELECT figures FROM summary WHERE slot = ? AND block = ?";
+constexpr const char* kSummaryWrite =
+    "INSERT OR REPLACE INTO summary (slot, block, last_id, figures) VALUES (?, ?, ?, ?)";
+// The money of the records, from an id on; the slot chosen by the file.
+constexpr const char* kMoneyColumns =
+    "SELECT id, kind, slot, lines, bet_per_line, bet, %1, win, paid, money_in, stake,"
+    " credit_before, credit_after FROM records WHERE (?1 = 0 OR slot = ?1) AND id >= ?2 ORDER BY id";
 
 // The kinds that begin a game: an ordinary spin and jackpot time.
 constexpr const char* kLastGames =
@@ -94,6 +113,29 @@ bool hasPayoutColumn(sqlite3* db) {
 std::string textColumn(sqlite3_stmt* st, int col) {
   const unsigned char* t = sqlite3_column_text(st, col);
   return t ? reinterpret_cast<const char*>(t) : "";
+}
+
+std::int64_t single(sqlite3* db, const char* sql) {
+  Statement q(db, sql);
+  return q.st && sqlite3_step(q.st) == SQLITE_ROW ? sqlite3_column_int64(q.st, 0) : 0;
+}
+
+// Whether the file keeps the summaries in the layout this game reads.
+bool hasSummaries(sqlite3* db) {
+  return single(db, "PRAGMA user_version") == kSummaryLayout &&
+         single(db, "SELECT COUNT(*) FROM sqlite_master WHERE type = 'table' AND name = 'summary'") == 1;
+}
+
+bool writeSummary(sqlite3_stmt* st, const HistoryBlock& b) {
+  const std::string figures = encodeHistoryBlock(b);
+  sqlite3_bind_int(st, 1, b.slot);
+  sqlite3_bind_int64(st, 2, b.block);
+  sqlite3_bind_int64(st, 3, b.lastId);
+  sqlite3_bind_text(st, 4, figures.c_str(), static_cast<int>(figures.size()), SQLITE_STATIC);
+  const int rc = sqlite3_step(st);
+  sqlite3_reset(st);
+  sqlite3_clear_bindings(st);
+  return rc == SQLITE_DONE;
 }
 
 }  // namespace
@@ -161,7 +203,10 @@ bool SqliteHistory::openConnection() {
   // thread, which tries again later.
   sqlite3_busy_timeout(db_, 0);
   payoutColumn_ = hasPayoutColumn(db_);
-  if (!play) return true;
+  if (!play) {
+    summaries_ = hasSummaries(db_);
+    return true;
+  }
   if (sqlite3_db_readonly(db_, "main") == 1) {
     openError_ = "the history " + path_.toStdString() + " is read-only";
     // Kept for reading; the games it misses are numbered after its own.
@@ -180,13 +225,22 @@ bool SqliteHistory::openConnection() {
     return false;
   }
   payoutColumn_ = true;
+  if (!setUpSummaries()) {
+    closeConnection();
+    return false;
+  }
   std::string sql = "INSERT INTO records (";
   sql += kColumnsBeforePayout;
   sql += kPayoutColumn;
   sql += ") VALUES (?";
   for (int i = 1; i < kColumnCount; ++i) sql += ", ?";
   sql += ")";
-  if (sqlite3_prepare_v2(db_, sql.c_str(), -1, &insert_, nullptr) != SQLITE_OK) {
+  auto prepare = [this](const char* text, sqlite3_stmt** st) {
+    return sqlite3_prepare_v2(db_, text, -1, st, nullptr) == SQLITE_OK;
+  };
+  if (!prepare(sql.c_str(), &insert_) || !prepare("BEGIN IMMEDIATE", &begin_) ||
+      !prepare("COMMIT", &commit_) || !prepare(kSummaryRead, &summaryRead_) ||
+      !prepare(kSummaryWrite, &summaryWrite_)) {
     openError_ = std::string("prepare: ") + sqlite3_errmsg(db_);
     closeConnection();
     return false;
@@ -211,12 +265,56 @@ bool SqliteHistory::followLastId() {
   return true;
 }
 
+// Builds the summaries the file lacks: all of them when it keeps none in
+// this layout, or those of the records appended since they were last
+// written (by a game that kept none). One transaction: a kill leaves the
+// file as it was, and the next start builds them again.
+bool SqliteHistory::setUpSummaries() {
+  std::int64_t fromBlock = 0;
+  const bool layout = hasSummaries(db_);
+  if (layout) {
+    const std::int64_t summarizedTo = single(db_, "SELECT COALESCE(MAX(last_id), 0) FROM summary");
+    if (single(db_, "SELECT COALESCE(MAX(id), 0) FROM records") <= summarizedTo) {
+      summaries_ = true;
+      return true;
+    }
+    fromBlock = blockOf(summarizedTo + 1);
+  }
+  if (!exec(db_, "BEGIN IMMEDIATE")) {
+    openError_ = std::string("summaries: ") + sqlite3_errmsg(db_);
+    return false;
+  }
+  bool done = layout ? true : exec(db_, "DROP TABLE IF EXISTS summary") && exec(db_, kSummarySchema);
+  if (done) {
+    Statement drop(db_, "DELETE FROM summary WHERE block >= ?");
+    sqlite3_bind_int64(drop.st, 1, fromBlock);
+    done = drop.st && sqlite3_step(drop.st) == SQLITE_DONE;
+  }
+  BlockSummaries built;
+  if (done) readMoney(0, fromBlock * kIdsPerBlock + 1, [&](const RecordMoney& r) { built.add(r); });
+  Statement write(db_, kSummaryWrite);
+  done = done && write.st;
+  for (const HistoryBlock& b : built.blocks()) done = done && writeSummary(write.st, b);
+  done = done && exec(db_, ("PRAGMA user_version = " + std::to_string(kSummaryLayout)).c_str()) &&
+         exec(db_, "COMMIT");
+  if (!done) {
+    openError_ = std::string("summaries: ") + sqlite3_errmsg(db_);
+    exec(db_, "ROLLBACK");
+    return false;
+  }
+  summaries_ = true;
+  return true;
+}
+
 void SqliteHistory::closeConnection() {
-  sqlite3_finalize(insert_);
-  insert_ = nullptr;
+  for (sqlite3_stmt** st : {&insert_, &begin_, &commit_, &summaryRead_, &summaryWrite_}) {
+    sqlite3_finalize(*st);
+    *st = nullptr;
+  }
   sqlite3_close_v2(db_);
   db_ = nullptr;
   writable_ = false;
+  summaries_ = false;
 }
 
 bool SqliteHistory::isOpen() const {
@@ -322,26 +420,68 @@ bool SqliteHistory::writeRecord(GameRecord& r) {
   num(r.creditBefore);
   num(r.creditAfter);
   num(r.machinepay);
-  int rc = sqlite3_step(st);
-  if (rc == SQLITE_CONSTRAINT) {
-    // Another program took this id meanwhile: the record takes the next
-    // free one, and the records that point at it follow.
-    sqlite3_reset(st);
-    sqlite3_bind_null(st, 1);
+  // The record and its block's summary in one transaction: a kill keeps
+  // both or neither.
+  int rc = sqlite3_step(begin_);
+  sqlite3_reset(begin_);
+  bool takenAnew = false;
+  std::int64_t id = r.id;
+  if (rc == SQLITE_DONE) {
     rc = sqlite3_step(st);
-    if (rc == SQLITE_DONE) renumbered_[r.id] = sqlite3_last_insert_rowid(db_);
+    if (rc == SQLITE_CONSTRAINT) {
+      // Another program took this id meanwhile: the record takes the next
+      // free one, and the records that point at it follow.
+      sqlite3_reset(st);
+      sqlite3_bind_null(st, 1);
+      rc = sqlite3_step(st);
+      takenAnew = true;
+    }
+    sqlite3_reset(st);
+    if (rc == SQLITE_DONE) {
+      id = sqlite3_last_insert_rowid(db_);
+      RecordMoney money = moneyOf(r);
+      money.id = id;
+      rc = summarizeRecord(money) ? sqlite3_step(commit_) : SQLITE_ERROR;
+      sqlite3_reset(commit_);
+    }
+    if (rc != SQLITE_DONE) {
+      const int why = sqlite3_extended_errcode(db_);
+      exec(db_, "ROLLBACK");
+      rc = why;
+    }
   }
-  sqlite3_reset(st);
   sqlite3_clear_bindings(st);
   if (rc != SQLITE_DONE) {
     std::lock_guard<std::mutex> state(stateMutex_);
-    writeReason_ = std::string("append: ") + sqlite3_errmsg(db_);
+    writeReason_ = std::string("append: ") + sqlite3_errstr(rc);
     // A file that became read-only is opened anew on the next try.
-    if (rc == SQLITE_READONLY) writable_ = false;
+    if ((rc & 0xff) == SQLITE_READONLY) writable_ = false;
     return false;
   }
-  r.id = sqlite3_last_insert_rowid(db_);
+  if (takenAnew) renumbered_[r.id] = id;
+  r.id = id;
   return true;
+}
+
+// Adds the record just inserted to its block's summary. A summary the file
+// cannot read is left as it stands, for the check to find.
+bool SqliteHistory::summarizeRecord(const RecordMoney& r) {
+  HistoryBlock block;
+  sqlite3_bind_int(summaryRead_, 1, r.slot);
+  sqlite3_bind_int64(summaryRead_, 2, blockOf(r.id));
+  int rc = sqlite3_step(summaryRead_);
+  bool readable = true;
+  if (rc == SQLITE_ROW) {
+    const auto stored = decodeHistoryBlock(textColumn(summaryRead_, 0));
+    readable = stored.has_value();
+    if (stored) block = *stored;
+    rc = SQLITE_DONE;
+  }
+  sqlite3_reset(summaryRead_);
+  if (rc != SQLITE_DONE) return false;
+  if (!readable) return true;
+  summarize(block, r);
+  return writeSummary(summaryWrite_, block);
 }
 
 std::int64_t SqliteHistory::append(GameRecord& r) {
@@ -561,41 +701,105 @@ void SqliteHistory::forEach(const std::function<void(const GameRecord&)>& visit)
     if (r.id > lastRead) visit(r);
 }
 
+std::int64_t SqliteHistory::readMoney(int slot, std::int64_t fromId,
+                                      const std::function<void(const RecordMoney&)>& visit) {
+  std::int64_t lastRead = 0;
+  Statement q(db_, QString::fromLatin1(kMoneyColumns)
+                       .arg(QString::fromLatin1(payoutColumn_ ? "machinepay" : "0"))
+                       .toStdString());
+  if (q.st) {
+    sqlite3_bind_int(q.st, 1, slot);
+    sqlite3_bind_int64(q.st, 2, fromId);
+  }
+  RecordMoney r;
+  while (q.st && sqlite3_step(q.st) == SQLITE_ROW) {
+    auto num = [&](int c) { return sqlite3_column_int64(q.st, c); };
+    const long long kind = num(1), machinepay = num(6);
+    if (kind < 0 || kind >= kRecordKinds || machinepay < 0 || machinepay > 4) continue;
+    r.id = num(0);
+    r.kind = static_cast<RecordKind>(kind);
+    r.slot = static_cast<std::int8_t>(num(2));
+    r.lines = static_cast<std::int16_t>(num(3));
+    r.betPerLine = static_cast<std::int16_t>(num(4));
+    r.bet = static_cast<std::int32_t>(num(5));
+    r.machinepay = static_cast<std::int8_t>(machinepay);
+    r.win = static_cast<std::int32_t>(num(7));
+    r.paid = static_cast<std::int32_t>(num(8));
+    r.moneyIn = static_cast<std::int32_t>(num(9));
+    r.stake = static_cast<std::int32_t>(num(10));
+    r.creditBefore = static_cast<std::int32_t>(num(11));
+    r.creditAfter = static_cast<std::int32_t>(num(12));
+    lastRead = r.id;
+    visit(r);
+  }
+  return lastRead;
+}
+
 void SqliteHistory::forEachMoney(int slot, const std::function<void(const RecordMoney&)>& visit) {
   const std::deque<GameRecord> waiting = waitingCopy();
   std::int64_t lastRead = 0;
   {
     std::lock_guard<std::mutex> db(dbMutex_);
-    Statement q(db_, std::string("SELECT id, kind, slot, lines, bet_per_line, bet, ") +
-                         (payoutColumn_ ? "machinepay" : "0") +
-                         ", win, paid, money_in, stake, credit_before, credit_after"
-                         " FROM records WHERE ?1 = 0 OR slot = ?1 ORDER BY id");
-    if (q.st) sqlite3_bind_int(q.st, 1, slot);
-    RecordMoney r;
-    while (q.st && sqlite3_step(q.st) == SQLITE_ROW) {
-      auto num = [&](int c) { return sqlite3_column_int64(q.st, c); };
-      const long long kind = num(1), machinepay = num(6);
-      if (kind < 0 || kind >= kRecordKinds || machinepay < 0 || machinepay > 4) continue;
-      r.id = num(0);
-      r.kind = static_cast<RecordKind>(kind);
-      r.slot = static_cast<std::int8_t>(num(2));
-      r.lines = static_cast<std::int16_t>(num(3));
-      r.betPerLine = static_cast<std::int16_t>(num(4));
-      r.bet = static_cast<std::int32_t>(num(5));
-      r.machinepay = static_cast<std::int8_t>(machinepay);
-      r.win = static_cast<std::int32_t>(num(7));
-      r.paid = static_cast<std::int32_t>(num(8));
-      r.moneyIn = static_cast<std::int32_t>(num(9));
-      r.stake = static_cast<std::int32_t>(num(10));
-      r.creditBefore = static_cast<std::int32_t>(num(11));
-      r.creditAfter = static_cast<std::int32_t>(num(12));
-      lastRead = r.id;
-      visit(r);
-    }
+    lastRead = readMoney(slot, 0, visit);
   }
   // A waiting record of the slot written meanwhile was read from the file.
   for (const GameRecord& r : waiting)
     if (r.id > lastRead && (slot == 0 || r.slot == slot)) visit(moneyOf(r));
+}
+
+void SqliteHistory::forEachSummarized(int slot, const std::function<void(const HistoryBlock&)>& block,
+                                      const std::function<void(const RecordMoney&)>& record) {
+  const std::deque<GameRecord> waiting = waitingCopy();
+  std::int64_t lastRead = 0;
+  {
+    std::lock_guard<std::mutex> db(dbMutex_);
+    // The summaries and the records from one moment of the file.
+    const bool snapshot = exec(db_, "BEGIN");
+    std::vector<HistoryBlock> blocks;
+    std::int64_t firstDetailed = 1;
+    if (summaries_) {
+      firstDetailed = firstDetailedId(single(db_, "SELECT COALESCE(MAX(id), 0) FROM records"),
+                                      single(db_, "SELECT COALESCE(MAX(last_id), 0) FROM summary"));
+      Statement q(db_, "SELECT figures FROM summary WHERE slot = ? AND block < ? ORDER BY block");
+      if (q.st) {
+        sqlite3_bind_int(q.st, 1, slot);
+        sqlite3_bind_int64(q.st, 2, blockOf(firstDetailed));
+      }
+      while (q.st && sqlite3_step(q.st) == SQLITE_ROW) {
+        auto b = decodeHistoryBlock(textColumn(q.st, 0));
+        if (!b) {
+          // A damaged summary: the records themselves are read.
+          blocks.clear();
+          firstDetailed = 1;
+          break;
+        }
+        blocks.push_back(std::move(*b));
+      }
+    }
+    for (const HistoryBlock& b : blocks) {
+      lastRead = b.lastId;
+      block(b);
+    }
+    lastRead = std::max(lastRead, readMoney(slot, firstDetailed, record));
+    if (snapshot) exec(db_, "COMMIT");
+  }
+  for (const GameRecord& r : waiting)
+    if (r.id > lastRead && r.slot == slot) record(moneyOf(r));
+}
+
+std::optional<SqliteHistory::StoredSummaries> SqliteHistory::storedSummaries() {
+  std::lock_guard<std::mutex> db(dbMutex_);
+  if (!summaries_) return std::nullopt;
+  StoredSummaries stored;
+  Statement q(db_, "SELECT figures, last_id FROM summary ORDER BY slot, block");
+  while (q.st && sqlite3_step(q.st) == SQLITE_ROW) {
+    stored.summarizedTo = std::max<std::int64_t>(stored.summarizedTo, sqlite3_column_int64(q.st, 1));
+    if (auto b = decodeHistoryBlock(textColumn(q.st, 0)))
+      stored.blocks.push_back(std::move(*b));
+    else
+      ++stored.unreadable;
+  }
+  return stored;
 }
 
 std::int64_t SqliteHistory::count() {

@@ -10,7 +10,7 @@
 // waiting, or still waiting when the game ends) are counted as missed.
 //
 // The log is folded back into the file by the connection that writes, once
-// it holds a few hundred pages, so it stays about a megabyte however long
+// it holds a few hundred pages, so it stays about two megabytes however long
 // the session; a fold that fails is told like a refused record. At the end
 // the whole log is folded back and cut to nothing. The file and its log are
 // never opened through a link put in their place.
@@ -22,6 +22,7 @@
 #include <deque>
 #include <map>
 #include <mutex>
+#include <optional>
 #include <string>
 #include <thread>
 
@@ -52,6 +53,12 @@ class SqliteHistory : public GameHistory {
   // is left out, as `forEach` leaves it; the lists are not read, so one
   // whose lists alone are damaged counts here.
   void forEachMoney(int slot, const std::function<void(const RecordMoney&)>& visit) override;
+  // The summaries the file keeps for the blocks before its latest records,
+  // then those records, all from one moment of the file. A file without
+  // summaries (one only read, as the game before them wrote it), or with
+  // one that cannot be read, gives every record one by one.
+  void forEachSummarized(int slot, const std::function<void(const HistoryBlock&)>& block,
+                         const std::function<void(const RecordMoney&)>& record) override;
   std::int64_t count() override;
   SaveHealth health() const override;
   std::int64_t missed(int slot) const override;
@@ -70,6 +77,14 @@ class SqliteHistory : public GameHistory {
   std::string integrityCheck();
   // Rows whose lists could not be read back; they are left out.
   std::int64_t damagedRows() const { return damaged_; }
+  // The summaries as the file keeps them, for the check to compare with
+  // its records: nothing when the file keeps none.
+  struct StoredSummaries {
+    std::vector<HistoryBlock> blocks;  // in the order of their slot and block
+    std::int64_t unreadable = 0;       // rows whose figures cannot be read
+    std::int64_t summarizedTo = 0;     // the highest id they have taken in
+  };
+  std::optional<StoredSummaries> storedSummaries();
   // Records waiting for the file.
   std::size_t waiting() const;
 
@@ -80,7 +95,13 @@ class SqliteHistory : public GameHistory {
   // when the file cannot be read.
   bool followLastId();
   void closeConnection();
+  bool setUpSummaries();
   bool writeRecord(GameRecord& r);
+  bool summarizeRecord(const RecordMoney& r);
+  // The money of the slot's records (every slot's for 0) from `fromId` on,
+  // oldest first; returns the last id read.
+  std::int64_t readMoney(int slot, std::int64_t fromId,
+                         const std::function<void(const RecordMoney&)>& visit);
   bool writeWaiting();
   void readRows(sqlite3_stmt* st, const std::function<void(const GameRecord&)>& visit);
   // The columns a read selects: a file read as it stands may lack the
@@ -103,6 +124,9 @@ class SqliteHistory : public GameHistory {
   mutable std::mutex dbMutex_;
   sqlite3* db_ = nullptr;
   sqlite3_stmt* insert_ = nullptr;
+  sqlite3_stmt *begin_ = nullptr, *commit_ = nullptr;
+  sqlite3_stmt *summaryRead_ = nullptr, *summaryWrite_ = nullptr;
+  bool summaries_ = false;  // the file keeps the blocks' summaries
   bool writable_ = false;
   bool payoutColumn_ = false;  // the file keeps each record's payout setting
   std::string openError_;

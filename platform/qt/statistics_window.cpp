@@ -126,19 +126,31 @@ void StatisticsWindow::startReading() {
   cancelled_ = std::make_shared<std::atomic<bool>>(false);
   reader_ = std::thread([this, cancelled = cancelled_, slot = slot_, pay = machinepay_] {
     PlayStatisticsBuilder builder(slot, pay);
-    // The slot's records come in the order of the whole history's: how far
-    // the reading has gone is the number of the record just read.
+    // The slot's summaries and records come in the order of the whole
+    // history's: how far the reading has gone is the number of the last
+    // record taken in.
     std::int64_t seen = 0;
-    history_.forEachMoney(slot, [&](const RecordMoney& r) {
-      if (*cancelled) return;
-      builder.add(r);
-      if (++seen % kProgressStep == 0) {
-        auto showReadTo = [this, at = r.id] {
-          progress_->setValue(static_cast<int>(std::min<std::int64_t>(at, progress_->maximum())));
-        };
-        QMetaObject::invokeMethod(this, showReadTo, Qt::QueuedConnection);
-      }
-    });
+    auto showReadTo = [this, &seen](std::int64_t id, std::int64_t records) {
+      const bool stepped = (seen + records) / kProgressStep != seen / kProgressStep;
+      seen += records;
+      if (!stepped) return;
+      auto show = [this, id] {
+        progress_->setValue(static_cast<int>(std::min<std::int64_t>(id, progress_->maximum())));
+      };
+      QMetaObject::invokeMethod(this, show, Qt::QueuedConnection);
+    };
+    history_.forEachSummarized(
+        slot,
+        [&](const HistoryBlock& b) {
+          if (*cancelled) return;
+          builder.add(b);
+          showReadTo(b.lastId, b.records);
+        },
+        [&](const RecordMoney& r) {
+          if (*cancelled) return;
+          builder.add(r);
+          showReadTo(r.id, 1);
+        });
     if (*cancelled) return;
     auto s = std::make_shared<PlayStatistics>(builder.result());
     QMetaObject::invokeMethod(this, [this, s] { readingDone(*s); }, Qt::QueuedConnection);

@@ -67,6 +67,28 @@ esac
 # them to a hundredth: the words under the chart name which it is.
 grep -q 'your return\|Your return' "$work/out" || fail "no words: $(cat "$work/out")"
 
+echo "--- the summaries the game keeps beside the records"
+history="$work/data/io.quov.Quov/history.sqlite"
+summaries=$(grep '^summaries ' "$work/check")
+case "$summaries" in
+  "summaries "[1-9]*", disagreeing with the records 0") echo "ok   $summaries" ;;
+  *) fail "the summaries not checked: $(cat "$work/check")" ;;
+esac
+check "the check" "sound" "$(tail -n 1 "$work/check")"
+cp "$history" "$work/kept.sqlite"
+# One number of one summary changed (the block's money in, its sixth), as a
+# damaged file or a foreign writer would leave it.
+sqlite3 "$history" "UPDATE summary SET figures = (SELECT group_concat(CASE WHEN key = 5 THEN value + 1 ELSE value END, ' ')
+  FROM json_each('[' || replace(figures, ' ', ',') || ']')) WHERE slot = 1 AND block = 0" 2>"$work/err" ||
+  fail "the summary could not be changed: $(cat "$work/err")"
+"$QUOV" --check-history >"$work/check2" 2>&1
+check "the check of a changed summary" "FAULTS FOUND" "$(tail -n 1 "$work/check2")"
+grep -q ', disagreeing with the records 1$' "$work/check2" || fail "not found: $(cat "$work/check2")"
+sqlite3 "$history" "DELETE FROM summary WHERE slot = 1 AND block = 0" 2>"$work/err"
+"$QUOV" --check-history >"$work/check2" 2>&1
+check "the check of a lost summary" "FAULTS FOUND" "$(tail -n 1 "$work/check2")"
+cp "$work/kept.sqlite" "$history"
+
 echo "--- a picture, another slot, refusals"
 check "png status" 0 "$(quov --chart wins "$work/wins.png")"
 check "png signature" "PNG" "$(head -c 4 "$work/wins.png" | tail -c 3)"

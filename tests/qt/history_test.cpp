@@ -11,7 +11,10 @@
 
 #include "platform/headless/memory_history.h"
 #include "records/game_recorder.h"
+#include "records/history_blocks.h"
+#include "records/play_statistics.h"
 #include "tests/qt/desktop_fixture.h"
+#include "tests/records/long_history.h"
 
 namespace quov::test {
 namespace {
@@ -254,6 +257,101 @@ TEST_F(History, AFileWrittenBeforeThePayoutSettingWasKeptGainsItAndKeepsEveryRec
   SqliteHistory again(path());
   EXPECT_EQ(ids(again), (Read{{1, 0}, {2, 0}, {3, 3}}));
   EXPECT_EQ(again.damagedRows(), 0);
+}
+
+// What the charts read of a long history: the summaries of the older
+// blocks, then the latest records, alike from the file and from memory. A
+// file a game without summaries wrote is read record by record until the
+// game opens it and builds them, once, from its records; records such a
+// game appended to a file with summaries are taken in at the next start.
+struct Summarized {
+  std::vector<HistoryBlock> blocks;
+  std::vector<RecordMoney> records;
+  friend bool operator==(const Summarized&, const Summarized&) = default;
+};
+Summarized summarizedOf(GameHistory& h, int slot) {
+  Summarized out;
+  h.forEachSummarized(
+      slot, [&](const HistoryBlock& b) { out.blocks.push_back(b); },
+      [&](const RecordMoney& r) { out.records.push_back(r); });
+  return out;
+}
+
+void runSql(const QString& path, const char* sql) {
+  sqlite3* db = nullptr;
+  ASSERT_EQ(sqlite3_open(path.toUtf8().constData(), &db), SQLITE_OK);
+  ASSERT_EQ(sqlite3_exec(db, sql, nullptr, nullptr, nullptr), SQLITE_OK) << sqlite3_errmsg(db);
+  sqlite3_close(db);
+}
+
+TEST_F(History, SummariesAreKeptWithTheRecordsAndBuiltForAFileWithout) {
+  Scheduler clock;
+  MemoryHistory memory(clock);
+  {
+    SqliteHistory file(path());
+    ASSERT_TRUE(file.isOpen()) << file.error();
+    for (GameRecord r : scripted::longScriptedHistory(kDetailedIds + 40 * kIdsPerBlock + 9)) {
+      GameRecord copy = r;
+      memory.append(r);
+      file.append(copy);
+    }
+    // Read while the game has the file open.
+    EXPECT_EQ(summarizedOf(file, 2), summarizedOf(memory, 2));
+  }
+  auto sameAsInMemory = [&](SqliteHistory& h) {
+    for (const int slot : {1, 2}) {
+      SCOPED_TRACE(slot);
+      const Summarized read = summarizedOf(h, slot);
+      EXPECT_GT(read.blocks.size(), 30u);
+      EXPECT_TRUE(read == summarizedOf(memory, slot));
+    }
+  };
+  auto moneyWon = [](GameHistory& h) { return playStatistics(h, 1, 4).meters.moneyWon; };
+  {
+    SqliteHistory check(path(), SqliteHistory::Use::Check);
+    sameAsInMemory(check);
+    ASSERT_TRUE(check.storedSummaries());
+    EXPECT_EQ(check.storedSummaries()->summarizedTo, memory.count());
+  }
+
+  runSql(path(), "DROP TABLE summary; PRAGMA user_version = 0");
+  if (HasFatalFailure()) return;
+  {
+    SqliteHistory check(path(), SqliteHistory::Use::Check);
+    EXPECT_FALSE(check.storedSummaries());
+    const Summarized read = summarizedOf(check, 1);
+    EXPECT_TRUE(read.blocks.empty());
+    std::vector<RecordMoney> every;
+    memory.forEachMoney(1, [&](const RecordMoney& r) { every.push_back(r); });
+    EXPECT_TRUE(read.records == every);
+    EXPECT_EQ(moneyWon(check), moneyWon(memory));
+  }
+  {
+    SqliteHistory h(path());
+    ASSERT_TRUE(h.isOpen()) << h.error();
+    sameAsInMemory(h);
+    EXPECT_EQ(h.count(), memory.count());
+  }
+
+  // As if a game without summaries had appended the records from block 20 on.
+  runSql(path(), "DELETE FROM summary WHERE block >= 20");
+  if (HasFatalFailure()) return;
+  {
+    SqliteHistory check(path(), SqliteHistory::Use::Check);
+    const Summarized read = summarizedOf(check, 1);
+    ASSERT_FALSE(read.blocks.empty());
+    EXPECT_EQ(read.blocks.back().block, 19);
+    EXPECT_GT(read.records.front().id, 20 * kIdsPerBlock);
+    EXPECT_LE(read.records.front().id, 20 * kIdsPerBlock + 7);
+    EXPECT_EQ(moneyWon(check), moneyWon(memory));
+  }
+  {
+    SqliteHistory h(path());
+    sameAsInMemory(h);
+  }
+  // SQLite finds the file sound after it all.
+  SqliteHistory h(path(), SqliteHistory::Use::Check);
+  EXPECT_EQ(h.integrityCheck(), "ok");
 }
 
 TEST_F(History, AHistoryThatCannotBeOpenedKeepsNothingAndTheGamePlaysOn) {

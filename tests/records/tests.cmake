@@ -6,4 +6,6 @@ target_sources(quov_tests PRIVATE
   records/series_resume_test.cpp
   records/save_notice_test.cpp
   records/play_statistics_test.cpp
+  records/history_blocks_test.cpp
+  records/long_history.h
 )
