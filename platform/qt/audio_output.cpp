@@ -7,15 +7,11 @@
 #include <QTimer>
 #include <vector>
 
+#include "mainscreen/timing.h"
+
 namespace quov {
 
 namespace {
-constexpr int kBufferMs = 40;       // queued ahead in the audio server
-constexpr int kPumpMs = 10;          // how often the queue is topped up
-constexpr int kCloseAfterMs = 3000; // of silence, before the stream closes
-constexpr int kRetryAfterMs = 5000; // after the device could not be opened
-constexpr int kTailMs = 80;         // played on after the end, so the last block is heard
-constexpr int kFinishMs = 1000;     // the longest the end of the program waits
 constexpr int kFrameBytes = SoundMixer::kChannels * 2;
 }  // namespace
 
@@ -28,7 +24,7 @@ class AudioPump : public QObject {
 
   void wake() {
     if (sink_) return;
-    if (failed_.isValid() && failed_.elapsed() < kRetryAfterMs) {
+    if (failed_.isValid() && failed_.elapsed() < timing::kAudioRetry) {
       mixer_.discard();
       return;
     }
@@ -39,13 +35,13 @@ class AudioPump : public QObject {
     }
     failed_.invalidate();
     silence_.invalidate();
-    timer_.start(kPumpMs);
+    timer_.start(timing::kAudioTopUp);
     feed();
   }
 
   void finish() {
     finishing_ = true;
-    QTimer::singleShot(kFinishMs, this, [this] { end(); });
+    QTimer::singleShot(timing::kAudioExitWait, this, [this] { end(); });
     if (!sink_) end();
   }
 
@@ -59,7 +55,7 @@ class AudioPump : public QObject {
     format.setSampleFormat(QAudioFormat::Int16);
     if (!device.isFormatSupported(format)) return false;
     sink_ = new QAudioSink(device, format, this);
-    sink_->setBufferSize(SoundMixer::kRate * kFrameBytes * kBufferMs / 1000);
+    sink_->setBufferSize(SoundMixer::kRate * kFrameBytes * timing::kAudioQueue / 1000);
     stream_ = sink_->start();
     if (!stream_ || sink_->error() != QAudio::NoError) {
       close();
@@ -96,8 +92,8 @@ class AudioPump : public QObject {
       return;
     }
     if (!silence_.isValid()) silence_.start();
-    if (finishing_ && silence_.elapsed() >= kTailMs) end();
-    else if (silence_.elapsed() >= kCloseAfterMs) close();
+    if (finishing_ && silence_.elapsed() >= timing::kAudioExitTail) end();
+    else if (silence_.elapsed() >= timing::kAudioCloseAfter) close();
   }
 
   SoundMixer& mixer_;
@@ -119,7 +115,7 @@ AudioOutput::AudioOutput(SoundMixer& mixer) : pump_(new AudioPump(mixer)) {
 AudioOutput::~AudioOutput() {
   AudioPump* pump = pump_;
   QMetaObject::invokeMethod(pump_, [pump] { pump->finish(); }, Qt::QueuedConnection);
-  if (!thread_.wait(QDeadlineTimer(2 * kFinishMs))) {
+  if (!thread_.wait(QDeadlineTimer(2 * timing::kAudioExitWait))) {
     thread_.quit();
     thread_.wait();
   }
