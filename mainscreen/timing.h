@@ -65,6 +65,13 @@ inline constexpr int kChartsRefresh = 1000;
 // the audio server.
 inline constexpr int kAudioQueue = 40;        // sound queued ahead in the audio server
 inline constexpr int kAudioTopUp = 10;        // the queue is topped up this often
+// A stream the sound opens starts with this much silence. When a new stream
+// starts, the server takes back the last few milliseconds it had already
+// played ahead for it, to mix its start in at once; the speakers hear what
+// replaces them, but a recording of the output (the sink's monitor) has had
+// them already and drops what comes in their place: a clip's first
+// milliseconds. Silence there loses nothing.
+inline constexpr int kAudioLeadIn = 20;
 inline constexpr int kAudioCloseAfter = 3000; // of silence, before the stream closes
 inline constexpr int kAudioRetry = 5000;      // after the device could not be opened
 inline constexpr int kAudioExitTail = 80;     // played on after the last sound at the exit

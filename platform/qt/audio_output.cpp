@@ -5,6 +5,7 @@
 #include <QElapsedTimer>
 #include <QMediaDevices>
 #include <QTimer>
+#include <algorithm>
 #include <vector>
 
 #include "mainscreen/timing.h"
@@ -35,6 +36,7 @@ class AudioPump : public QObject {
     }
     failed_.invalidate();
     silence_.invalidate();
+    leadIn_ = SoundMixer::kRate * timing::kAudioLeadIn / 1000;
     timer_.start(timing::kAudioTopUp);
     feed();
   }
@@ -84,7 +86,10 @@ class AudioPump : public QObject {
     const int frames = static_cast<int>(sink_->bytesFree() / kFrameBytes);
     if (frames > 0) {
       block_.resize(static_cast<std::size_t>(frames * SoundMixer::kChannels));
-      mixer_.render(block_.data(), frames);
+      const int quiet = std::min(frames, leadIn_);
+      std::fill_n(block_.begin(), quiet * SoundMixer::kChannels, std::int16_t{0});
+      leadIn_ -= quiet;
+      mixer_.render(block_.data() + quiet * SoundMixer::kChannels, frames - quiet);
       stream_->write(reinterpret_cast<const char*>(block_.data()), frames * kFrameBytes);
     }
     if (!mixer_.idle()) {
@@ -102,6 +107,7 @@ class AudioPump : public QObject {
   QIODevice* stream_ = nullptr;
   std::vector<std::int16_t> block_;
   QElapsedTimer silence_, failed_;
+  int leadIn_ = 0;  // frames of silence still to go at the start of the stream
   bool finishing_ = false;
 };
 
