@@ -1,5 +1,5 @@
-// Every interval and pause of the machine, of its desktop settings store
-// and of its desktop game history, in milliseconds.
+// Every interval and pause of the machine, of its desktop settings store,
+// game history and sound, in milliseconds.
 #pragma once
 
 namespace quov::timing {
@@ -60,5 +60,29 @@ inline constexpr int kHistoryExitRetry = 50;        // between the exit's tries
 // The statistics window looks for games played since it drew its charts
 // this often.
 inline constexpr int kChartsRefresh = 1000;
+
+// The desktop sound, which plays on a thread of its own into a stream of
+// the audio server.
+inline constexpr int kAudioQueue = 40;        // sound queued ahead in the audio server
+inline constexpr int kAudioTopUp = 10;        // the queue is topped up this often
+// A stream the sound opens starts with this much silence. When a new stream
+// starts, the server takes back the last few milliseconds it had already
+// played ahead for it, to mix its start in at once; the speakers hear what
+// replaces them, but a recording of the output (the sink's monitor) has had
+// them already and drops what comes in their place: a clip's first
+// milliseconds. Silence there loses nothing.
+inline constexpr int kAudioLeadIn = 20;
+inline constexpr int kAudioCloseAfter = 3000; // of silence, before the stream closes
+inline constexpr int kAudioRetry = 5000;      // after the device could not be opened
+inline constexpr int kAudioExitTail = 80;     // played on after the last sound at the exit
+inline constexpr int kAudioExitWait = 1000;   // the longest the exit waits for sound to end
+inline constexpr int kClipFadeOut = 5;        // a clip cut by the next one fades out over this
+inline constexpr int kTuneFadeOut = 10;       // the free-spin tune fades out over this when closed
+// The tune's recording: how much of its second pass is kept (the notes
+// ringing on from the first have died away by then), and the stretch at
+// its end that blends into the second pass's opening so the repeat has no
+// step.
+inline constexpr int kTuneRingKept = 4000;
+inline constexpr int kTuneLoopJoin = 10;
 
 }  // namespace quov::timing

@@ -5,17 +5,14 @@
 #include <QElapsedTimer>
 #include <QMediaDevices>
 #include <QTimer>
+#include <algorithm>
 #include <vector>
+
+#include "mainscreen/timing.h"
 
 namespace quov {
 
 namespace {
-constexpr int kBufferMs = 40;       // queued ahead in the audio server
-constexpr int kPumpMs = 10;          // how often the queue is topped up
-constexpr int kCloseAfterMs = 3000; // of silence, before the stream closes
-constexpr int kRetryAfterMs = 5000; // after the device could not be opened
-constexpr int kTailMs = 80;         // played on after the end, so the last block is heard
-constexpr int kFinishMs = 1000;     // the longest the end of the program waits
 constexpr int kFrameBytes = SoundMixer::kChannels * 2;
 }  // namespace
 
@@ -28,7 +25,7 @@ class AudioPump : public QObject {
 
   void wake() {
     if (sink_) return;
-    if (failed_.isValid() && failed_.elapsed() < kRetryAfterMs) {
+    if (failed_.isValid() && failed_.elapsed() < timing::kAudioRetry) {
       mixer_.discard();
       return;
     }
@@ -39,13 +36,14 @@ class AudioPump : public QObject {
     }
     failed_.invalidate();
     silence_.invalidate();
-    timer_.start(kPumpMs);
+    leadIn_ = SoundMixer::kRate * timing::kAudioLeadIn / 1000;
+    timer_.start(timing::kAudioTopUp);
     feed();
   }
 
   void finish() {
     finishing_ = true;
-    QTimer::singleShot(kFinishMs, this, [this] { end(); });
+    QTimer::singleShot(timing::kAudioExitWait, this, [this] { end(); });
     if (!sink_) end();
   }
 
@@ -59,7 +57,7 @@ class AudioPump : public QObject {
     format.setSampleFormat(QAudioFormat::Int16);
     if (!device.isFormatSupported(format)) return false;
     sink_ = new QAudioSink(device, format, this);
-    sink_->setBufferSize(SoundMixer::kRate * kFrameBytes * kBufferMs / 1000);
+    sink_->setBufferSize(SoundMixer::kRate * kFrameBytes * timing::kAudioQueue / 1000);
     stream_ = sink_->start();
     if (!stream_ || sink_->error() != QAudio::NoError) {
       close();
@@ -88,7 +86,10 @@ class AudioPump : public QObject {
     const int frames = static_cast<int>(sink_->bytesFree() / kFrameBytes);
     if (frames > 0) {
       block_.resize(static_cast<std::size_t>(frames * SoundMixer::kChannels));
-      mixer_.render(block_.data(), frames);
+      const int quiet = std::min(frames, leadIn_);
+      std::fill_n(block_.begin(), quiet * SoundMixer::kChannels, std::int16_t{0});
+      leadIn_ -= quiet;
+      mixer_.render(block_.data() + quiet * SoundMixer::kChannels, frames - quiet);
       stream_->write(reinterpret_cast<const char*>(block_.data()), frames * kFrameBytes);
     }
     if (!mixer_.idle()) {
@@ -96,8 +97,8 @@ class AudioPump : public QObject {
       return;
     }
     if (!silence_.isValid()) silence_.start();
-    if (finishing_ && silence_.elapsed() >= kTailMs) end();
-    else if (silence_.elapsed() >= kCloseAfterMs) close();
+    if (finishing_ && silence_.elapsed() >= timing::kAudioExitTail) end();
+    else if (silence_.elapsed() >= timing::kAudioCloseAfter) close();
   }
 
   SoundMixer& mixer_;
@@ -106,6 +107,7 @@ class AudioPump : public QObject {
   QIODevice* stream_ = nullptr;
   std::vector<std::int16_t> block_;
   QElapsedTimer silence_, failed_;
+  int leadIn_ = 0;  // frames of silence still to go at the start of the stream
   bool finishing_ = false;
 };
 
@@ -119,7 +121,7 @@ AudioOutput::AudioOutput(SoundMixer& mixer) : pump_(new AudioPump(mixer)) {
 AudioOutput::~AudioOutput() {
   AudioPump* pump = pump_;
   QMetaObject::invokeMethod(pump_, [pump] { pump->finish(); }, Qt::QueuedConnection);
-  if (!thread_.wait(QDeadlineTimer(2 * kFinishMs))) {
+  if (!thread_.wait(QDeadlineTimer(2 * timing::kAudioExitWait))) {
     thread_.quit();
     thread_.wait();
   }

@@ -9,6 +9,7 @@
 #include <memory>
 #include <optional>
 
+#include "mainscreen/timing.h"
 #include "platform/qt/sound/pcm_clip.h"
 
 namespace quov {
@@ -32,7 +33,7 @@ class ClipVoice {
   };
   // Adds one playing clip; false once it has ended.
   bool add(Playing& p, float* mono, int frames, bool fading);
-  int fadeFrames() const { return outputRate_ / 200; }  // 5 ms
+  int fadeFrames() const { return timing::kClipFadeOut * outputRate_ / 1000; }
   int outputRate_;
   std::optional<Playing> current_, fading_;
 };

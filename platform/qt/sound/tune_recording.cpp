@@ -13,6 +13,7 @@
 #include <mutex>
 #include <vector>
 
+#include "mainscreen/timing.h"
 #include "platform/qt/files/safe_files.h"
 
 namespace quov {
@@ -26,12 +27,13 @@ constexpr int kPolyphony = 64;
 // FluidSynth's own block: its MIDI player moves on at these steps, so a
 // pass of the tune starts on one of them.
 constexpr int kBlock = 64;
-// How much of the second pass is kept: by then the notes left ringing from
-// the end of the first have died away (under -60 dB of the tune).
-constexpr double kRingSeconds = 4.0;
+// How much of the second pass is kept, in seconds: by then the notes left
+// ringing from the end of the first have died away (under -60 dB of the
+// tune).
+constexpr double kRingSeconds = timing::kTuneRingKept / 1000.0;
 // The last frames of the kept second pass blend into the first pass's,
 // so the jump back to `loopStart` is without a step.
-constexpr int kJoinFrames = 441;
+int joinFrames(int rate) { return timing::kTuneLoopJoin * rate / 1000; }
 // A tune's MIDI file is a few kilobytes.
 constexpr qint64 kMaxTuneBytes = 1 << 20;
 
@@ -138,6 +140,7 @@ bool TuneRecording::render() {
   Synthesiser s;
   if (tune.isEmpty() || !s.start(soundFont_, tune, rate_)) return false;
   const auto ring = static_cast<std::size_t>(kRingSeconds * rate_);
+  const auto join = static_cast<std::size_t>(joinFrames(rate_));
   std::vector<float> block(2 * kBlock);
   std::size_t frames = 0, passEnd = 0, end = 0;
   int lastTick = -1;
@@ -163,8 +166,8 @@ bool TuneRecording::render() {
       std::int16_t* f = stretches_[frames / kStretchFrames].get() + 2 * (frames % kStretchFrames);
       for (int c = 0; c < 2; ++c) {
         float v = block[static_cast<std::size_t>(2 * i + c)];
-        if (end != 0 && frames + kJoinFrames >= end) {
-          const float toFirst = static_cast<float>(frames + kJoinFrames + 1 - end) / kJoinFrames;
+        if (end != 0 && frames + join >= end) {
+          const float toFirst = static_cast<float>(frames + join + 1 - end) / static_cast<float>(join);
           const float first = static_cast<float>(frame(frames - passEnd)[c]) / 32767.0F;
           v = (1 - toFirst) * v + toFirst * first;
         }
@@ -183,7 +186,7 @@ std::string TuneRecording::cacheKey() const {
   QCryptographicHash hash(QCryptographicHash::Sha256);
   hash.addData(QByteArray("quov tune 1 ") + QByteArray::number(rate_) + ' ' + QByteArray::number(kGain) +
                ' ' + QByteArray::number(kPolyphony) + ' ' + QByteArray::number(kRingSeconds) + ' ' +
-               QByteArray::number(kJoinFrames) + ' ' + QFile::encodeName(font.absoluteFilePath()) + ' ' +
+               QByteArray::number(joinFrames(rate_)) + ' ' + QFile::encodeName(font.absoluteFilePath()) + ' ' +
                QByteArray::number(font.size()) + ' ' +
                QByteArray::number(font.lastModified().toMSecsSinceEpoch()) + ' ');
   hash.addData(tuneBytes(tune_));

@@ -9,6 +9,7 @@
 #include <memory>
 #include <string>
 
+#include "mainscreen/timing.h"
 #include "platform/qt/sound/tune_recording.h"
 
 namespace quov {
@@ -31,7 +32,7 @@ class TuneVoice {
   void addTo(float* stereo, int frames);
 
  private:
-  int fadeFrames() const { return outputRate_ / 100; }  // 10 ms
+  int fadeFrames() const { return timing::kTuneFadeOut * outputRate_ / 1000; }
   std::string soundFont_;
   int outputRate_;
   std::string cacheFolder_;

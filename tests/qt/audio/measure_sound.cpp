@@ -45,23 +45,52 @@ double cpuSeconds() {
   return s(u.ru_utime) + s(u.ru_stime);
 }
 
-// Processor seconds used so far by the threads that play the sound: the
-// audio thread and the audio server client's own thread (the helper that
-// makes the tune's recording is not one of them).
-double soundThreadSeconds() {
-  double sum = 0;
+// What the threads that play the sound have used so far: the audio thread
+// and the audio server client's own thread (the helper that makes the
+// tune's recording is not one of them). Their processor seconds, and how
+// often each went to sleep and was woken again.
+struct SoundThreads {
+  double audioSeconds = 0, clientSeconds = 0;
+  double audioWakes = 0, clientWakes = 0;
+  SoundThreads operator-(const SoundThreads& o) const {
+    return {audioSeconds - o.audioSeconds, clientSeconds - o.clientSeconds, audioWakes - o.audioWakes,
+            clientWakes - o.clientWakes};
+  }
+  double seconds() const { return audioSeconds + clientSeconds; }
+};
+
+SoundThreads soundThreads() {
+  SoundThreads t;
   const double tick = static_cast<double>(sysconf(_SC_CLK_TCK));
   for (const QString& tid : QDir("/proc/self/task").entryList(QDir::Dirs | QDir::NoDotAndDotDot)) {
-    QFile comm("/proc/self/task/" + tid + "/comm"), stat("/proc/self/task/" + tid + "/stat");
-    if (!comm.open(QIODevice::ReadOnly) || !stat.open(QIODevice::ReadOnly)) continue;
+    const QString folder = "/proc/self/task/" + tid;
+    QFile comm(folder + "/comm"), stat(folder + "/stat"), status(folder + "/status");
+    if (!comm.open(QIODevice::ReadOnly) || !stat.open(QIODevice::ReadOnly) ||
+        !status.open(QIODevice::ReadOnly))
+      continue;
     const QByteArray name = comm.readAll().trimmed();
-    if (name != "quov-audio" && name != "threaded-ml") continue;
+    const bool audio = name == "quov-audio";
+    if (!audio && name != "threaded-ml") continue;
     // Fields after the command's closing parenthesis: utime and stime are the 12th and 13th.
     const QByteArray line = stat.readAll();
     const QList<QByteArray> fields = line.mid(line.lastIndexOf(')') + 2).split(' ');
-    sum += (fields.value(11).toDouble() + fields.value(12).toDouble()) / tick;
+    const double seconds = (fields.value(11).toDouble() + fields.value(12).toDouble()) / tick;
+    double wakes = 0;
+    for (const QByteArray& entry : status.readAll().split('\n'))
+      if (entry.startsWith("voluntary_ctxt_switches:")) wakes = entry.mid(entry.indexOf(':') + 1).trimmed().toDouble();
+    (audio ? t.audioSeconds : t.clientSeconds) += seconds;
+    (audio ? t.audioWakes : t.clientWakes) += wakes;
   }
-  return sum;
+  return t;
+}
+
+// The sound threads' share of a core over `wall` seconds, and the audio
+// thread's and the server client's parts of it.
+void printThreads(const SoundThreads& used, double wall) {
+  std::printf("%.2f %% in the sound threads (audio thread %.2f %%, %.0f wake-ups a second; server client %.2f %%, "
+              "%.0f wake-ups a second)",
+              100 * used.seconds() / wall, 100 * used.audioSeconds / wall, used.audioWakes / wall,
+              100 * used.clientSeconds / wall, used.clientWakes / wall);
 }
 
 void printSpread(const char* what, std::vector<double> v) {
@@ -102,14 +131,16 @@ void tuneCpu(quov::QtSound& sound, const std::string& file, const MonitorRecorde
   sound.mediaCommand("play quovspin ");
   std::this_thread::sleep_for(seconds(2));  // its opening is there
   const auto start = Clock::now();
-  const double cpu = cpuSeconds(), threads = soundThreadSeconds();
+  const double cpu = cpuSeconds();
+  const SoundThreads threads = soundThreads();
   std::this_thread::sleep_for(seconds(20));
-  const double used = cpuSeconds() - cpu, threadsUsed = soundThreadSeconds() - threads;
+  const double used = cpuSeconds() - cpu;
+  const SoundThreads threadsUsed = soundThreads() - threads;
   const double wall = std::chrono::duration<double>(Clock::now() - start).count();
   recorder.waitFor(Clock::now());
-  std::printf("processor time while the tune plays, %s: %.2f %% of a core in all, %.2f %% in the sound threads "
-              "(sound in %.0f %% of 250 ms slices)\n",
-              what, 100 * used / wall, 100 * threadsUsed / wall,
+  std::printf("processor time while the tune plays, %s: %.2f %% of a core in all, ", what, 100 * used / wall);
+  printThreads(threadsUsed, wall);
+  std::printf(" (sound in %.0f %% of 250 ms slices)\n",
               100 * recorder.soundingShare(start, start + seconds(20), milliseconds(250)));
   sound.mediaCommand("close quovspin");
 }
@@ -131,10 +162,12 @@ void measureTuneCpu(const MonitorRecorder& recorder) {
     const quov::Bytes celebration = quov::QtResources().load("WAVE", "RESOURCE_ID_140");
     sound.playClip(140, &celebration, quov::ClipMode::Play);
     std::this_thread::sleep_for(seconds(1));
-    const double clipCpu = cpuSeconds(), clipThreads = soundThreadSeconds();
+    const double clipCpu = cpuSeconds();
+    const SoundThreads clipThreads = soundThreads();
     std::this_thread::sleep_for(seconds(10));
-    std::printf("processor time while a clip plays: %.2f %% of a core in all, %.2f %% in the sound threads\n",
-                (cpuSeconds() - clipCpu) / 10 * 100, (soundThreadSeconds() - clipThreads) / 10 * 100);
+    std::printf("processor time while a clip plays: %.2f %% of a core in all, ", (cpuSeconds() - clipCpu) / 10 * 100);
+    printThreads(soundThreads() - clipThreads, 10);
+    std::printf("\n");
     sound.playClip(0, nullptr, quov::ClipMode::Stop);
     tuneCpu(sound, file, recorder, "the first time (its recording made meanwhile)");
   }

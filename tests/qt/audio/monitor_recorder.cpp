@@ -6,6 +6,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <cstdio>
 #include <cstdlib>
 #include <string>
 
@@ -169,6 +170,15 @@ bool MonitorRecorder::waitForSilence(std::chrono::milliseconds quiet, std::chron
     std::this_thread::sleep_for(std::chrono::milliseconds(50));
   }
   return false;
+}
+
+int serverStreams() {
+  FILE* list = popen("pactl list short sink-inputs", "r");
+  if (!list) return -1;
+  int lines = 0;
+  for (int c; (c = std::fgetc(list)) != EOF;)
+    if (c == '\n') ++lines;
+  return pclose(list) == 0 ? lines : -1;
 }
 
 }  // namespace quov::test

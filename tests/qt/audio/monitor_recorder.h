@@ -73,4 +73,8 @@ class MonitorRecorder {
   std::vector<Chunk> chunks_;  // guarded by mutex_
 };
 
+// The streams playing into the test server's sink, as the server lists
+// them; -1 when it cannot be asked.
+int serverStreams();
+
 }  // namespace quov::test
