@@ -63,8 +63,13 @@ while [ $k -lt $kills ]; do
   fi
   # AUTO on. A window just mapped on a loaded machine may not take the
   # click yet: until the game announces a drawn outcome, the click is made
-  # again (a click that did switch autoplay on would have drawn one).
+  # again (a click that did switch autoplay on would have drawn one). A
+  # free-spin series that a kill interrupted and this run finished waits
+  # for its total to be collected first: the collect key (T) takes it, and
+  # does nothing when there is nothing to collect.
   for _ in 1 2 3 4 5; do
+    sleep 0.3
+    xdotool windowfocus --sync "$win" key t 2>/dev/null
     sleep 0.3
     xdotool mousemove --window "$win" 588 559 click 1
     for _ in $(seq 100); do
