@@ -63,7 +63,7 @@ void Evaluation::present() {
 
   if (q.spinwin > 0)
     for (int line = 1; line <= q.linesplayed && line <= kLines; ++line)
-      if (q.wildonline[line] > 0) {
+      if (q.match.wildonline(line) > 0) {
         if (q.freespinsplayed < 1) q.Timer4.enable();
         if (q.freespinsplayed > 0) q.timerwild.enable();
       }

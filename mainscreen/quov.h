@@ -76,7 +76,6 @@ class Quov {
   // The last drawing: match values, wildonline, wildcell, scattercell, scattercount.
   Readout readout;
   MatchValues& match = readout.match;
-  LineArray& wildonline = readout.match.wildonline;
   ReelArray& wildcell = readout.wildcell;
   ReelArray& scattercell = readout.scattercell;
   std::int16_t& scattercount = readout.scattercount;

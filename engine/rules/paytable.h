@@ -90,6 +90,7 @@ inline LineMask lotusPairs(const ReelFace& f1, const ReelFace& f2, const ReelFac
 [[gnu::always_inline]] inline LineWins lineWins(const Faces& f, LineMask lines) {
   LineWins w;
   w.runs[0] = lotusPairs(*f[0], *f[1], *f[2], lines);
+#pragma GCC unroll 3
   for (const ReelFace::Lead& lead : f[0]->leads) {  // a lead not shown has no lines
     const auto k = static_cast<std::size_t>(lead.symbol);
     const LineMask reach3 = lead.lines & lines & f[1]->carries[k] & f[2]->carries[k];

@@ -67,7 +67,7 @@ inline constexpr int lineCount(LineMask m) {
 }
 // Calls f(line) for every line of the set, in ascending order.
 template <class F>
-void forEachLine(LineMask m, F&& f) {
+[[gnu::always_inline]] inline void forEachLine(LineMask m, F&& f) {
   while (m != 0) {
     f(std::countr_zero(m) + 1);
     m &= m - 1;
@@ -138,7 +138,6 @@ struct MatchValues {
   // The face each reel was read at, reels 1..5; blank until read.
   std::array<const ReelFace*, kReels + 1> face{&kBlankFace, &kBlankFace, &kBlankFace,
                                                &kBlankFace, &kBlankFace, &kBlankFace};
-  LineArray wildonline{};  // mark of the reel whose wild lies on the line, 0 none
   // The line symbol reel 1 shows on line `line` (kNoLead for its scatter, or
   // before reel 1 is read): reel 1 has no wild, so it is the only symbol
   // that can pay there.
@@ -148,14 +147,17 @@ struct MatchValues {
   // The match values of a line symbol on lines 1..25, worked out from the
   // faces read so far.
   LineArray of(Symbol s) const;
+  // The mark of the reel whose wild lies on line `line`, 0 when no wild
+  // does; of two wilds on one line, the later reel's.
+  int wildonline(int line) const {
+    for (int r = kReels; r >= 1; --r)
+      if ((face[static_cast<std::size_t>(r)]->wildLines & lineBit(line)) != 0) return reelMark(r);
+    return 0;
+  }
   // The faces read so far, an unread reel blank.
   Faces faces() const { return {face[1], face[2], face[3], face[4], face[5]}; }
-  // Forgets the faces and clears lines 1..25 of wildonline; slot 0 keeps
-  // whatever it held.
-  void clearLines() {
-    face.fill(&kBlankFace);
-    std::fill(wildonline.begin() + 1, wildonline.end(), std::int16_t{0});
-  }
+  // Forgets the faces.
+  void clearLines() { face.fill(&kBlankFace); }
 };
 
 struct Readout {
@@ -173,9 +175,8 @@ struct Readout {
 };
 
 // Reads the three cells of reel `reel` resting at `stop` into the readout:
-// the reel's face joins the match values; a wild records itself on its lines
-// and its cell; a scatter is counted. Returns whether the reel showed its
-// wild.
+// the reel's face joins the match values; a wild records its cell; a scatter
+// is counted. Returns whether the reel showed its wild.
 inline bool readReel(Readout& out, int reel, int stop) {
   const ReelFace& f = reelFace(reel, stop);
   const auto r = static_cast<std::size_t>(reel);
@@ -184,10 +185,7 @@ inline bool readReel(Readout& out, int reel, int stop) {
   out.scattercount = static_cast<std::int16_t>(out.scattercount + f.scatters);
   out.scattercell[r] = f.scatterCell;
   out.wildcell[r] = f.wildCell;
-  if (f.wildCell == 0) return false;
-  const auto mark = static_cast<std::int16_t>(reelMark(reel));
-  forEachLine(f.wildLines, [&](int line) { out.match.wildonline[static_cast<std::size_t>(line)] = mark; });
-  return true;
+  return f.wildCell != 0;
 }
 
 }  // namespace quov

@@ -93,10 +93,25 @@ TEST(ReelRules, WildOnReelTwoInTheMiddleRowCountsForEverySymbolOnItsLines) {
         EXPECT_EQ(out.match.of(sym)[line], 7) << symbolName(sym) << " line " << line;
       }
     }
-    EXPECT_EQ(out.match.wildonline[line], onWild ? 7 : 0) << "line " << line;
+    EXPECT_EQ(out.match.wildonline(line), onWild ? 7 : 0) << "line " << line;
   }
   EXPECT_EQ(out.wildcell[2], 5);
   EXPECT_EQ(out.scattercount, 0);
+}
+
+// Reels 3 and 4 both at stop 9 show their wilds, both on lines 3 and 9: there
+// the later reel's mark stands, as when reel 4 stops after reel 3.
+TEST(ReelRules, TwoWildsOnALineLeaveTheLaterReelsMark) {
+  Readout out;
+  readReel(out, 1, 1);
+  EXPECT_TRUE(readReel(out, 3, 9));
+  EXPECT_TRUE(readReel(out, 4, 9));
+  for (int line : {3, 9}) EXPECT_EQ(out.match.wildonline(line), 10) << "line " << line;
+  EXPECT_EQ(out.match.wildonline(4), 6) << "reel 3's wild alone";
+  EXPECT_EQ(out.match.wildonline(7), 10) << "reel 4's wild alone";
+  EXPECT_EQ(out.match.wildonline(1), 0);
+  out.clear();
+  EXPECT_EQ(out.match.wildonline(3), 0) << "a cleared readout shows no wild";
 }
 
 TEST(ReelRules, FiveScattersCanShowAtOnce) {
