@@ -157,14 +157,22 @@ void SpinCycle::tmrtick_tick() {
   q.setInputAllowed(true);
   add(q.idleticks, 1);
   add(engine.jackpot().state.bellcount, 1);
-  q.lblgrand.setCaption(moneyText(q.m.grand));
-  q.lblmajor.setCaption(moneyText(q.m.major));
-  q.lblminor.setCaption(moneyText(q.m.minor));
+  grandCaption.show(q.lblgrand, q.m.grand);
+  majorCaption.show(q.lblmajor, q.m.major);
+  minorCaption.show(q.lblminor, q.m.minor);
   // Between spins the records are written as soon as they change, so a
   // killed process loses at most the spin in progress.
   if (!engine.jackpot().state.running && !q.pandouble.visible && q.recordsSettled)
     q.recordsSettled();
   q.yield();
+}
+
+void SpinCycle::MeterCaption::show(Element& label, std::int32_t now) {
+  if (text.empty() || now != cents) {
+    cents = now;
+    text = moneyText(now);
+  }
+  label.setCaption(text);
 }
 
 void SpinCycle::Timerrespin_tick() {

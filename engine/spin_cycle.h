@@ -5,9 +5,11 @@
 #pragma once
 
 #include <cstdint>
+#include <string>
 
 namespace quov {
 
+class Element;
 class Engine;
 class Quov;
 class Sounds;
@@ -34,9 +36,18 @@ class SpinCycle {
   SpinCycleState state;
 
  private:
+  // A jackpot meter's caption as the ticker last formatted it: formatted
+  // again only when the meter moved, shown on every tick.
+  struct MeterCaption {
+    std::int32_t cents = 0;
+    std::string text;
+    void show(Element& label, std::int32_t now);
+  };
+
   Engine& engine;
   Quov& q;
   Sounds& sounds;
+  MeterCaption grandCaption, majorCaption, minorCaption;
 };
 
 }  // namespace quov

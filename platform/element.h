@@ -78,9 +78,16 @@ struct Element {
   void enable() { set(enabled, true); }
   void disable() { set(enabled, false); }
   void setEnabled(bool v) { set(enabled, v); }
-  void setCaption(std::string text) {
+  void setCaption(std::string&& text) {
     if (caption != text) {
       caption = std::move(text);
+      touch();
+    }
+  }
+  // A caption kept elsewhere is compared before anything is copied.
+  void setCaption(const std::string& text) {
+    if (caption != text) {
+      caption = text;
       touch();
     }
   }

@@ -5,25 +5,63 @@ namespace quov {
 Timer::Timer(Scheduler& scheduler, std::string name, int intervalMs, bool enabled)
     : scheduler_(scheduler), name_(std::move(name)), interval_(intervalMs), enabled_(enabled) {
   due_ = scheduler_.now() + interval_;
+  index_ = scheduler_.timers_.size();
   scheduler_.timers_.push_back(this);
+  scheduler_.dueTimes_.push_back(Scheduler::kNever);
+  noteDue();
 }
 
 void Timer::setEnabled(bool on) {
   if (on && !enabled_) due_ = scheduler_.now() + interval_;
   enabled_ = on;
+  noteDue();
 }
 
 void Timer::setInterval(int ms) {
   interval_ = ms;
   due_ = scheduler_.now() + interval_;
+  noteDue();
+}
+
+void Timer::noteDue() {
+  scheduler_.noteDue(index_, enabled_ && !running_ && interval_ > 0 ? due_ : Scheduler::kNever);
+}
+
+void Scheduler::noteDue(std::size_t i, Millis due) {
+  dueTimes_[i] = due;
+  if (!soonestExact_) {
+    if (due < soonest_) soonest_ = due;
+  } else if (i == soonestIndex_) {
+    // The soonest timer moved: still the soonest if it came sooner, unknown
+    // if it went later.
+    if (due <= soonest_) soonest_ = due;
+    else soonestExact_ = false;
+  } else if (due < soonest_ || (due == soonest_ && i < soonestIndex_)) {
+    soonest_ = due;
+    soonestIndex_ = i;
+  }
+}
+
+std::size_t Scheduler::earliest() const {
+  if (soonestExact_) return soonestIndex_;
+  // The first of the earliest, in the order the timers were made.
+  std::size_t best = 0;
+  for (std::size_t i = 1; i < dueTimes_.size(); ++i)
+    if (dueTimes_[i] < dueTimes_[best]) best = i;
+  soonest_ = dueTimes_.empty() ? kNever : dueTimes_[best];
+  soonestIndex_ = best;
+  soonestExact_ = !dueTimes_.empty();
+  return best;
 }
 
 void Scheduler::fire(Timer& t) {
   t.running_ = true;
   t.due_ = now_ + t.interval_;
+  t.noteDue();
   ++t.ticks;
   if (t.onTick) t.onTick();
   t.running_ = false;
+  t.noteDue();
 }
 
 int Scheduler::runDue() {
@@ -35,22 +73,18 @@ int Scheduler::runDue() {
   // and yield (nesting this call) cannot make the loop run on.
   const Millis dueBy = now_;
   for (;;) {
-    Timer* best = nullptr;
-    for (Timer* t : timers_) {
-      if (!t->enabled_ || t->running_ || t->interval_ <= 0 || t->due_ > dueBy) continue;
-      if (!best || t->due_ < best->due_) best = t;
-    }
-    if (!best) return fired;
-    fire(*best);
+    // Most calls come from a yield with nothing due: they end here.
+    if (soonest_ > dueBy) return fired;
+    const std::size_t best = earliest();
+    if (dueTimes_[best] > dueBy) return fired;
+    fire(*timers_[best]);
     ++fired;
   }
 }
 
 Millis Scheduler::nextDue() const {
-  Millis best = kNever;
-  for (const Timer* t : timers_)
-    if (t->enabled_ && !t->running_ && t->interval_ > 0 && t->due_ < best) best = t->due_;
-  return best;
+  earliest();
+  return soonest_;
 }
 
 void Scheduler::runUntil(Millis until) {

@@ -5,6 +5,7 @@
 // running handler.
 #pragma once
 
+#include <cstddef>
 #include <cstdint>
 #include <functional>
 #include <limits>
@@ -41,7 +42,10 @@ class Timer {
 
  private:
   friend class Scheduler;
+  // Tells the scheduler when this timer can tick next.
+  void noteDue();
   Scheduler& scheduler_;
+  std::size_t index_;  // among the scheduler's timers
   std::string name_;
   int interval_;
   bool enabled_;
@@ -70,7 +74,20 @@ class Scheduler {
  private:
   friend class Timer;
   void fire(Timer& t);
+  // The index of the timer that can tick soonest.
+  std::size_t earliest() const;
   std::vector<Timer*> timers_;
+  // Per timer, side by side so that the search for the next tick reads one
+  // short array: its due time while it can tick (enabled, not running, with
+  // an interval), kNever otherwise.
+  std::vector<Millis> dueTimes_;
+  void noteDue(std::size_t i, Millis due);
+  // No timer can tick before soonest_. While soonestExact_ holds, it is the
+  // least of dueTimes_ and soonestIndex_ the first timer due then; otherwise
+  // it is a lower bound and the next question searches the array.
+  mutable Millis soonest_ = kNever;
+  mutable std::size_t soonestIndex_ = 0;
+  mutable bool soonestExact_ = false;
   Millis now_ = 0;
 };
 

@@ -1,5 +1,8 @@
 #include <gtest/gtest.h>
 
+#include <string>
+#include <vector>
+
 #include "platform/headless/headless_platform.h"
 
 namespace quov {
@@ -60,6 +63,30 @@ TEST(Scheduler, EnablingRestartsTheCountdownButReenablingARunningTimerDoesNot) {
   EXPECT_EQ(t.ticks, 1u);
   loop.runUntil(850);
   EXPECT_EQ(t.ticks, 2u);
+}
+
+TEST(Scheduler, TimersDueTogetherTickInTheOrderTheyWereMadeWhateverHandlersRetime) {
+  HeadlessLoop loop;
+  Timer a(loop.scheduler(), "a", 100, true);
+  Timer b(loop.scheduler(), "b", 100, true);
+  Timer c(loop.scheduler(), "c", 300, false);
+  std::vector<std::string> log;
+  auto note = [&](const Timer& t) { log.push_back(t.name() + std::to_string(loop.scheduler().now())); };
+  a.onTick = [&] {
+    note(a);
+    if (a.ticks == 1) {
+      b.disable();  // due at this very moment, after a: it must not tick now
+      c.enable();
+    } else if (a.ticks == 2) {
+      b.enable();
+      a.setInterval(250);  // the soonest timer goes later
+    }
+  };
+  b.onTick = [&] { note(b); };
+  c.onTick = [&] { note(c); };
+  loop.runUntil(700);
+  EXPECT_EQ(log, (std::vector<std::string>{"a100", "a200", "b300", "b400", "c400", "a450", "b500",
+                                           "b600", "a700", "b700", "c700"}));
 }
 
 TEST(Scheduler, PostedInputIsDeliveredAtTheNextYield) {
