@@ -186,9 +186,13 @@ class GameHistory {
   virtual std::int64_t count() = 0;
   // How writing goes; cheap enough for every tick.
   virtual SaveHealth health() const { return {}; }
-  // Records of player slot 1..6 the history could not keep, since it was
-  // opened.
-  virtual std::int64_t missed(int /*slot*/) const { return 0; }
+  // Records of each player slot 1..6 (index 0 unused) the history could not
+  // keep, since it was opened; cheap enough for every tick.
+  using MissedCounts = std::array<std::int64_t, 7>;
+  virtual MissedCounts missedBySlot() const { return {}; }
+  std::int64_t missed(int slot) const {
+    return slot >= 1 && slot <= 6 ? missedBySlot()[static_cast<std::size_t>(slot)] : 0;
+  }
 };
 
 }  // namespace quov

@@ -52,10 +52,11 @@ void RecordKeeper::remember() {
 }
 
 bool RecordKeeper::keepMissed() {
-  GameHistory& history = engine_.q.p.history;
+  const GameHistory::MissedCounts missedNow = engine_.q.p.history.missedBySlot();
+  if (missedNow == missedKept_) return false;  // nearly always
   bool written = false;
   for (int slot = 1; slot <= 6; ++slot) {
-    const std::int64_t missed = history.missed(slot);
+    const std::int64_t missed = missedNow[static_cast<std::size_t>(slot)];
     std::int64_t& kept = missedKept_[static_cast<std::size_t>(slot)];
     if (missed <= kept) continue;
     // A count that cannot be read is not added to: it is kept as it is.

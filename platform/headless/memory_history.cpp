@@ -6,7 +6,7 @@ namespace quov {
 
 std::int64_t MemoryHistory::append(GameRecord& record) {
   if (failing) {
-    if (record.slot >= 1 && record.slot <= 6) ++missed_[record.slot];
+    if (record.slot >= 1 && record.slot <= 6) ++missed_[static_cast<std::size_t>(record.slot)];
     return 0;
   }
   record.id = static_cast<std::int64_t>(records.size()) + 1;
@@ -21,10 +21,6 @@ std::vector<GameRecord> MemoryHistory::lastGames(int games) {
   while (from > 0 && found < games)
     if (startsGame(records[--from].kind)) ++found;
   return {records.begin() + static_cast<std::ptrdiff_t>(found < games ? 0 : from), records.end()};
-}
-
-std::int64_t MemoryHistory::missed(int slot) const {
-  return slot >= 1 && slot <= 6 ? missed_[slot] : 0;
 }
 
 void MemoryHistory::forEach(const std::function<void(const GameRecord&)>& visit) {

@@ -25,14 +25,14 @@ class MemoryHistory : public GameHistory {
   std::int64_t count() override { return static_cast<std::int64_t>(records.size()); }
   // While `failing`, every append is missed and the history says it fails.
   SaveHealth health() const override { return {failing, failing ? 1u : 0u, "failing", {}}; }
-  std::int64_t missed(int slot) const override;
+  MissedCounts missedBySlot() const override { return missed_; }
 
   using Records = std::deque<GameRecord>;
   Records records;
   bool failing = false;  // a store that keeps nothing, to test the game's side of a failure
 
  private:
-  std::int64_t missed_[7] = {};
+  MissedCounts missed_{};
   const Scheduler& clock_;
 };
 

@@ -336,9 +336,9 @@ SaveHealth SqliteHistory::health() const {
   return health_;
 }
 
-std::int64_t SqliteHistory::missed(int slot) const {
+GameHistory::MissedCounts SqliteHistory::missedBySlot() const {
   std::lock_guard<std::mutex> state(stateMutex_);
-  return slot >= 1 && slot <= 6 ? missed_[static_cast<std::size_t>(slot)] : 0;
+  return missed_;
 }
 
 std::size_t SqliteHistory::waiting() const {

@@ -61,7 +61,7 @@ class SqliteHistory : public GameHistory {
                          const std::function<void(const RecordMoney&)>& record) override;
   std::int64_t count() override;
   SaveHealth health() const override;
-  std::int64_t missed(int slot) const override;
+  MissedCounts missedBySlot() const override;
 
   // The end of play: stops the writer thread, tries for a bounded time to
   // write the records still waiting (counting the rest as missed) and folds
@@ -140,7 +140,7 @@ class SqliteHistory : public GameHistory {
   std::condition_variable wake_;
   std::deque<GameRecord> waiting_;
   std::int64_t lastId_ = 0;
-  std::array<std::int64_t, 7> missed_{};
+  MissedCounts missed_{};
   SaveHealth health_;
   bool writesFailing_ = false, foldFailing_ = false;
   std::string writeReason_, foldReason_;
