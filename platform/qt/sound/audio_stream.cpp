@@ -15,7 +15,7 @@ constexpr int framesIn(int ms) { return SoundMixer::kRate * ms / 1000; }
 
 void AudioStream::request() {
   if (!sink_) {
-    if (failedAt_ && AudioStream::Clock::now() - *failedAt_ < std::chrono::milliseconds(timing::kAudioRetry)) {
+    if (failedAt_ && Clock::now() - *failedAt_ < std::chrono::milliseconds(timing::kAudioRetry)) {
       mixer_.discard();
       return;
     }
