@@ -63,8 +63,13 @@ inline constexpr int kChartsRefresh = 1000;
 
 // The desktop sound, which plays on a thread of its own into a stream of
 // the audio server.
-inline constexpr int kAudioQueue = 40;        // sound queued ahead in the audio server
-inline constexpr int kAudioTopUp = 10;        // the queue is topped up this often
+inline constexpr int kAudioQueue = 40;        // sound queued ahead in the audio server, at the most
+// The queue is topped up this often, and at once on a request; in between
+// the audio thread sleeps. The queue runs down by this much before the
+// next top-up: the longer it is, the less often the thread (and the server
+// client's with it) wakes, but the less of the queue is left for a late
+// wake-up on a busy machine. A clip asked for starts after what is queued.
+inline constexpr int kAudioTopUp = 20;
 // A stream the sound opens starts with this much silence. When a new stream
 // starts, the server takes back the last few milliseconds it had already
 // played ahead for it, to mix its start in at once; the speakers hear what

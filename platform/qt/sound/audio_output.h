@@ -3,15 +3,21 @@
 // stream is opened on the first request and closed again after a while of
 // silence. Without an audio server every request is dropped there, so the
 // user-interface thread never waits on sound.
+//
+// The thread sleeps until the stream needs topping up or a request comes,
+// whichever is first: a request is mixed in at once, and between requests
+// the thread wakes only as often as the stream's queue asks for.
 #pragma once
 
-#include <QThread>
+#include <condition_variable>
+#include <memory>
+#include <mutex>
 
 #include "platform/qt/sound/sound_mixer.h"
 
-namespace quov {
+class QThread;
 
-class AudioPump;
+namespace quov {
 
 class AudioOutput {
  public:
@@ -26,8 +32,13 @@ class AudioOutput {
   void wake();
 
  private:
-  QThread thread_;
-  AudioPump* pump_;
+  void run(SoundMixer& mixer);
+
+  std::mutex mutex_;
+  std::condition_variable woken_;
+  bool asked_ = false;      // guarded by mutex_: a request waits in the mixer
+  bool finishing_ = false;  // guarded by mutex_: the program ends
+  std::unique_ptr<QThread> thread_;
 };
 
 }  // namespace quov

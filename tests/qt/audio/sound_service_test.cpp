@@ -6,7 +6,9 @@
 #include <QCoreApplication>
 #include <algorithm>
 #include <cmath>
+#include <future>
 #include <map>
+#include <memory>
 #include <optional>
 #include <string>
 #include <utility>
@@ -125,6 +127,16 @@ class SoundService : public ::testing::Test {
     return false;
   }
 
+  // The free-spin tune's file, as the game writes it; empty if it cannot.
+  static std::string writeTune() {
+    const std::string tune = "/tmp/quov-sound-test-tune.midi";
+    const Bytes midi = QtResources().load("MIDI", "1");
+    FILE* f = std::fopen(tune.c_str(), "wb");
+    if (!f) return {};
+    const bool written = std::fwrite(midi.data(), 1, midi.size(), f) == midi.size();
+    return std::fclose(f) == 0 && written ? tune : std::string();
+  }
+
   MonitorRecorder recorder;
   QtSound sound;
   std::map<Clip, Bytes> clips = [] {
@@ -241,12 +253,8 @@ TEST_F(SoundService, ALoopingClipRepeatsUntilTheNextRequest) {
 }
 
 TEST_F(SoundService, ClipsAndTheTuneSoundTogetherUntilTheTuneCloses) {
-  const std::string tune = "/tmp/quov-sound-test-tune.midi";
-  const Bytes midi = QtResources().load("MIDI", "1");
-  FILE* f = std::fopen(tune.c_str(), "wb");
-  ASSERT_TRUE(f);
-  std::fwrite(midi.data(), 1, midi.size(), f);
-  std::fclose(f);
+  const std::string tune = writeTune();
+  ASSERT_FALSE(tune.empty());
   sound.mediaCommand("open " + tune + " type sequencer alias quovspin");
   const auto start = Clock::now();
   sound.mediaCommand("play quovspin ");
@@ -262,6 +270,38 @@ TEST_F(SoundService, ClipsAndTheTuneSoundTogetherUntilTheTuneCloses) {
   sound.mediaCommand("close quovspin");
   // The tune never falls silent for a second while it plays.
   EXPECT_TRUE(heardThenQuiet(start, seconds(1))) << "closed, it stops";
+  std::remove(tune.c_str());
+}
+
+// The sound ends with the program (the exit click is asked for just before
+// it): the last clip is heard whole, but a tune that would play on for ever
+// holds the end no longer than its wait. Either way the stream is closed
+// and the audio thread has ended.
+TEST_F(SoundService, TheSoundEndsAfterItsLastClipButDoesNotWaitForTheTune) {
+  const std::string tune = writeTune();
+  ASSERT_FALSE(tune.empty());
+  for (const bool tunePlays : {false, true}) {
+    SCOPED_TRACE(tunePlays);
+    ASSERT_TRUE(untilStream(false));
+    ASSERT_TRUE(recorder.waitForSilence(milliseconds(300)));
+    auto ending = std::make_unique<QtSound>();
+    const auto asked = Clock::now();
+    if (tunePlays) {
+      ending->mediaCommand("open " + tune + " type sequencer alias quovspin");
+      ending->mediaCommand("play quovspin ");
+      ASSERT_TRUE(heardFrom(asked));
+    } else {
+      ending->playClip(resourceNumber(Clip::Click), &clip(Clip::Click), ClipMode::Play);
+    }
+    auto ended = std::async(std::launch::async, [&ending] { ending.reset(); });
+    ASSERT_EQ(ended.wait_for(seconds(30)), std::future_status::ready) << "the sound ended";
+    EXPECT_TRUE(untilStream(false)) << "its stream closed";
+    const auto end = heardThenQuiet(asked);
+    ASSERT_TRUE(end) << "heard, and silent once ended";
+    if (!tunePlays) {
+      EXPECT_NEAR(recorder.energy(asked, *end) / energyOf(Clip::Click), 1.0, 0.1) << "the whole click";
+    }
+  }
   std::remove(tune.c_str());
 }
 
