@@ -168,13 +168,11 @@ void SpinCycle::tmrtick_tick() {
 }
 
 void SpinCycle::MeterCaption::show(Element& label, std::int32_t now) {
-  if (!text.empty() && now == cents && label.changes == labelChanges) return;
   if (text.empty() || now != cents) {
     cents = now;
     text = moneyText(now);
   }
   label.setCaption(text);
-  labelChanges = label.changes;
 }
 
 void SpinCycle::Timerrespin_tick() {

@@ -36,13 +36,11 @@ class SpinCycle {
   SpinCycleState state;
 
  private:
-  // A jackpot meter's caption as the ticker last showed it: formatted again
-  // only when the meter moved, set again only when the meter moved or
-  // something else changed the label since.
+  // A jackpot meter's caption as the ticker last formatted it: formatted
+  // again only when the meter moved, shown on every tick.
   struct MeterCaption {
     std::int32_t cents = 0;
     std::string text;
-    std::uint32_t labelChanges = 0;  // the label's change count after the ticker's last set
     void show(Element& label, std::int32_t now);
   };
 

@@ -71,9 +71,6 @@ struct Element {
   int lineWidthPx = 1;
 
   Revision* revision = nullptr;
-  // Changes made to this element so far: whoever set a caption can tell
-  // whether it still stands without comparing the words.
-  std::uint32_t changes = 0;
 
   void show() { set(visible, true); }
   void hide() { set(visible, false); }
@@ -140,7 +137,6 @@ struct Element {
     }
   }
   void touch() {
-    ++changes;
     if (revision) revision->bump();
   }
 };

@@ -8,7 +8,6 @@
 // records the game history missed, under "historymissed".
 #pragma once
 
-#include <array>
 #include <cstdint>
 #include <optional>
 #include <string>
@@ -16,6 +15,7 @@
 
 #include "engine/series_record.h"
 #include "mainscreen/modquov.h"
+#include "platform/game_history.h"
 #include "platform/services.h"
 
 namespace quov {
@@ -68,7 +68,7 @@ class RecordKeeper {
   // after that, only what changed is.
   bool wholeWritten_ = false;
   // The history's missed records already added to the store, by slot.
-  std::array<std::int64_t, 7> missedKept_{};
+  GameHistory::MissedCounts missedKept_{};
 };
 
 }  // namespace quov
