@@ -90,8 +90,10 @@ void FreeSpins::freespinbusiness() {
   q.freespinmult = freeSpinMultiplier(d, wildInWin(q.winlength, q.wildcell, q.linesplayed));
 }
 
+bool FreeSpins::inSeries() const { return q.freespinsgiven >= 1; }
+
 SeriesRecord FreeSpins::record() const {
-  if (q.freespinsgiven < 1) return {};
+  if (!inSeries()) return {};
   SeriesRecord r;
   r.freespinmode = q.freespinmode;
   r.series = q.series;

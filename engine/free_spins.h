@@ -20,6 +20,8 @@ class FreeSpins {
   void seriesStep();  // the series goes on or ends
   void freespinbusiness();  // the multiplier of the free spin being settled
 
+  // Whether a series runs or waits for its collect.
+  bool inSeries() const;
   // The series as it stands between two evaluations, for the records; an
   // empty record outside a series. The history's id is not the engine's to
   // know: it stays 0.

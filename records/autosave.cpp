@@ -21,11 +21,15 @@ void saveRecords(SettingsStore& store, const Modquov& m, const SeriesRecord& ser
 RecordKeeper::RecordKeeper(Engine& engine, GameRecorder& recorder)
     : engine_(engine), recorder_(recorder), store_(engine.q.p.store) {}
 
-RecordKeeper::Stored RecordKeeper::stored(const Modquov& m) {
-  return std::tie(m.howmanyspins, m.soundonoff, m.machinepay, m.winroll,  m.reelspeed,
-          m.amountinvested, m.wager,    m.total,      m.bank,     m.games,
-          m.currentplayer, m.grandwon,  m.majorwon,   m.minorwon, m.jackpotbank,
-          m.grand,         m.major,     m.minor,      m.playerslot);
+bool RecordKeeper::storeAlike(const Modquov& a, const Modquov& b) {
+  // The money first: it is what changes between two ticks, if anything.
+  return a.bank == b.bank && a.total == b.total && a.wager == b.wager && a.games == b.games &&
+         a.amountinvested == b.amountinvested && a.grand == b.grand && a.major == b.major &&
+         a.minor == b.minor && a.jackpotbank == b.jackpotbank && a.grandwon == b.grandwon &&
+         a.majorwon == b.majorwon && a.minorwon == b.minorwon && a.howmanyspins == b.howmanyspins &&
+         a.soundonoff == b.soundonoff && a.machinepay == b.machinepay && a.winroll == b.winroll &&
+         a.reelspeed == b.reelspeed && a.currentplayer == b.currentplayer &&
+         a.playerslot == b.playerslot;
 }
 
 std::optional<SeriesRecord> RecordKeeper::storedSeries() {
@@ -74,9 +78,11 @@ bool RecordKeeper::saveIfChanged() {
   keepMissed();
   if (recorder_.gameInProgress()) return false;
   const Modquov& m = engine_.q.m;
-  SeriesRecord now = series();
-  const bool seriesChanged = !(now == settledSeries_);
-  if (stored(m) == stored(settled_) && !seriesChanged) return false;
+  // Outside a series both records are empty: nothing to build or compare.
+  const bool seriesKept = engine_.freeSpins().inSeries() || settledSeries_.active();
+  SeriesRecord now = seriesKept ? series() : SeriesRecord{};
+  const bool seriesChanged = seriesKept && !(now == settledSeries_);
+  if (!seriesChanged && storeAlike(m, settled_)) return false;
   if (wholeWritten_ && m.playerslot == settled_.playerslot) {
     // Every other writer of the slot's section writes the game's own values,
     // so a value unchanged since the last write already stands there: a

@@ -11,7 +11,6 @@
 #include <cstdint>
 #include <optional>
 #include <string>
-#include <tuple>
 
 #include "engine/series_record.h"
 #include "mainscreen/modquov.h"
@@ -49,15 +48,9 @@ class RecordKeeper {
   bool keepMissed();
 
  private:
-  // What the store keeps of the module variables, read in place: comparing
-  // two of these copies nothing.
-  using Stored =
-      std::tuple<const std::int16_t&, const std::int16_t&, const std::int16_t&, const std::int16_t&,
-                 const std::int16_t&, const std::int32_t&, const std::int32_t&, const std::int32_t&,
-                 const std::int32_t&, const std::int32_t&, const std::string&, const std::int16_t&,
-                 const std::int16_t&, const std::int16_t&, const std::int32_t&, const std::int32_t&,
-                 const std::int32_t&, const std::int32_t&, const std::string&>;
-  static Stored stored(const Modquov& m);
+  // Whether two sets of the module variables would leave the store alike:
+  // every value the store keeps is the same.
+  static bool storeAlike(const Modquov& a, const Modquov& b);
   Engine& engine_;
   GameRecorder& recorder_;
   SettingsStore& store_;
