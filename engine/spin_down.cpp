@@ -2,6 +2,10 @@
 // by one from the left with a small bounce, into the places the drawing has
 // already decided. It blocks the thread frame by frame and yields nowhere.
 #include "engine/reels.h"
+
+#include <array>
+#include <cstddef>
+
 #include "engine/rules/spin_down.h"
 #include "mainscreen/quov.h"
 #include "mainscreen/timing.h"
@@ -19,35 +23,40 @@ void Reels::spinDown() {
   auto held = [this](int r) { return q.holds.held[static_cast<std::size_t>(r)]; };
   // Stop and scatter clips sound in normal play only.
   const bool clipsOn = q.freespinmode == 0;
+  // The strips still running: every reel from `first` on that is not held.
+  // Nothing runs between two frames, so the holds stand for the whole phase.
+  std::array<Element*, 5> running{};
+  std::size_t runningCount = 0;
+  auto runFrom = [&](int first) {
+    runningCount = 0;
+    for (int r = first; r <= 5; ++r)
+      if (!held(r)) running[runningCount++] = &q.reel[static_cast<std::size_t>(r)];
+  };
   auto pass = [&](std::int32_t target, auto&& frame) {
     for (std::int32_t top = target - kPassLength; top <= target; top += speed.step) {
       frame(top);
+      for (std::size_t i = 0; i < runningCount; ++i) running[i]->move(0, top);
       q.sleep(frameSleep);
     }
   };
 
-  for (int n = 0; n < kPhase0Passes; ++n)
-    pass(state.reel1pos, [&](std::int32_t top) {
-      q.reel[1].move(0, top);
-      q.reel[5].move(0, top);
-      for (int r = 2; r <= 4; ++r)
-        if (!held(r)) q.reel[r].move(0, top);
-    });
+  runFrom(1);
+  for (int n = 0; n < kPhase0Passes; ++n) pass(state.reel1pos, [](std::int32_t) {});
 
   for (int k = 1; k <= 4; ++k) {
     const std::int32_t base = pos[k] + kBounceRise;
+    Element* stopping = held(k) ? nullptr : &q.reel[static_cast<std::size_t>(k)];
     int bounce = 0;
     if (clipsOn && (k == 1 || !held(k))) sounds.play(Clip::ReelStop);
     if (clipsOn && q.scattercell[k] > 0 && (k <= 3 || q.scattercount >= 2))
       sounds.play(scatterLanding(k));
+    runFrom(k + 1);
     for (int n = 0; n < speed.passes; ++n)
-      pass(pos[k + 1], [&](std::int32_t top) {
+      pass(pos[k + 1], [&](std::int32_t) {
         if (bounce < kBounceRise) {
           bounce += kBounceStep;
-          if (!held(k)) q.reel[k].move(0, base - bounce);
+          if (stopping) stopping->move(0, base - bounce);
         }
-        for (int r = k + 1; r <= 5; ++r)
-          if (!held(r)) q.reel[r].move(0, top);
       });
   }
 
