@@ -125,7 +125,7 @@ void Cabinet::installHooks() {
   quov.recordsSettled = [this] {
     recorder_->idle();
     records_->saveIfChanged();
-    saveNotice_->follow(quov.p.store.health(), quov.p.history.health());
+    saveNotice_->follow(quov.p.store, quov.p.history);
   };
   quov.offerDue = [this] { popupquov.Form_Load(); };
 }

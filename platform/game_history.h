@@ -186,6 +186,8 @@ class GameHistory {
   virtual std::int64_t count() = 0;
   // How writing goes; cheap enough for every tick.
   virtual SaveHealth health() const { return {}; }
+  // Whether writing fails just now, without copying the whole health.
+  virtual bool failingNow() const { return health().failing; }
   // Records of each player slot 1..6 (index 0 unused) the history could not
   // keep, since it was opened; cheap enough for every tick.
   using MissedCounts = std::array<std::int64_t, 7>;

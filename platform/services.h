@@ -57,6 +57,9 @@ class SettingsStore {
   virtual void flush() {}
   // Cheap enough to poll on every tick.
   virtual SaveHealth health() const { return {}; }
+  // Whether saving fails just now: what the ticker asks on every tick,
+  // without copying the whole health.
+  virtual bool failingNow() const { return health().failing; }
 };
 
 // Clip playback from memory and the media-command string interface.

@@ -21,13 +21,18 @@ std::string unreadableNotice(const std::string& unreadable) {
   return kUnreadableNoticeStart + shortened + kUnreadableNoticeEnd;
 }
 
-void SaveNotice::follow(const SaveHealth& records, const SaveHealth& history) {
-  if (records.failing)
-    q.savenotice.setCaption(records.unreadable.empty() ? std::string(kSaveNoticeText)
-                                                       : unreadableNotice(records.unreadable));
-  else if (history.failing)
+void SaveNotice::follow(const SettingsStore& records, const GameHistory& history) {
+  // Nearly always neither fails: two plain questions, no health copied.
+  const bool recordsFailing = records.failingNow();
+  const bool historyFailing = history.failingNow();
+  if (recordsFailing) {
+    const std::string unreadable = records.health().unreadable;
+    q.savenotice.setCaption(unreadable.empty() ? std::string(kSaveNoticeText)
+                                               : unreadableNotice(unreadable));
+  } else if (historyFailing) {
     q.savenotice.setCaption(kHistoryNoticeText);
-  q.savenotice.setVisible(records.failing || history.failing);
+  }
+  q.savenotice.setVisible(recordsFailing || historyFailing);
 }
 
 }  // namespace quov

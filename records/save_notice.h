@@ -8,6 +8,7 @@
 
 #include <string>
 
+#include "platform/game_history.h"
 #include "platform/services.h"
 
 namespace quov {
@@ -33,7 +34,7 @@ class SaveNotice {
   explicit SaveNotice(Quov& q) : q(q) {}
   // Follows how saving the records and writing the history go; cheap
   // enough for every tick. The records come first when both fail.
-  void follow(const SaveHealth& records, const SaveHealth& history);
+  void follow(const SettingsStore& records, const GameHistory& history);
 
  private:
   Quov& q;

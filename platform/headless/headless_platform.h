@@ -81,6 +81,7 @@ class MemoryStore : public SettingsStore {
              const std::string& value) override;
   void flush() override { ++flushes; }
   SaveHealth health() const override { return saving; }
+  bool failingNow() const override { return saving.failing; }
   bool has(const std::string& app, const std::string& section, const std::string& key) const;
   Values values;
   std::vector<std::string> writtenKeys;  // "app/section/key", in order

@@ -25,6 +25,7 @@ class MemoryHistory : public GameHistory {
   std::int64_t count() override { return static_cast<std::int64_t>(records.size()); }
   // While `failing`, every append is missed and the history says it fails.
   SaveHealth health() const override { return {failing, failing ? 1u : 0u, "failing", {}}; }
+  bool failingNow() const override { return failing; }
   MissedCounts missedBySlot() const override { return missed_; }
 
   using Records = std::deque<GameRecord>;

@@ -57,6 +57,11 @@ SaveHealth BackgroundSaver::health() const {
   return health_;
 }
 
+bool BackgroundSaver::failingNow() const {
+  std::lock_guard lock(mutex_);
+  return health_.failing;
+}
+
 std::uint64_t BackgroundSaver::attempts() const {
   std::lock_guard lock(mutex_);
   return attempts_;

@@ -34,6 +34,7 @@ class BackgroundSaver {
   void waitTried();
 
   SaveHealth health() const;
+  bool failingNow() const;
   // Saves tried so far, failed or not.
   std::uint64_t attempts() const;
 

@@ -33,6 +33,7 @@ class QtSettingsStore : public SettingsStore {
              const std::string& value) override;
   void flush() override;
   SaveHealth health() const override { return saver_.health(); }
+  bool failingNow() const override { return saver_.failingNow(); }
 
   // Blocks until everything flushed so far has been tried (the exit, tests).
   void waitSaved() { saver_.waitTried(); }

@@ -336,6 +336,11 @@ SaveHealth SqliteHistory::health() const {
   return health_;
 }
 
+bool SqliteHistory::failingNow() const {
+  std::lock_guard<std::mutex> state(stateMutex_);
+  return health_.failing;
+}
+
 GameHistory::MissedCounts SqliteHistory::missedBySlot() const {
   std::lock_guard<std::mutex> state(stateMutex_);
   return missed_;

@@ -61,6 +61,7 @@ class SqliteHistory : public GameHistory {
                          const std::function<void(const RecordMoney&)>& record) override;
   std::int64_t count() override;
   SaveHealth health() const override;
+  bool failingNow() const override;
   MissedCounts missedBySlot() const override;
 
   // The end of play: stops the writer thread, tries for a bounded time to
