@@ -157,14 +157,24 @@ void SpinCycle::tmrtick_tick() {
   q.setInputAllowed(true);
   add(q.idleticks, 1);
   add(engine.jackpot().state.bellcount, 1);
-  grandCaption.show(q.lblgrand, q.m.grand);
-  majorCaption.show(q.lblmajor, q.m.major);
-  minorCaption.show(q.lblminor, q.m.minor);
+  showMeters();
   // Between spins the records are written as soon as they change, so a
   // killed process loses at most the spin in progress.
   if (!engine.jackpot().state.running && !q.pandouble.visible && q.recordsSettled)
     q.recordsSettled();
   q.yield();
+}
+
+void SpinCycle::showMeters() {
+  // No meter moved and nothing on the screen changed since the ticker last
+  // showed them: the three captions still stand.
+  if (q.screen.revision.value == metersShownAt && grandCaption.showing(q.m.grand) &&
+      majorCaption.showing(q.m.major) && minorCaption.showing(q.m.minor))
+    return;
+  grandCaption.show(q.lblgrand, q.m.grand);
+  majorCaption.show(q.lblmajor, q.m.major);
+  minorCaption.show(q.lblminor, q.m.minor);
+  metersShownAt = q.screen.revision.value;
 }
 
 void SpinCycle::MeterCaption::show(Element& label, std::int32_t now) {

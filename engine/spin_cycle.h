@@ -37,17 +37,23 @@ class SpinCycle {
 
  private:
   // A jackpot meter's caption as the ticker last formatted it: formatted
-  // again only when the meter moved, shown on every tick.
+  // again only when the meter moved.
   struct MeterCaption {
     std::int32_t cents = 0;
     std::string text;
+    bool showing(std::int32_t now) const { return !text.empty() && now == cents; }
     void show(Element& label, std::int32_t now);
   };
+  // The three jackpot meters, shown on every tick unless they stand as the
+  // ticker last left them.
+  void showMeters();
 
   Engine& engine;
   Quov& q;
   Sounds& sounds;
   MeterCaption grandCaption, majorCaption, minorCaption;
+  // The screen's revision right after the ticker last showed the meters.
+  std::uint64_t metersShownAt = 0;
 };
 
 }  // namespace quov

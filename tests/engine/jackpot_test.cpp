@@ -7,6 +7,7 @@
 #include "engine/jackpot.h"
 #include "engine/rules/jackpot.h"
 #include "machine_fixture.h"
+#include "mainscreen/timing.h"
 
 namespace quov {
 namespace {
@@ -154,6 +155,23 @@ TEST_F(Jackpot, WinningTheGrandResetsOnlyTheGrand) {
   EXPECT_EQ(m.minor, 4000);
   EXPECT_GE(q.jackpotpicture.picture.index, 9) << "the grand's pictures";
   EXPECT_LE(q.jackpotpicture.picture.index, 12);
+}
+
+TEST_F(MachineTest, TheTickerKeepsTheMeterCaptionsWhateverElseWritesThem) {
+  ASSERT_EQ(q.lblminor.caption, "$ 20");
+  m.minor = 2575;
+  machine.advance(timing::kTick);
+  EXPECT_EQ(q.lblminor.caption, "$ 25.75") << "a meter that moved is shown at once";
+  // Words put on a meter's label by anything else last one tick at most,
+  // whether or not the meter moved.
+  q.lblmajor.setCaption("junk");
+  machine.advance(timing::kTick);
+  EXPECT_EQ(q.lblmajor.caption, "$ 200");
+  q.lblgrand.setCaption("junk");
+  m.grand = 200001;
+  machine.advance(timing::kTick);
+  EXPECT_EQ(q.lblgrand.caption, "$ 2000.01");
+  EXPECT_EQ(q.lblminor.caption, "$ 25.75");
 }
 
 TEST_F(Jackpot, NoSpinStartsWhileItRunsAndThePrizeIsPaid) {
