@@ -59,7 +59,6 @@ void SpinCycle::btnstartall_click() {
     q.idleticks = 0;
     q.scatterframe = 0;
     q.symbolframe = 0;
-    q.loopa = 0;
     q.setBetPerLineFromLevel();
     if (q.m.bank < q.totalBet()) {
       sounds.play(Clip::NoMoney);
@@ -87,7 +86,6 @@ void SpinCycle::btnstartall_click() {
 
   q.idleticks = 0;
   q.scatterframe = q.wildpicfirst = q.wildticks = q.symbolframe = q.wildpic = 0;
-  q.loopa = 0;
   if (q.freespinmode == 0) {
     q.LABWIN.setCaption(kGoodLuck);
     q.lblwin.setCaption(" ");

@@ -25,7 +25,6 @@ struct Modquov {
   std::string currentplayer;      // the player's name
   std::string playerslot;         // "1" .. "6": the slot written on exit
   std::int16_t popupcount = 0;    // losing spins counted towards the offer pop-up
-  std::int32_t sndresult = 0;     // result of the last clip request; never read
 };
 
 }  // namespace quov

@@ -82,8 +82,6 @@ class Quov {
   // Holds of reels 2..4 by a free-spin wild: drawn by the reels, cleared by
   // the settlement and released by the spin-down.
   Holds holds;
-  bool &reel2wild = holds.wild[2], &reel3wild = holds.wild[3], &reel4wild = holds.wild[4];
-  bool &reel2held = holds.held[2], &reel3held = holds.held[3], &reel4held = holds.held[4];
   // Outcome and presentation.
   std::int32_t spinwin = 0;
   LineArray winline{}, winlength{};
@@ -104,8 +102,9 @@ class Quov {
   std::int32_t atrisk = 0;
   // Animation counters, reset by every spin press.
   int wildpicfirst = 0, wildpic = 0, wildticks = 0, scatterframe = 0, symbolframe = 0;
-  // Loop counters shared by many handlers.
-  std::int16_t loopa = 0, loopb = 0, loopc = 0;
+  // The line-number loops of the start-up and the line choice count in it,
+  // and the line flash takes its blink phase from where they left it.
+  std::int16_t loopc = 0;
 
   // ---- Hooks the cabinet installs -------------------------------------------
   // Between spins, when nothing is at stake: the records may be written.

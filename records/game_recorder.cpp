@@ -66,8 +66,8 @@ void GameRecorder::outcomeDrawn() {
     spinCreditBefore_ = q.m.bank;
   }
   spinFree_ = q.freespinmode == -1;
-  held_ = static_cast<std::uint8_t>((q.reel2held > 0 ? 2 : 0) | (q.reel3held > 0 ? 4 : 0) |
-                                    (q.reel4held > 0 ? 8 : 0));
+  held_ = static_cast<std::uint8_t>((q.holds.held[2] ? 2 : 0) | (q.holds.held[3] ? 4 : 0) |
+                                    (q.holds.held[4] ? 8 : 0));
 }
 
 void GameRecorder::outcomeVoided() { ++voids_; }

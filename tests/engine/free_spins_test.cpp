@@ -181,7 +181,7 @@ TEST_F(FreeSpins, OnlyAWinThroughAWildIsMultipliedAndAStaleRunMeetsAHeldWild) {
   EXPECT_EQ(q.spinwin, 10 * wildBase);
   EXPECT_TRUE(q.timerwild.enabled()) << "free spins show the badge";
   EXPECT_FALSE(q.Timer4.enabled());
-  ASSERT_TRUE(q.reel3wild);
+  ASSERT_TRUE(q.holds.wild[3]);
 
   // Next free spin: reel 3 holds its wild. Find a win whose own runs miss
   // the wild while a run length left on a line from before meets it.

@@ -149,16 +149,16 @@ TEST_F(MachineTest, WildInAFreeSpinHoldsItsReelForExactlyOneMoreSpin) {
   machine.platform.random.push({3, 10, 10, 1, 5});  // reel 3 stop 10 shows its wild (cell 11)
   machine.platform.random.push({25, 1});           // multiplier draw, throttle draw
   machine.engine.reels().spinreel1();
-  EXPECT_TRUE(q.reel3wild);
-  EXPECT_FALSE(q.reel3held);
+  EXPECT_TRUE(q.holds.wild[3]);
+  EXPECT_FALSE(q.holds.held[3]);
   machine.platform.random.push({4, 5, 2, 6});  // four draws: reel 3 is held
   machine.platform.random.push({25, 1});
   machine.engine.reels().spinreel1();
   EXPECT_EQ(machine.engine.reels().state.reel3stop, 10);
   EXPECT_EQ(machine.engine.reels().state.reel1stop, 4);
   EXPECT_EQ(machine.engine.reels().state.reel5stop, 6);
-  EXPECT_FALSE(q.reel3held) << "cleared at the end of the animation";
-  EXPECT_FALSE(q.reel3wild) << "the held reel's wild flag is cleared while the others run";
+  EXPECT_FALSE(q.holds.held[3]) << "cleared at the end of the animation";
+  EXPECT_FALSE(q.holds.wild[3]) << "the held reel's wild flag is cleared while the others run";
   machine.platform.random.push({4, 5, 3, 2, 6});  // released: five draws again
   machine.platform.random.push({25, 1});
   machine.engine.reels().spinreel1();

@@ -161,7 +161,7 @@ TEST_F(Settlement, FreeSpinVoidLeavesTheSeriesTotalsAndAHeldReelAlwaysStands) {
 
   // A held reel: the same win stands although the throttle draws 2.
   machine.engine.reels().state.reel3stop = static_cast<std::int16_t>(win[2]);
-  q.reel3wild = true;
+  q.holds.wild[3] = true;
   machine.platform.random.push({win[0], win[1], win[3], win[4]});  // reel 3 keeps its stop
   machine.platform.random.push({20, 2});
   machine.engine.reels().spinreel1();

@@ -56,9 +56,9 @@ TEST(PressRules, EveryPressComesOutAsTheMachinesOwnDrawForDraw) {
                               reels.reel5stop};
         for (int reel = 1; reel <= kReels; ++reel) ASSERT_EQ(state.stops[reel], stops[reel]) << "press " << i;
       }
-      ASSERT_EQ(state.holds.wild[2], q.reel2wild) << "press " << i;
-      ASSERT_EQ(state.holds.wild[3], q.reel3wild) << "press " << i;
-      ASSERT_EQ(state.holds.wild[4], q.reel4wild) << "press " << i;
+      ASSERT_EQ(state.holds.wild[2], q.holds.wild[2]) << "press " << i;
+      ASSERT_EQ(state.holds.wild[3], q.holds.wild[3]) << "press " << i;
+      ASSERT_EQ(state.holds.wild[4], q.holds.wild[4]) << "press " << i;
       if (c.setting.growingMeters) {
         ASSERT_EQ(state.meters.grand, m.grand) << "press " << i;
         ASSERT_EQ(state.meters.major, m.major) << "press " << i;

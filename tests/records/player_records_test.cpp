@@ -324,7 +324,6 @@ TEST(RecordKeeper, WritesOnlyWhenARecordChanged) {
   // Fields that are not stored do not count as a change.
   m.popupcount = 5;
   m.jackpotprize = 100;
-  m.sndresult = 1;
   EXPECT_FALSE(keeper.saveIfChanged());
   EXPECT_TRUE(store.writtenKeys.empty());
 

@@ -192,7 +192,7 @@ TEST_F(SeriesResume, AResumedSeriesPlaysOnAtItsBetWithItsHeldWildAndWaitsForItsC
   first.platform.random.push({25, 1});
   ASSERT_TRUE(first.runUntil([&] { return q.freespinsplayed == 2; }, kSeriesLimit, 10));
   first.advance(100);
-  ASSERT_TRUE(q.reel3wild) << "the wild holds reel 3 for the next free spin";
+  ASSERT_TRUE(q.holds.wild[3]) << "the wild holds reel 3 for the next free spin";
   const std::int32_t total = q.freespinwin, last = q.spinwin, bank = first.mod.bank;
 
   const auto next = startOn(leftBy(first));
