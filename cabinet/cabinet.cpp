@@ -13,8 +13,8 @@
 #include "engine/win_meter.h"
 #include "presentation/line_flash.h"
 #include "presentation/paylines.h"
-#include "records/autosave.h"
 #include "records/game_recorder.h"
+#include "records/record_keeper.h"
 #include "records/save_notice.h"
 
 namespace quov {

@@ -9,8 +9,8 @@
 #include "engine/rules/jackpot.h"
 #include "engine/rules/money.h"
 #include "mainscreen/quov.h"
-#include "records/autosave.h"
 #include "records/player_records.h"
+#include "records/record_keeper.h"
 #include "sound/sounds.h"
 
 namespace quov {

@@ -1,6 +1,6 @@
 target_sources(quov_game PRIVATE
   records/player_records.cpp
-  records/autosave.cpp
+  records/record_keeper.cpp
   records/options_screen.cpp
   records/return_texts.cpp
   records/series_store.cpp

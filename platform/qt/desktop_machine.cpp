@@ -11,7 +11,7 @@
 #include "cabinet/screen_reading.h"
 #include "cabinet/startup.h"
 #include "platform/qt/user_folders.h"
-#include "records/autosave.h"
+#include "records/record_keeper.h"
 
 namespace quov {
 

@@ -11,8 +11,8 @@
 #include "cabinet/startup.h"
 #include "outcomes.h"
 #include "platform/headless/headless_machine.h"
-#include "records/autosave.h"
 #include "records/player_records.h"
+#include "records/record_keeper.h"
 
 namespace quov {
 namespace {

@@ -1,4 +1,4 @@
-#include "records/autosave.h"
+#include "records/record_keeper.h"
 
 #include "engine/engine.h"
 #include "engine/free_spins.h"
