@@ -10,6 +10,8 @@
 #include <string>
 #include <vector>
 
+#include "engine/rules/gamble.h"
+#include "engine/rules/jackpot.h"
 #include "platform/save_health.h"
 
 namespace quov {
@@ -42,9 +44,23 @@ struct LineWin {
   friend bool operator==(const LineWin&, const LineWin&) = default;
 };
 
-// A gamble bet: a colour or one suit, the card's suit and the amount at risk
-// after the card (0 when it lost).
+// A gamble bet as the history keeps it: a colour or one suit.
 enum class GambleBet : std::uint8_t { Red = 0, Black = 1, Hearts = 2, Clubs = 3, Diamonds = 4, Spades = 5 };
+// The player's guess a kept bet stands for, and the bet a guess is kept as.
+inline constexpr GambleGuess guessOf(GambleBet bet) {
+  switch (bet) {
+    case GambleBet::Red: return {false, CardColour::Red, 0};
+    case GambleBet::Black: return {false, CardColour::Black, 0};
+    default: return {true, CardColour::Red, static_cast<int>(bet) - static_cast<int>(GambleBet::Hearts) + 1};
+  }
+}
+inline constexpr GambleBet betOf(const GambleGuess& guess) {
+  if (guess.onSuit)
+    return static_cast<GambleBet>(static_cast<int>(GambleBet::Hearts) + guess.suit - 1);
+  return guess.colour == CardColour::Red ? GambleBet::Red : GambleBet::Black;
+}
+// One bet of a gamble: the card's suit and the amount at risk after the card
+// (0 when it lost).
 struct GambleStep {
   GambleBet bet = GambleBet::Red;
   std::int8_t card = 0;  // suit 1 hearts, 2 clubs, 3 diamonds, 4 spades
@@ -52,9 +68,6 @@ struct GambleStep {
   std::int32_t atRisk = 0;
   friend bool operator==(const GambleStep&, const GambleStep&) = default;
 };
-
-// The jackpot board's prizes, as the record names them.
-enum class PrizeKind : std::uint8_t { None = 0, BetX10, BetX20, BetX30, Minor, Major, Grand };
 
 struct GameRecord {
   std::int64_t id = 0;      // given by the history, ascending from 1
@@ -84,7 +97,7 @@ struct GameRecord {
   // Jackpot time: the cell the ball started after, the cell it stopped on
   // and the prize that cell paid.
   std::int8_t ballStart = 0, ballCell = 0;
-  PrizeKind prize = PrizeKind::None;
+  JackpotPrize prize = JackpotPrize::None;
   // Gamble: the record whose win was staked, the stake and each bet.
   std::int64_t gambled = 0;
   std::int32_t stake = 0;

@@ -19,13 +19,6 @@ std::int8_t slotNumber(const std::string& playerslot) {
              : 0;
 }
 
-GambleBet betOf(const GambleGuess& g) {
-  if (g.onSuit) return static_cast<GambleBet>(static_cast<int>(GambleBet::Hearts) + g.suit - 1);
-  return g.colour == CardColour::Red ? GambleBet::Red : GambleBet::Black;
-}
-
-PrizeKind prizeKind(JackpotPrize p) { return static_cast<PrizeKind>(static_cast<int>(p)); }
-
 }  // namespace
 
 GameRecorder::GameRecorder(Engine& engine, GameHistory& history, HistoryMeters& meters)
@@ -131,7 +124,7 @@ void GameRecorder::jackpotPaid() {
   GameRecord r = base(RecordKind::JackpotTime);
   r.ballStart = ballStart_;
   r.ballCell = static_cast<std::int8_t>(s.balltarget);
-  r.prize = prizeKind(boardCell(s.balltarget).prize);
+  r.prize = boardCell(s.balltarget).prize;
   r.win = r.paid = q.m.jackpotprize;
   append(r);
 }

@@ -153,7 +153,7 @@ const char* kindName(RecordKind kind) {
   return k >= 0 && k < kRecordKinds ? names[k] : "?";
 }
 
-const char* prizeName(PrizeKind prize) {
+const char* prizeName(JackpotPrize prize) {
   constexpr const char* names[] = {"", "bet x10", "bet x20", "bet x30", "minor", "major", "grand"};
   const int k = static_cast<int>(prize);
   return k >= 0 && k <= 6 ? names[k] : "?";

@@ -22,7 +22,7 @@ std::int64_t writeHistory(GameHistory& history, ExportFormat format, std::ostrea
 
 std::string isoTime(std::int64_t msSinceEpoch);
 const char* kindName(RecordKind kind);
-const char* prizeName(PrizeKind prize);
+const char* prizeName(JackpotPrize prize);
 const char* betName(GambleBet bet);
 const char* suitName(int suit);
 // The paying lines and the gamble's bets in words: "line 7: K x3 = 30".

@@ -4,23 +4,14 @@ namespace quov {
 
 namespace {
 
-int pays(GambleBet bet) { return bet == GambleBet::Red || bet == GambleBet::Black ? 2 : 4; }
-
-bool cardWins(GambleBet bet, int card) {
-  switch (bet) {
-    case GambleBet::Red: return card == 1 || card == 3;
-    case GambleBet::Black: return card == 2 || card == 4;
-    default: return card == static_cast<int>(bet) - static_cast<int>(GambleBet::Hearts) + 1;
-  }
-}
-
 // The cards decide each bet and the amount at risk doubles or quadruples
 // with each right guess; the gamble pays what is at risk after its last bet.
 bool gamblePaysItsCards(const GameRecord& r) {
   long long atRisk = r.stake;
   for (const GambleStep& s : r.steps) {
-    if (s.won != cardWins(s.bet, s.card)) return false;
-    atRisk = s.won ? atRisk * pays(s.bet) : 0;
+    const GambleGuess guess = guessOf(s.bet);
+    if (s.won != guessWins(guess, s.card)) return false;
+    atRisk = s.won ? atRisk * guessPays(guess) : 0;
     if (s.atRisk != atRisk) return false;
   }
   return r.paid == atRisk;

@@ -658,7 +658,7 @@ void SqliteHistory::readRows(sqlite3_stmt* st,
     }
     r.kind = static_cast<RecordKind>(kind);
     r.machinepay = static_cast<std::int8_t>(machinepay);
-    r.prize = static_cast<PrizeKind>(prize);
+    r.prize = static_cast<JackpotPrize>(prize);
     r.lineWins = *wins;
     r.steps = *steps;
     visit(r);

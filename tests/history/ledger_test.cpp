@@ -69,7 +69,7 @@ std::vector<GameRecord> soundHistory() {
   jackpot.kind = RecordKind::JackpotTime;
   jackpot.ballStart = 3;
   jackpot.ballCell = 11;
-  jackpot.prize = PrizeKind::Minor;
+  jackpot.prize = JackpotPrize::Minor;
   jackpot.win = jackpot.paid = 2000;
   jackpot.creditBefore = 6935;
   jackpot.creditAfter = 8935;
@@ -87,6 +87,22 @@ LedgerReport check(const std::vector<GameRecord>& h) {
   LedgerCheck c;
   for (const GameRecord& r : h) c.add(r);
   return c.report();
+}
+
+TEST(Ledger, EachKeptBetStandsForTheGuessItWasKeptFrom) {
+  const GambleGuess guesses[] = {{false, CardColour::Red, 0},  {false, CardColour::Black, 0},
+                                 {true, CardColour::Red, 1},   {true, CardColour::Red, 2},
+                                 {true, CardColour::Red, 3},   {true, CardColour::Red, 4}};
+  for (const GambleGuess& guess : guesses) {
+    const GambleBet bet = betOf(guess);
+    const GambleGuess kept = guessOf(bet);
+    EXPECT_EQ(guessPays(kept), guessPays(guess)) << static_cast<int>(bet);
+    for (int card = 1; card <= 4; ++card)
+      EXPECT_EQ(guessWins(kept, card), guessWins(guess, card))
+          << "bet " << static_cast<int>(bet) << ", card " << card;
+  }
+  EXPECT_EQ(betOf({true, CardColour::Black, 4}), GambleBet::Spades);
+  EXPECT_EQ(betOf({false, CardColour::Black, 0}), GambleBet::Black);
 }
 
 TEST(Ledger, ASoundHistoryPassesAndItsMetersAddUp) {

@@ -252,7 +252,7 @@ void RecordedSession::playSession() {
     r.betPerLine = 1;
     r.ballStart = 5;
     r.ballCell = 13;
-    r.prize = PrizeKind::Major;
+    r.prize = JackpotPrize::Major;
     r.win = r.paid = prize;
     r.creditBefore = before;
     r.creditAfter = before + prize;

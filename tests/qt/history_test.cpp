@@ -44,7 +44,7 @@ std::vector<GameRecord> variedRecords() {
     r.seriesSpin = k == 1 ? 3 : 0;
     r.ballStart = k == 3 ? 16 : 0;
     r.ballCell = k == 3 ? 4 : 0;
-    r.prize = k == 3 ? PrizeKind::Grand : PrizeKind::None;
+    r.prize = k == 3 ? JackpotPrize::Grand : JackpotPrize::None;
     r.gambled = k == 4 ? 2 : 0;
     r.stake = k == 4 ? 250 : 0;
     if (k == 4) r.steps = {{GambleBet::Diamonds, 3, true, 1000}, {GambleBet::Black, 1, false, 0}};

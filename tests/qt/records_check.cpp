@@ -89,8 +89,8 @@ bool book(Books& b, const GameRecord& r, std::string& fault) {
       return true;
     case RecordKind::JackpotTime:
       b.bank += r.paid;
-      if (r.prize == quov::PrizeKind::Minor || r.prize == quov::PrizeKind::Major ||
-          r.prize == quov::PrizeKind::Grand)
+      if (r.prize == quov::JackpotPrize::Minor || r.prize == quov::JackpotPrize::Major ||
+          r.prize == quov::JackpotPrize::Grand)
         b.jackpotbank += r.paid;
       else
         b.betPrizes += r.paid;
