@@ -1,7 +1,9 @@
 #include "records/player_records.h"
 
 #include <charconv>
+#include <iterator>
 #include <optional>
+#include <utility>
 
 #include "engine/rules/checked.h"
 #include "engine/rules/jackpot.h"
@@ -178,12 +180,35 @@ void exitSave(SettingsStore& store, const Modquov& m) {
   store.flush();
 }
 
+namespace {
+constexpr bool differs(const NumberKey& k, const Modquov& a, const Modquov& b) {
+  return k.narrow ? a.*k.narrow != b.*k.narrow : a.*k.wide != b.*k.wide;
+}
+
+// Every key of a table alike, each one compared in place: the table is known
+// when this compiles, so no key is looked up while the game runs (the idle
+// ticker asks on every tick).
+template <const auto& keys, std::size_t... i>
+bool alike(const Modquov& a, const Modquov& b, std::index_sequence<i...>) {
+  return (!differs(keys[i], a, b) && ...);
+}
+template <const auto& keys>
+bool alike(const Modquov& a, const Modquov& b) {
+  return alike<keys>(a, b, std::make_index_sequence<std::size(keys)>());
+}
+}  // namespace
+
+bool storedAlike(const Modquov& a, const Modquov& b) {
+  // The money and the meters first: they are what moves between two ticks.
+  return alike<kMiddleNumbers>(a, b) && alike<kMeters>(a, b) && alike<kJackpotCounters>(a, b) &&
+         alike<kLeadingNumbers>(a, b) && !differs(kWinroll, a, b) &&
+         a.currentplayer == b.currentplayer && a.playerslot == b.playerslot;
+}
+
 void saveChanges(SettingsStore& store, const Modquov& before, const Modquov& now) {
   const std::string s = slotSection(now.playerslot);
   const auto save = [&](const char* app, const NumberKey& k) {
-    const bool changed =
-        k.narrow ? before.*k.narrow != now.*k.narrow : before.*k.wide != now.*k.wide;
-    if (changed) writeKey(store, app, s, k, now);
+    if (differs(k, before, now)) writeKey(store, app, s, k, now);
   };
   for (const NumberKey& k : kLeadingNumbers) save(kPlayerApp, k);
   save(kPlayerApp, kWinroll);

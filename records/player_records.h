@@ -30,6 +30,9 @@ void exitSave(SettingsStore& store, const Modquov& m);
 // The exit save's keys whose values differ between `before` (what the
 // current slot's section holds) and `now`, in the same order and flush.
 void saveChanges(SettingsStore& store, const Modquov& before, const Modquov& now);
+// Whether `a` and `b` would leave the store alike: every value the exit save
+// keeps is the same, and so is the slot it keeps them in.
+bool storedAlike(const Modquov& a, const Modquov& b);
 
 // The slot number of `playerslot` ("1" .. "6"), 0 for any other text.
 int slotNumber(const std::string& playerslot);

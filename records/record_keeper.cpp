@@ -21,17 +21,6 @@ void saveRecords(SettingsStore& store, const Modquov& m, const SeriesRecord& ser
 RecordKeeper::RecordKeeper(Engine& engine, GameRecorder& recorder)
     : engine_(engine), recorder_(recorder), store_(engine.q.p.store) {}
 
-bool RecordKeeper::storeAlike(const Modquov& a, const Modquov& b) {
-  // The money first: it is what changes between two ticks, if anything.
-  return a.bank == b.bank && a.total == b.total && a.wager == b.wager && a.games == b.games &&
-         a.amountinvested == b.amountinvested && a.grand == b.grand && a.major == b.major &&
-         a.minor == b.minor && a.jackpotbank == b.jackpotbank && a.grandwon == b.grandwon &&
-         a.majorwon == b.majorwon && a.minorwon == b.minorwon && a.howmanyspins == b.howmanyspins &&
-         a.soundonoff == b.soundonoff && a.machinepay == b.machinepay && a.winroll == b.winroll &&
-         a.reelspeed == b.reelspeed && a.currentplayer == b.currentplayer &&
-         a.playerslot == b.playerslot;
-}
-
 std::optional<SeriesRecord> RecordKeeper::storedSeries() {
   return readSeries(store_, slotSection(engine_.q.m.playerslot));
 }
@@ -82,7 +71,7 @@ bool RecordKeeper::saveIfChanged() {
   const bool seriesKept = engine_.freeSpins().inSeries() || settledSeries_.active();
   SeriesRecord now = seriesKept ? series() : SeriesRecord{};
   const bool seriesChanged = seriesKept && !(now == settledSeries_);
-  if (!seriesChanged && storeAlike(m, settled_)) return false;
+  if (!seriesChanged && storedAlike(m, settled_)) return false;
   if (wholeWritten_ && m.playerslot == settled_.playerslot) {
     // Every other writer of the slot's section writes the game's own values,
     // so a value unchanged since the last write already stands there: a

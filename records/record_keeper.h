@@ -48,9 +48,6 @@ class RecordKeeper {
   bool keepMissed();
 
  private:
-  // Whether two sets of the module variables would leave the store alike:
-  // every value the store keeps is the same.
-  static bool storeAlike(const Modquov& a, const Modquov& b);
   Engine& engine_;
   GameRecorder& recorder_;
   SettingsStore& store_;
