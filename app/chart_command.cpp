@@ -6,10 +6,10 @@
 #include <cstdlib>
 #include <string>
 
-#include "platform/qt/app_identity.h"
-#include "platform/qt/qt_settings_store.h"
-#include "platform/qt/sqlite_history.h"
-#include "platform/qt/statistics_charts.h"
+#include "desktop/app_identity.h"
+#include "desktop/qt_settings_store.h"
+#include "desktop/sqlite_history.h"
+#include "desktop/statistics_charts.h"
 #include "records/player_records.h"
 
 namespace quov {

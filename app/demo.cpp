@@ -5,8 +5,8 @@
 
 #include "cabinet/startup.h"
 #include "engine/reels.h"
-#include "engine/rules/reels.h"
-#include "platform/headless/headless_machine.h"
+#include "rules/reels.h"
+#include "headless/headless_machine.h"
 
 namespace {
 

@@ -6,9 +6,9 @@
 #include <iostream>
 #include <string_view>
 
-#include "platform/qt/app_identity.h"
-#include "platform/qt/qt_settings_store.h"
-#include "platform/qt/sqlite_history.h"
+#include "desktop/app_identity.h"
+#include "desktop/qt_settings_store.h"
+#include "desktop/sqlite_history.h"
 #include "records/history_blocks.h"
 #include "records/history_export.h"
 #include "records/history_ledger.h"

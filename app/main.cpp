@@ -5,8 +5,8 @@
 #include "app/chart_command.h"
 #include "app/command_line.h"
 #include "app/history_command.h"
-#include "platform/qt/app_identity.h"
-#include "platform/qt/desktop_machine.h"
+#include "desktop/app_identity.h"
+#include "desktop/desktop_machine.h"
 
 #ifdef QUOV_TEST_HOOKS
 #include <QStringList>

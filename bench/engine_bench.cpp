@@ -3,9 +3,9 @@
 
 #include "cabinet/controls.h"
 #include "engine/jackpot.h"
-#include "engine/rules/paytable.h"
-#include "engine/rules/reels.h"
-#include "platform/headless/headless_machine.h"
+#include "rules/paytable.h"
+#include "rules/reels.h"
+#include "headless/headless_machine.h"
 #include "platform/random.h"
 
 namespace {

@@ -11,7 +11,7 @@
 #include <chrono>
 #include <vector>
 
-#include "platform/qt/sqlite_history.h"
+#include "desktop/sqlite_history.h"
 #include "played_records.h"
 #include "records/history_meters.h"
 

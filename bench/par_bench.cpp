@@ -3,7 +3,7 @@
 // expected returns the options screen shows, from the same rules.
 #include <benchmark/benchmark.h>
 
-#include "engine/rules/expected_return.h"
+#include "rules/expected_return.h"
 #include "tools/par/exact.h"
 #include "tools/par/simulate.h"
 

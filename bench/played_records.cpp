@@ -1,7 +1,7 @@
 #include "played_records.h"
 
-#include "platform/headless/headless_machine.h"
-#include "platform/qt/sqlite_history.h"
+#include "headless/headless_machine.h"
+#include "desktop/sqlite_history.h"
 
 namespace quov::bench {
 

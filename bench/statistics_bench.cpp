@@ -16,7 +16,7 @@
 #include <memory>
 #include <vector>
 
-#include "platform/qt/sqlite_history.h"
+#include "desktop/sqlite_history.h"
 #include "played_records.h"
 #include "records/play_statistics.h"
 

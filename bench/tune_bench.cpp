@@ -11,9 +11,9 @@
 #include <thread>
 #include <vector>
 
-#include "platform/qt/qt_resources.h"
-#include "platform/qt/sound/sound_mixer.h"
-#include "platform/qt/sound/tune_recording.h"
+#include "desktop/qt_resources.h"
+#include "desktop/sound/sound_mixer.h"
+#include "desktop/sound/tune_recording.h"
 
 namespace {
 

@@ -1,6 +1,6 @@
 #include "cabinet/announcer.h"
 
-#include "engine/rules/money.h"
+#include "rules/money.h"
 #include "mainscreen/quov.h"
 
 namespace quov {

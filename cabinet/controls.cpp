@@ -4,9 +4,9 @@
 // shows itself again on release.
 #include "cabinet/controls.h"
 
-#include "engine/rules/bets.h"
-#include "engine/rules/checked.h"
-#include "engine/rules/money.h"
+#include "rules/bets.h"
+#include "rules/checked.h"
+#include "rules/money.h"
 #include "engine/spin_cycle.h"
 #include "mainscreen/quov.h"
 #include "mainscreen/timing.h"

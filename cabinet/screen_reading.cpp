@@ -1,6 +1,6 @@
 #include "cabinet/screen_reading.h"
 
-#include "engine/rules/reels.h"
+#include "rules/reels.h"
 #include "mainscreen/quov.h"
 
 namespace quov {

@@ -1,4 +1,4 @@
-target_sources(quov_game PRIVATE
+target_sources(quov_game_cabinet PRIVATE
   cabinet/cabinet.cpp
   cabinet/startup.cpp
   cabinet/controls.cpp

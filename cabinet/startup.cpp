@@ -5,9 +5,9 @@
 #include <algorithm>
 
 #include "cabinet/controls.h"
-#include "engine/rules/bets.h"
-#include "engine/rules/jackpot.h"
-#include "engine/rules/money.h"
+#include "rules/bets.h"
+#include "rules/jackpot.h"
+#include "rules/money.h"
 #include "mainscreen/quov.h"
 #include "records/player_records.h"
 #include "records/record_keeper.h"

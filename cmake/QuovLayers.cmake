@@ -19,3 +19,17 @@ function(quov_layer target)
   endforeach()
   target_include_directories(${target} PUBLIC ${view})
 endfunction()
+
+# One folder of the game as a library of its own, compiled against the view
+# of its folder and of the libraries it sits above (and theirs beneath them),
+# so a part that includes a folder above it fails to build. The folder's
+# sources.cmake names its files.
+#
+#   quov_game_folder(<folder> ABOVE <library>...)
+function(quov_game_folder folder)
+  cmake_parse_arguments(FOLDER "" "" "ABOVE" ${ARGN})
+  add_library(quov_game_${folder} STATIC)
+  include(${PROJECT_SOURCE_DIR}/${folder}/sources.cmake)
+  quov_layer(quov_game_${folder} FOLDERS ${folder})
+  target_link_libraries(quov_game_${folder} PUBLIC ${FOLDER_ABOVE} PRIVATE quov_warnings)
+endfunction()

@@ -6,8 +6,8 @@
 
 #include "engine/engine.h"
 #include "engine/reels.h"
-#include "engine/rules/checked.h"
-#include "engine/rules/free_spins.h"
+#include "rules/checked.h"
+#include "rules/free_spins.h"
 #include "engine/win_meter.h"
 #include "mainscreen/quov.h"
 #include "mainscreen/timing.h"

@@ -3,8 +3,8 @@
 // (pays four times), again and again while winning, or collects.
 #include "engine/gamble.h"
 
-#include "engine/rules/checked.h"
-#include "engine/rules/money.h"
+#include "rules/checked.h"
+#include "rules/money.h"
 #include "mainscreen/quov.h"
 #include "mainscreen/timing.h"
 #include "sound/sounds.h"

@@ -5,7 +5,7 @@
 
 #include <cstdint>
 
-#include "engine/rules/gamble.h"
+#include "rules/gamble.h"
 
 namespace quov {
 

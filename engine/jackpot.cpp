@@ -5,9 +5,9 @@
 #include "engine/jackpot.h"
 
 #include "engine/engine.h"
-#include "engine/rules/checked.h"
-#include "engine/rules/jackpot.h"
-#include "engine/rules/money.h"
+#include "rules/checked.h"
+#include "rules/jackpot.h"
+#include "rules/money.h"
 #include "mainscreen/quov.h"
 #include "mainscreen/timing.h"
 #include "sound/sounds.h"

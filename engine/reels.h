@@ -7,7 +7,7 @@
 #include <array>
 #include <cstdint>
 
-#include "engine/rules/reels.h"
+#include "rules/reels.h"
 
 namespace quov {
 

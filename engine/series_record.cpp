@@ -2,7 +2,7 @@
 
 #include <algorithm>
 
-#include "engine/rules/bets.h"
+#include "rules/bets.h"
 
 namespace quov {
 

@@ -10,8 +10,8 @@
 #include <array>
 #include <cstdint>
 
-#include "engine/rules/free_spins.h"
-#include "engine/rules/reels.h"
+#include "rules/free_spins.h"
+#include "rules/reels.h"
 
 namespace quov {
 

@@ -1,4 +1,4 @@
-target_sources(quov_game PRIVATE
+target_sources(quov_game_engine PRIVATE
   engine/engine.cpp
   engine/spin_cycle.cpp
   engine/reels.cpp

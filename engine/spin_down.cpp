@@ -6,7 +6,7 @@
 #include <array>
 #include <cstddef>
 
-#include "engine/rules/spin_down.h"
+#include "rules/spin_down.h"
 #include "mainscreen/quov.h"
 #include "mainscreen/timing.h"
 #include "sound/sounds.h"

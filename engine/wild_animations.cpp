@@ -3,7 +3,7 @@
 // multiplier's badge laid over them.
 #include "engine/wild_animations.h"
 
-#include "engine/rules/free_spins.h"
+#include "rules/free_spins.h"
 #include "mainscreen/quov.h"
 
 namespace quov {

@@ -3,8 +3,8 @@
 #include "engine/win_meter.h"
 
 #include "engine/engine.h"
-#include "engine/rules/checked.h"
-#include "engine/rules/win_meter.h"
+#include "rules/checked.h"
+#include "rules/win_meter.h"
 #include "mainscreen/quov.h"
 #include "mainscreen/timing.h"
 #include "sound/sounds.h"

@@ -1,8 +1,8 @@
 #include "mainscreen/quov.h"
 
-#include "engine/rules/bets.h"
-#include "engine/rules/checked.h"
-#include "engine/rules/money.h"
+#include "rules/bets.h"
+#include "rules/checked.h"
+#include "rules/money.h"
 #include "mainscreen/timing.h"
 
 namespace quov {

@@ -12,9 +12,9 @@
 #include <functional>
 #include <string>
 
-#include "engine/rules/free_spins.h"
-#include "engine/rules/holds.h"
-#include "engine/rules/reels.h"
+#include "rules/free_spins.h"
+#include "rules/holds.h"
+#include "rules/reels.h"
 #include "mainscreen/game_events.h"
 #include "mainscreen/modquov.h"
 #include "platform/element.h"

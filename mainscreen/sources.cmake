@@ -1,4 +1,4 @@
-target_sources(quov_game PRIVATE
+target_sources(quov_game_mainscreen PRIVATE
   mainscreen/quov.cpp
   mainscreen/layout.cpp
 )

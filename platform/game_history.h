@@ -10,8 +10,8 @@
 #include <string>
 #include <vector>
 
-#include "engine/rules/gamble.h"
-#include "engine/rules/jackpot.h"
+#include "rules/gamble.h"
+#include "rules/jackpot.h"
 #include "platform/save_health.h"
 
 namespace quov {

@@ -3,7 +3,7 @@
 // blinking together and its marker in the opposite phase.
 #include "presentation/line_flash.h"
 
-#include "engine/rules/checked.h"
+#include "rules/checked.h"
 #include "mainscreen/quov.h"
 #include "mainscreen/timing.h"
 #include "presentation/paylines.h"

@@ -5,8 +5,8 @@
 #include "engine/engine.h"
 #include "engine/jackpot.h"
 #include "engine/reels.h"
-#include "engine/rules/jackpot.h"
-#include "engine/rules/paytable.h"
+#include "rules/jackpot.h"
+#include "rules/paytable.h"
 #include "mainscreen/quov.h"
 
 namespace quov {

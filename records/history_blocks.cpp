@@ -2,7 +2,7 @@
 
 #include <algorithm>
 
-#include "engine/rules/base_game.h"
+#include "rules/base_game.h"
 
 namespace quov {
 

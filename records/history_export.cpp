@@ -3,7 +3,7 @@
 #include <chrono>
 #include <cstdio>
 
-#include "engine/rules/symbols.h"
+#include "rules/symbols.h"
 
 namespace quov {
 

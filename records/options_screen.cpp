@@ -1,8 +1,8 @@
 #include "records/options_screen.h"
 
-#include "engine/rules/built_return_table.h"
-#include "engine/rules/money.h"
-#include "engine/rules/throttle.h"
+#include "rules/built_return_table.h"
+#include "rules/money.h"
+#include "rules/throttle.h"
 #include "mainscreen/quov.h"
 #include "records/history_meters.h"
 #include "records/player_records.h"

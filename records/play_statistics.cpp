@@ -4,7 +4,7 @@
 #include <cmath>
 #include <cstdio>
 
-#include "engine/rules/money.h"
+#include "rules/money.h"
 #include "records/history_blocks.h"
 
 namespace quov {

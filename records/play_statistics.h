@@ -13,8 +13,8 @@
 #include <string>
 #include <vector>
 
-#include "engine/rules/base_game.h"
-#include "engine/rules/built_return_table.h"
+#include "rules/base_game.h"
+#include "rules/built_return_table.h"
 #include "platform/game_history.h"
 #include "records/history_ledger.h"
 #include "records/thinned_series.h"

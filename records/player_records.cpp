@@ -5,8 +5,8 @@
 #include <optional>
 #include <utility>
 
-#include "engine/rules/checked.h"
-#include "engine/rules/jackpot.h"
+#include "rules/checked.h"
+#include "rules/jackpot.h"
 
 namespace quov {
 

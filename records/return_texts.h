@@ -6,7 +6,7 @@
 #include <optional>
 #include <string>
 
-#include "engine/rules/expected_return.h"
+#include "rules/expected_return.h"
 
 namespace quov {
 

@@ -2,7 +2,7 @@
 
 #include <sstream>
 
-#include "engine/rules/checked.h"
+#include "rules/checked.h"
 #include "records/player_records.h"
 
 namespace quov {

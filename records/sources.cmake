@@ -1,4 +1,4 @@
-target_sources(quov_game PRIVATE
+target_sources(quov_game_records PRIVATE
   records/player_records.cpp
   records/record_keeper.cpp
   records/options_screen.cpp

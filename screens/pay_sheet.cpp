@@ -3,9 +3,9 @@
 #include <algorithm>
 #include <set>
 
-#include "engine/rules/free_spins.h"
-#include "engine/rules/paytable.h"
-#include "engine/rules/reels.h"
+#include "rules/free_spins.h"
+#include "rules/paytable.h"
+#include "rules/reels.h"
 
 namespace quov {
 

@@ -5,7 +5,7 @@
 
 #include <vector>
 
-#include "engine/rules/symbols.h"
+#include "rules/symbols.h"
 
 namespace quov {
 

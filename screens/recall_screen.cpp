@@ -2,9 +2,9 @@
 
 #include <string>
 
-#include "engine/rules/jackpot.h"
-#include "engine/rules/money.h"
-#include "engine/rules/reels.h"
+#include "rules/jackpot.h"
+#include "rules/money.h"
+#include "rules/reels.h"
 #include "mainscreen/quov.h"
 #include "mainscreen/reel_windows.h"
 #include "records/history_export.h"

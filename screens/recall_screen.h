@@ -10,7 +10,7 @@
 #include <array>
 #include <vector>
 
-#include "engine/rules/reels.h"
+#include "rules/reels.h"
 #include "platform/element.h"
 #include "platform/screen.h"
 #include "presentation/payline_shapes.h"

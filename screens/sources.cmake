@@ -1,4 +1,4 @@
-target_sources(quov_game PRIVATE
+target_sources(quov_game_screens PRIVATE
   screens/url.cpp
   screens/pay_sheet.cpp
   screens/pays_screen.cpp

@@ -1,7 +1,9 @@
 #!/usr/bin/env bash
-# Lists which folder includes which (from every "quoted" include of the
-# sources) and fails when the folders include each other in a cycle.
-#   scripts/check-layers.sh [--list]
+# Prints the folders of the program in their order, lowest first, each with
+# the folders it includes (from every "quoted" include of the sources), and
+# fails when the folders include each other in a cycle. The build enforces
+# the same order: each folder compiles against a view of those beneath it.
+#   scripts/check-layers.sh [--list]   --list: every include edge, tests too
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
@@ -35,4 +37,9 @@ if ! order=$(echo "$edges" | tsort 2>/tmp/check-layers.$$); then
   exit 1
 fi
 rm -f /tmp/check-layers.$$
+echo "Folders, lowest first, and the folders each includes:"
+echo "$order" | tac | grep -v -E '^(tests|bench)(/|$)' | while read -r folder; do
+  below=$(echo "$edges" | awk -v f="$folder" '$1 == f { printf " %s", $2 }')
+  printf "  %-18s%s\n" "$folder" "$below"
+done
 echo "No include cycle between folders ($(echo "$edges" | wc -l) folder-to-folder includes)."

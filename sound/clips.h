@@ -6,8 +6,8 @@
 #include <array>
 #include <string>
 
-#include "engine/rules/gamble.h"
-#include "engine/rules/paytable.h"
+#include "rules/gamble.h"
+#include "rules/paytable.h"
 
 namespace quov {
 

@@ -1,3 +1,3 @@
-target_sources(quov_game PRIVATE
+target_sources(quov_game_sound PRIVATE
   sound/sounds.cpp
 )

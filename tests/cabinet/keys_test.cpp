@@ -3,7 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "cabinet/control_keys.h"
-#include "engine/rules/gamble.h"
+#include "rules/gamble.h"
 #include "machine_fixture.h"
 #include "outcomes.h"
 

@@ -4,8 +4,8 @@
 
 #include "cabinet/announcer.h"
 #include "cabinet/screen_reading.h"
-#include "engine/rules/gamble.h"
-#include "engine/rules/money.h"
+#include "rules/gamble.h"
+#include "rules/money.h"
 #include "machine_fixture.h"
 #include "outcomes.h"
 

@@ -1,6 +1,6 @@
 #include <gtest/gtest.h>
 
-#include "engine/rules/paytable.h"
+#include "rules/paytable.h"
 #include "sound/clips.h"
 #include "outcomes.h"
 

@@ -5,8 +5,8 @@
 
 #include "engine/free_spins.h"
 #include "engine/reels.h"
-#include "engine/rules/free_spins.h"
-#include "engine/rules/paytable.h"
+#include "rules/free_spins.h"
+#include "rules/paytable.h"
 #include "engine/wild_animations.h"
 #include "machine_fixture.h"
 #include "outcomes.h"

@@ -1,7 +1,7 @@
 #include <gtest/gtest.h>
 
 #include "engine/gamble.h"
-#include "engine/rules/gamble.h"
+#include "rules/gamble.h"
 #include "machine_fixture.h"
 #include "outcomes.h"
 

@@ -5,7 +5,7 @@
 
 #include "cabinet/controls.h"
 #include "engine/jackpot.h"
-#include "engine/rules/jackpot.h"
+#include "rules/jackpot.h"
 #include "machine_fixture.h"
 #include "mainscreen/timing.h"
 

@@ -5,8 +5,8 @@
 
 #include <bit>
 
-#include "engine/rules/paytable.h"
-#include "engine/rules/reels.h"
+#include "rules/paytable.h"
+#include "rules/reels.h"
 
 namespace quov {
 namespace {

@@ -3,7 +3,7 @@
 
 #include <gtest/gtest.h>
 
-#include "platform/headless/headless_machine.h"
+#include "headless/headless_machine.h"
 
 namespace quov::testing {
 

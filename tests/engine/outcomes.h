@@ -5,8 +5,8 @@
 #include <functional>
 #include <optional>
 
-#include "engine/rules/paytable.h"
-#include "engine/rules/reels.h"
+#include "rules/paytable.h"
+#include "rules/reels.h"
 
 namespace quov::testing {
 

@@ -3,7 +3,7 @@
 #include <set>
 
 #include "engine/reels.h"
-#include "engine/rules/reels.h"
+#include "rules/reels.h"
 #include "machine_fixture.h"
 
 namespace quov {

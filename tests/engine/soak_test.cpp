@@ -12,8 +12,8 @@
 #include "engine/gamble.h"
 #include "engine/jackpot.h"
 #include "engine/reels.h"
-#include "engine/rules/jackpot.h"
-#include "platform/headless/headless_machine.h"
+#include "rules/jackpot.h"
+#include "headless/headless_machine.h"
 #include "outcomes.h"
 
 namespace quov {

@@ -2,8 +2,8 @@
 
 #include <climits>
 
-#include "engine/rules/checked.h"
-#include "engine/rules/money.h"
+#include "rules/checked.h"
+#include "rules/money.h"
 #include "machine_fixture.h"
 #include "outcomes.h"
 

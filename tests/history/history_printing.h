@@ -4,7 +4,7 @@
 #include <ostream>
 #include <sstream>
 
-#include "platform/headless/memory_history.h"
+#include "headless/memory_history.h"
 #include "records/history_export.h"
 
 namespace quov {

@@ -6,7 +6,6 @@
 #include <sstream>
 
 #include "history_printing.h"
-#include "platform/history_text.h"
 #include "records/game_recall.h"
 #include "records/history_ledger.h"
 
@@ -251,21 +250,6 @@ TEST(Recall, TheMemoryHistoryHandsOutTheLastGamesWhole) {
   EXPECT_EQ(three.front().id, 2) << "from the series' first spin on";
   EXPECT_EQ(history.lastGames(50).size(), 8u) << "fewer games than asked: every record";
   EXPECT_EQ(history.records[2].timeMs, 3000);
-}
-
-TEST(StoredLists, ReadBackAsWrittenAndRefuseWhatIsNotAList) {
-  const std::vector<LineWin> wins = {{1, 0, 5, 1500}, {25, 9, 2, -3}};
-  EXPECT_EQ(encodeLineWins(wins), "1.0.5.1500,25.9.2.-3");
-  EXPECT_EQ(decodeLineWins(encodeLineWins(wins)), wins);
-  EXPECT_EQ(decodeLineWins(""), std::vector<LineWin>{});
-  const std::vector<GambleStep> steps = {{GambleBet::Spades, 4, true, 400},
-                                         {GambleBet::Red, 2, false, 0}};
-  EXPECT_EQ(decodeGambleSteps(encodeGambleSteps(steps)), steps);
-  for (const char* bad : {"1.0.5", "1.0.5.1500,", "26.0.3.1", "1.0.1.1", "1.0.5.x", "1..5.2",
-                          "1.0.5.1500;2.0.2.2", "1.0.5.99999999999"})
-    EXPECT_FALSE(decodeLineWins(bad)) << bad;
-  for (const char* bad : {"6.1.1.2", "0.5.1.2", "0.1.2.2", "0.1.1"})
-    EXPECT_FALSE(decodeGambleSteps(bad)) << bad;
 }
 
 TEST(Export, CsvAndJsonCarryEveryFieldInWords) {

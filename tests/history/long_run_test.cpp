@@ -8,7 +8,7 @@
 #include <random>
 
 #include "cabinet/controls.h"
-#include "platform/headless/headless_machine.h"
+#include "headless/headless_machine.h"
 #include "records/game_recorder.h"
 #include "records/history_ledger.h"
 

@@ -6,9 +6,9 @@
 
 #include "cabinet/menu.h"
 #include "engine/reels.h"
-#include "engine/rules/jackpot.h"
-#include "engine/rules/money.h"
-#include "engine/rules/paytable.h"
+#include "rules/jackpot.h"
+#include "rules/money.h"
+#include "rules/paytable.h"
 #include "history_printing.h"
 #include "machine_fixture.h"
 #include "outcomes.h"

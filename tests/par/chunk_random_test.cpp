@@ -7,7 +7,7 @@
 #include <cmath>
 #include <vector>
 
-#include "engine/rules/chunk_random.h"
+#include "rules/chunk_random.h"
 
 namespace quov {
 namespace {

@@ -6,11 +6,11 @@
 
 #include <cmath>
 
-#include "engine/rules/base_game.h"
-#include "engine/rules/built_return_table.h"
-#include "engine/rules/expected_return.h"
-#include "engine/rules/jackpot.h"
-#include "engine/rules/throttle.h"
+#include "rules/base_game.h"
+#include "rules/built_return_table.h"
+#include "rules/expected_return.h"
+#include "rules/jackpot.h"
+#include "rules/throttle.h"
 #include "tools/par/exact.h"
 #include "tools/par/simulate.h"
 

@@ -9,9 +9,9 @@
 
 #include "engine/reels.h"
 #include "engine/win_meter.h"
-#include "platform/headless/headless_machine.h"
-#include "engine/rules/bets.h"
-#include "engine/rules/press.h"
+#include "headless/headless_machine.h"
+#include "rules/bets.h"
+#include "rules/press.h"
 
 namespace quov::testing {
 

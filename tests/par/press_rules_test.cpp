@@ -4,11 +4,11 @@
 // and meters left behind. And the pure rules one by one.
 #include <gtest/gtest.h>
 
-#include "engine/rules/free_spins.h"
-#include "engine/rules/holds.h"
-#include "engine/rules/jackpot.h"
-#include "engine/rules/press.h"
-#include "engine/rules/throttle.h"
+#include "rules/free_spins.h"
+#include "rules/holds.h"
+#include "rules/jackpot.h"
+#include "rules/press.h"
+#include "rules/throttle.h"
 #include "machine_presses.h"
 #include "outcomes.h"
 #include "platform/random.h"

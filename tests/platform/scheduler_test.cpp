@@ -3,7 +3,7 @@
 #include <string>
 #include <vector>
 
-#include "platform/headless/headless_platform.h"
+#include "headless/headless_platform.h"
 
 namespace quov {
 namespace {

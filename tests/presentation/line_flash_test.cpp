@@ -7,7 +7,7 @@
 #include <set>
 #include <vector>
 
-#include "engine/rules/reels.h"
+#include "rules/reels.h"
 #include "machine_fixture.h"
 #include "outcomes.h"
 #include "presentation/line_flash.h"

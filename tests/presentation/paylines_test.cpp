@@ -7,7 +7,7 @@
 #include <optional>
 #include <string>
 
-#include "engine/rules/reels.h"
+#include "rules/reels.h"
 #include "machine_fixture.h"
 #include "outcomes.h"
 #include "mainscreen/reel_windows.h"

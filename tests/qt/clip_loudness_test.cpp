@@ -8,8 +8,8 @@
 #include <numbers>
 #include <vector>
 
-#include "platform/qt/sound/pcm_clip.h"
-#include "platform/qt/qt_resources.h"
+#include "desktop/sound/pcm_clip.h"
+#include "desktop/qt_resources.h"
 #include "sound/clips.h"
 #include "tools/sounds/clip_loudness.h"
 #include "tools/sounds/loudness.h"

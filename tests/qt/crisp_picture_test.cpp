@@ -5,8 +5,8 @@
 #include <QApplication>
 #include <cmath>
 
-#include "platform/qt/art/art_cache.h"
-#include "platform/qt/art/paytable_art.h"
+#include "desktop/art/art_cache.h"
+#include "desktop/art/paytable_art.h"
 #include "tests/qt/desktop_fixture.h"
 
 namespace quov::test {

@@ -9,7 +9,7 @@
 #include <QTest>
 #include <memory>
 
-#include "platform/qt/desktop_machine.h"
+#include "desktop/desktop_machine.h"
 
 namespace quov::test {
 

@@ -4,7 +4,7 @@
 // a real window manager, desktop_session_test.sh.)
 #include <QSettings>
 
-#include "platform/qt/app_identity.h"
+#include "desktop/app_identity.h"
 #include "tests/qt/desktop_fixture.h"
 
 namespace quov::test {

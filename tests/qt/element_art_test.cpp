@@ -8,9 +8,9 @@
 #include <string>
 #include <vector>
 
-#include "platform/qt/art/art_catalogue.h"
-#include "platform/qt/element_styles.h"
-#include "platform/qt/screen_form.h"
+#include "desktop/art/art_catalogue.h"
+#include "desktop/element_styles.h"
+#include "desktop/screen_form.h"
 #include "tests/qt/desktop_fixture.h"
 
 namespace quov::test {

@@ -9,7 +9,7 @@
 #include <functional>
 #include <vector>
 
-#include "platform/qt/qt_event_loop.h"
+#include "desktop/qt_event_loop.h"
 
 namespace quov {
 namespace {

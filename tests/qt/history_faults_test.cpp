@@ -18,7 +18,7 @@
 #include <functional>
 
 #include "engine/spin_cycle.h"
-#include "platform/headless/headless_machine.h"
+#include "headless/headless_machine.h"
 #include "records/save_notice.h"
 #include "tests/qt/desktop_fixture.h"
 

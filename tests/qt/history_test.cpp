@@ -9,7 +9,7 @@
 #include <QFileInfo>
 #include <QImage>
 
-#include "platform/headless/memory_history.h"
+#include "headless/memory_history.h"
 #include "records/game_recorder.h"
 #include "records/history_blocks.h"
 #include "records/play_statistics.h"

@@ -10,7 +10,7 @@
 #include <QTemporaryDir>
 #include <random>
 
-#include "platform/qt/ini_text.h"
+#include "desktop/ini_text.h"
 
 namespace quov {
 namespace {

@@ -9,10 +9,10 @@
 #include <chrono>
 #include <cstdio>
 
-#include "engine/rules/spin_down.h"
+#include "rules/spin_down.h"
 #include "engine/spin_cycle.h"
 #include "mainscreen/timing.h"
-#include "platform/qt/desktop_machine.h"
+#include "desktop/desktop_machine.h"
 
 namespace {
 

@@ -16,9 +16,9 @@
 #include <string>
 #include <vector>
 
-#include "platform/qt/ini_text.h"
-#include "platform/qt/settings_files.h"
-#include "platform/qt/sqlite_history.h"
+#include "desktop/ini_text.h"
+#include "desktop/settings_files.h"
+#include "desktop/sqlite_history.h"
 
 namespace {
 

@@ -9,7 +9,7 @@
 #include <QFileInfo>
 #include <QTemporaryDir>
 
-#include "platform/qt/std_files.h"
+#include "desktop/std_files.h"
 
 namespace quov::test {
 namespace {

@@ -16,8 +16,8 @@
 #include <QTextBrowser>
 #include <QTimer>
 
-#include "platform/qt/qt_links.h"
-#include "platform/qt/qt_text_rules.h"
+#include "desktop/qt_links.h"
+#include "desktop/qt_text_rules.h"
 #include "tests/qt/desktop_fixture.h"
 
 namespace quov::test {

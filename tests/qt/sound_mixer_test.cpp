@@ -12,10 +12,10 @@
 #include <fstream>
 #include <string>
 
-#include "platform/qt/sound/clip_rate.h"
-#include "platform/qt/qt_resources.h"
-#include "platform/qt/sound/sound_mixer.h"
-#include "platform/qt/sound/tune_recording.h"
+#include "desktop/sound/clip_rate.h"
+#include "desktop/qt_resources.h"
+#include "desktop/sound/sound_mixer.h"
+#include "desktop/sound/tune_recording.h"
 #include "sound/clips.h"
 #include "tests/qt/sound_measures.h"
 

@@ -8,13 +8,13 @@
 #include <set>
 #include <vector>
 
-#include "engine/rules/spin_down.h"
+#include "rules/spin_down.h"
 #include "mainscreen/timing.h"
-#include "platform/qt/sound/pcm_clip.h"
+#include "desktop/sound/pcm_clip.h"
 #include "sound/clips.h"
-#include "platform/qt/qt_resources.h"
-#include "platform/qt/sound/qt_sound.h"
-#include "platform/qt/sound/wave_data.h"
+#include "desktop/qt_resources.h"
+#include "desktop/sound/qt_sound.h"
+#include "desktop/sound/wave_data.h"
 
 namespace quov {
 namespace {

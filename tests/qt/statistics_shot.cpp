@@ -12,7 +12,7 @@
 #include <cstdio>
 #include <cstdlib>
 
-#include "platform/qt/desktop_machine.h"
+#include "desktop/desktop_machine.h"
 
 int main(int argc, char** argv) {
   if (argc < 2) {

@@ -15,10 +15,10 @@
 #include <QSysInfo>
 #include <QThread>
 
-#include "platform/qt/ini_text.h"
-#include "engine/rules/jackpot.h"
+#include "desktop/ini_text.h"
+#include "rules/jackpot.h"
 #include "engine/spin_cycle.h"
-#include "platform/qt/settings_lock.h"
+#include "desktop/settings_lock.h"
 #include "records/save_notice.h"
 #include "tests/qt/desktop_fixture.h"
 #include "tests/qt/finishes_within.h"

@@ -30,7 +30,7 @@
 #include <sstream>
 #include <thread>
 
-#include "platform/qt/qt_settings_store.h"
+#include "desktop/qt_settings_store.h"
 #include "records/save_notice.h"
 
 namespace quov {

@@ -10,7 +10,7 @@
 #include <cstring>
 #include <string>
 
-#include "platform/qt/qt_settings_store.h"
+#include "desktop/qt_settings_store.h"
 
 int main(int argc, char** argv) {
   if (argc != 3 || (std::strcmp(argv[1], "save") != 0 && std::strcmp(argv[1], "check") != 0)) {

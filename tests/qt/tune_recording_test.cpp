@@ -14,8 +14,8 @@
 #include <thread>
 #include <vector>
 
-#include "platform/qt/qt_resources.h"
-#include "platform/qt/sound/tune_recording.h"
+#include "desktop/qt_resources.h"
+#include "desktop/sound/tune_recording.h"
 
 namespace quov {
 namespace {

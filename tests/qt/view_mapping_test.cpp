@@ -1,6 +1,6 @@
 #include <gtest/gtest.h>
 
-#include "platform/qt/view_mapping.h"
+#include "desktop/view_mapping.h"
 
 namespace quov {
 namespace {

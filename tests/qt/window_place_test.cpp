@@ -7,8 +7,8 @@
 #include <QTemporaryDir>
 #include <QWidget>
 
-#include "platform/qt/window_keeper.h"
-#include "platform/qt/window_place.h"
+#include "desktop/window_keeper.h"
+#include "desktop/window_place.h"
 
 namespace quov::test {
 namespace {

@@ -6,9 +6,9 @@
 #include <string>
 
 #include "cabinet/controls.h"
-#include "engine/rules/expected_return.h"
-#include "engine/rules/jackpot.h"
-#include "engine/rules/money.h"
+#include "rules/expected_return.h"
+#include "rules/jackpot.h"
+#include "rules/money.h"
 #include "mainscreen/quov.h"
 #include "records/history_ledger.h"
 #include "tests/records/options_fixture.h"

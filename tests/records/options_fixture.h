@@ -6,7 +6,7 @@
 
 #include <string>
 
-#include "platform/headless/headless_machine.h"
+#include "headless/headless_machine.h"
 #include "records/options_screen.h"
 
 namespace quov::testing {

@@ -10,7 +10,7 @@
 
 #include "cabinet/startup.h"
 #include "outcomes.h"
-#include "platform/headless/headless_machine.h"
+#include "headless/headless_machine.h"
 #include "records/player_records.h"
 #include "records/record_keeper.h"
 

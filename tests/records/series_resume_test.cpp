@@ -12,11 +12,11 @@
 #include <vector>
 
 #include "engine/reels.h"
-#include "engine/rules/free_spins.h"
-#include "engine/rules/money.h"
+#include "rules/free_spins.h"
+#include "rules/money.h"
 #include "history_printing.h"
 #include "outcomes.h"
-#include "platform/headless/headless_machine.h"
+#include "headless/headless_machine.h"
 #include "records/history_ledger.h"
 #include "records/series_store.h"
 

@@ -5,7 +5,7 @@
 #include <gtest/gtest.h>
 
 #include "mainscreen/quov.h"
-#include "platform/headless/headless_machine.h"
+#include "headless/headless_machine.h"
 #include "screens/help_screen.h"
 #include "screens/offer_screen.h"
 #include "screens/project.h"

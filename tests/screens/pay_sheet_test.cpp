@@ -6,8 +6,8 @@
 #include <map>
 #include <optional>
 
-#include "engine/rules/paytable.h"
-#include "engine/rules/reels.h"
+#include "rules/paytable.h"
+#include "rules/reels.h"
 #include "screens/pay_sheet.h"
 
 namespace quov {

@@ -5,7 +5,7 @@
 #include <cstdio>
 #include <map>
 
-#include "engine/rules/throttle.h"
+#include "rules/throttle.h"
 #include "tools/par/report.h"
 
 namespace quov::par {

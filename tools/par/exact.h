@@ -7,7 +7,7 @@
 #include <string>
 #include <vector>
 
-#include "engine/rules/base_game.h"
+#include "rules/base_game.h"
 
 namespace quov::par {
 

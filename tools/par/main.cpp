@@ -11,8 +11,8 @@
 #include <string>
 #include <vector>
 
-#include "engine/rules/bets.h"
-#include "engine/rules/throttle.h"
+#include "rules/bets.h"
+#include "rules/throttle.h"
 #include "tools/par/chart.h"
 #include "tools/par/exact.h"
 #include "tools/par/report.h"

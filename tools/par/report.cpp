@@ -2,8 +2,8 @@
 
 #include <cstdio>
 
-#include "engine/rules/free_spins.h"
-#include "engine/rules/reels.h"
+#include "rules/free_spins.h"
+#include "rules/reels.h"
 #include "tools/par/json.h"
 
 namespace quov::par {

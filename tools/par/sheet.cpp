@@ -1,9 +1,9 @@
 #include "tools/par/sheet.h"
 
-#include "engine/rules/bets.h"
-#include "engine/rules/gamble.h"
-#include "engine/rules/jackpot.h"
-#include "engine/rules/throttle.h"
+#include "rules/bets.h"
+#include "rules/gamble.h"
+#include "rules/jackpot.h"
+#include "rules/throttle.h"
 
 namespace quov::par {
 

@@ -8,7 +8,7 @@
 #include <thread>
 #include <vector>
 
-#include "engine/rules/chunk_random.h"
+#include "rules/chunk_random.h"
 
 namespace quov::par {
 

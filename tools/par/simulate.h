@@ -9,8 +9,8 @@
 #include <cstdint>
 #include <functional>
 
-#include "engine/rules/free_spins.h"
-#include "engine/rules/press.h"
+#include "rules/free_spins.h"
+#include "rules/press.h"
 
 namespace quov::par {
 

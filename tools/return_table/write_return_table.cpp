@@ -7,7 +7,7 @@
 #include <fstream>
 #include <string>
 
-#include "engine/rules/expected_return.h"
+#include "rules/expected_return.h"
 
 namespace {
 
@@ -20,7 +20,7 @@ std::string exact(double v) {
 std::string source(const quov::ReturnTable::Figures& figures) {
   std::string s =
       "// Written by quov_write_return_table when the game was built; do not edit.\n"
-      "#include \"engine/rules/built_return_table.h\"\n\n"
+      "#include \"rules/built_return_table.h\"\n\n"
       "namespace quov {\n\nnamespace {\n\n"
       "constexpr ReturnTable::Figures kWorkedOut = {{\n";
   for (const quov::SettingReturn& r : figures) {

@@ -13,9 +13,9 @@
 
 #include "cabinet/startup.h"
 #include "engine/spin_cycle.h"
-#include "platform/qt/sound/clip_rate.h"
-#include "platform/qt/qt_resources.h"
-#include "platform/qt/sound/sound_mixer.h"
+#include "desktop/sound/clip_rate.h"
+#include "desktop/qt_resources.h"
+#include "desktop/sound/sound_mixer.h"
 #include "sound/clips.h"
 #include "tests/engine/outcomes.h"
 #include "tests/qt/audio/monitor_recorder.h"

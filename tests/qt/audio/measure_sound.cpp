@@ -23,9 +23,9 @@
 #include "engine/jackpot.h"
 #include "engine/spin_cycle.h"
 #include "engine/win_meter.h"
-#include "platform/qt/desktop_machine.h"
-#include "platform/qt/qt_resources.h"
-#include "platform/qt/sound/qt_sound.h"
+#include "desktop/desktop_machine.h"
+#include "desktop/qt_resources.h"
+#include "desktop/sound/qt_sound.h"
 #include "tests/engine/outcomes.h"
 #include "tests/qt/audio/monitor_recorder.h"
 

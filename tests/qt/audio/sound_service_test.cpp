@@ -14,10 +14,10 @@
 #include <utility>
 #include <vector>
 
-#include "platform/qt/sound/clip_rate.h"
-#include "platform/qt/sound/pcm_clip.h"
-#include "platform/qt/qt_resources.h"
-#include "platform/qt/sound/qt_sound.h"
+#include "desktop/sound/clip_rate.h"
+#include "desktop/sound/pcm_clip.h"
+#include "desktop/qt_resources.h"
+#include "desktop/sound/qt_sound.h"
 #include "sound/clips.h"
 #include "tests/qt/audio/monitor_recorder.h"
 #include "tests/qt/sound_measures.h"
