@@ -31,9 +31,9 @@ class AnnouncedEvents : public quov::GameEvents {
   void seriesCollected() override { inner_.seriesCollected(); }
   void jackpotStarted() override { inner_.jackpotStarted(); }
   void jackpotPaid() override { inner_.jackpotPaid(); }
-  void gambleOpening() override { inner_.gambleOpening(); }
+  void gambleOpening(std::int32_t stake) override { inner_.gambleOpening(stake); }
   void gambleBet(const quov::GambleBetResult& bet) override { inner_.gambleBet(bet); }
-  void gambleCollected() override { inner_.gambleCollected(); }
+  void gambleCollected(std::int32_t collected) override { inner_.gambleCollected(collected); }
   void creditInserted(std::int32_t cents) override { inner_.creditInserted(cents); }
   void noMoney() override { inner_.noMoney(); }
 

@@ -63,7 +63,6 @@ void BM_HeadlessSpinPress(benchmark::State& state) {
     state.PauseTiming();
     q.freespinmode = 0;
     q.freespinsgiven = q.freespinsplayed = 0;
-    machine.engine.jackpot().state.running = false;
     q.setInputAllowed(true);
     machine.platform.random.push(2);
     state.ResumeTiming();

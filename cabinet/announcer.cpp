@@ -66,14 +66,14 @@ void Announcer::gambleBet(const GambleBetResult& result) {
   next.gambleBet(result);
   const std::string card = std::string("The card is ") + suitName(result.suit) + ": ";
   if (result.won)
-    say(card + guessName(result.guess) + " wins. At risk " + moneyText(q.atrisk) + ".");
+    say(card + guessName(result.guess) + " wins. At risk " + moneyText(result.atrisk) + ".");
   else
     say(card + guessName(result.guess) + " loses.");
 }
 
-void Announcer::gambleCollected() {
-  next.gambleCollected();
-  say("Collected " + moneyText(q.atrisk) + ".");
+void Announcer::gambleCollected(std::int32_t collected) {
+  next.gambleCollected(collected);
+  say("Collected " + moneyText(collected) + ".");
 }
 
 void Announcer::noMoney() {

@@ -28,9 +28,9 @@ class Announcer : public GameEvents {
   void seriesCollected() override;
   void jackpotStarted() override;
   void jackpotPaid() override;
-  void gambleOpening() override { next.gambleOpening(); }
+  void gambleOpening(std::int32_t stake) override { next.gambleOpening(stake); }
   void gambleBet(const GambleBetResult& result) override;
-  void gambleCollected() override;
+  void gambleCollected(std::int32_t collected) override;
   void creditInserted(std::int32_t cents) override { next.creditInserted(cents); }
   void noMoney() override;
 

@@ -28,7 +28,7 @@ Cabinet::Cabinet(Platform& platform, Modquov& module)
       quovpays(quov),
       aboutquov(quov, projectLinks),
       popupquov(quov, projectLinks),
-      quovrecall(quov, sounds),
+      quovrecall(quov, sounds, engine.gamble()),
       quovhelp(quov),
       paylines_(std::make_unique<Paylines>(quov)),
       lineFlash_(std::make_unique<LineFlash>(quov, *paylines_)),
@@ -36,7 +36,7 @@ Cabinet::Cabinet(Platform& platform, Modquov& module)
       records_(std::make_unique<RecordKeeper>(engine, *recorder_)),
       controls_(std::make_unique<Controls>(quov, sounds, engine.spinCycle())),
       menu_(std::make_unique<Menu>(quov, sounds, *paylines_, quovoptions, quovpays, aboutquov,
-                                   quovhelp)),
+                                   quovhelp, engine.gamble())),
       keys_(std::make_unique<ControlKeys>(quov)),
       announcer_(std::make_unique<Announcer>(quov, *recorder_)),
       startup_(std::make_unique<Startup>(quov, sounds, *records_, *controls_)),
@@ -72,7 +72,6 @@ void Cabinet::routeInput() {
   InputRoutes& routes = q.screen.routes;
   SpinCycle& spin = engine.spinCycle();
   WinMeter& winMeter = engine.winMeter();
-  Gamble& gamble = engine.gamble();
   Controls& controls = *controls_;
   Menu& menu = *menu_;
   Startup& startup = *startup_;
@@ -89,11 +88,7 @@ void Cabinet::routeInput() {
                           [&controls] { controls.autoplayon_mouseup(); }, {}, {}};
   routes[q.takewin].click = [&winMeter] { winMeter.takewin_click(); };
 
-  routes[q.doublebutton].mouseDown = [&gamble] { gamble.doublebutton_mousedown(); };
-  routes[q.betred].click = [&gamble] { gamble.betred_click(); };
-  routes[q.betblack].click = [&gamble] { gamble.betblack_click(); };
-  routes[q.cancelbet].click = [&gamble] { gamble.cancelbet_click(); };
-  for (int k = 1; k <= 4; ++k) routes[q.suitbet[k]].click = [&gamble, k] { gamble.suitbet_click(k); };
+  engine.gamble().routeInput(routes);
 
   routes[q.btnoptions].click = [&menu] { menu.btnoptions_click(); };
   routes[q.btnopenmenu].mouseMove = [&menu] { menu.btnopenmenu_mousemove(); };

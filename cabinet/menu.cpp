@@ -2,6 +2,7 @@
 // view, and the refresher that keeps the cabinet's picture buttons visible.
 #include "cabinet/menu.h"
 
+#include "engine/gamble.h"
 #include "mainscreen/quov.h"
 #include "presentation/paylines.h"
 #include "records/options_screen.h"
@@ -21,7 +22,7 @@ void Menu::Form_MouseMove() { q.menupic.hide(); }
 
 void Menu::btnoptions_click() {
   if (q.freespinmode == -1 || q.autoplaymode == 10) return;
-  if (q.pandouble.visible) return;
+  if (gamble.open()) return;
   sounds.play(Clip::Click);
   q.doublebutton.disable();
   // The options screen gives the main screen back when it closes.

@@ -11,18 +11,20 @@ class QuovOptions;
 class QuovPays;
 class AboutQuov;
 class QuovHelp;
+class Gamble;
 
 class Menu {
  public:
   Menu(Quov& q, Sounds& sounds, Paylines& paylines, QuovOptions& options, QuovPays& pays,
-       AboutQuov& about, QuovHelp& help)
+       AboutQuov& about, QuovHelp& help, const Gamble& gamble)
       : q(q),
         sounds(sounds),
         paylines(paylines),
         options(options),
         pays(pays),
         aboutScreen(about),
-        helpScreen(help) {}
+        helpScreen(help),
+        gamble(gamble) {}
 
   void btnopenmenu_mousemove();
   void Form_MouseMove();  // the pointer over the bare background
@@ -43,6 +45,7 @@ class Menu {
   QuovPays& pays;
   AboutQuov& aboutScreen;
   QuovHelp& helpScreen;
+  const Gamble& gamble;
 };
 
 }  // namespace quov

@@ -44,7 +44,6 @@ void Evaluation::evaluateOutcome() {
     q.freespinmult = 1;
   }
   q.spinwin = 0;
-  q.atrisk = 0;
   for (int line = 1; line <= kLines; ++line) q.winline[line] = 0;
   add(q.spinwin, static_cast<long long>(scatterMultiple(q.scattercount)) * q.totalBet());
   add(q.spinwin, evaluateLines(q.match, q.linesplayed, q.betperline, q.winline, q.winlength));

@@ -7,6 +7,7 @@
 #include "rules/money.h"
 #include "mainscreen/quov.h"
 #include "mainscreen/timing.h"
+#include "platform/screen.h"
 #include "sound/sounds.h"
 
 namespace quov {
@@ -15,14 +16,26 @@ namespace {
 constexpr int kBannerLeft = 700, kBannerFirstTop = 10, kBannerLastTop = 4800;
 }
 
+Gamble::Gamble(Quov& quov, Sounds& sound) : q(quov), sounds(sound) {
+  panel.place(q.screen, q.menupic);
+}
+
+void Gamble::routeInput(InputRoutes& routes) {
+  routes[q.doublebutton].mouseDown = [this] { doublebutton_mousedown(); };
+  routes[panel.betred].click = [this] { betred_click(); };
+  routes[panel.betblack].click = [this] { betblack_click(); };
+  routes[panel.cancelbet].click = [this] { cancelbet_click(); };
+  for (int k = 1; k <= kSuits; ++k) routes[panel.suitbet[k]].click = [this, k] { suitbet_click(k); };
+}
+
 // The stake text and what the next colour and suit bets would pay; a
 // payment past the 32-bit range leaves its text as it was.
 void Gamble::writeStakeTexts() {
-  q.risklab.setCaption("At Risk  " + plainCents(q.atrisk));
-  std::int32_t pays = q.atrisk;
-  if (mul(pays, kColourPays)) q.lblblackred.setCaption("Black/Red Win = " + plainCents(pays));
-  pays = q.atrisk;
-  if (mul(pays, kSuitPays)) q.lblsuit.setCaption("Suit Win = " + plainCents(pays));
+  panel.risklab.setCaption("At Risk  " + plainCents(atrisk_));
+  std::int32_t pays = atrisk_;
+  if (mul(pays, kColourPays)) panel.lblblackred.setCaption("Black/Red Win = " + plainCents(pays));
+  pays = atrisk_;
+  if (mul(pays, kSuitPays)) panel.lblsuit.setCaption("Suit Win = " + plainCents(pays));
 }
 
 // A banner slides down the panel, shown all the way.
@@ -33,30 +46,30 @@ void Gamble::slideBanner(Element& banner) {
 
 // The row of the last suits drawn gets the newest one.
 void Gamble::recordSuit(int suit) {
-  if (state.historycount >= kHistoryWrapFrom) state.historycount = kHistoryWrapTo;
-  const HistoryStep step = historyStep(state.historycount);
+  if (historycount_ >= kHistoryWrapFrom) historycount_ = kHistoryWrapTo;
+  const HistoryStep step = historyStep(historycount_);
   if (step.slot == 0) return;
   if (step.relayout)
-    for (int h = 1; h <= kHistorySlots; ++h) q.historypic[h].move(step.left[h], kHistoryTop);
-  q.historypic[step.slot].setPicture(ImageListId::Imagelistcards, suitIcon(suit));
-  q.historypic[step.slot].show();
+    for (int h = 1; h <= kHistorySlots; ++h) panel.historypic[h].move(step.left[h], kHistoryTop);
+  panel.historypic[step.slot].setPicture(ImageListId::Imagelistcards, suitIcon(suit));
+  panel.historypic[step.slot].show();
 }
 
 // Draws the card and peels its back away; returns its suit.
 int Gamble::revealCard() {
   sounds.play(Clip::Click);
   sounds.play(Clip::Click);
-  q.gamblewin.hide();
-  add(state.historycount, 1);
-  q.risklab.setCaption("At Risk  " + plainCents(q.atrisk));
+  panel.gamblewin.hide();
+  add(historycount_, 1);
+  panel.risklab.setCaption("At Risk  " + plainCents(atrisk_));
   const int suit = q.p.random.draw(kSuits);
   recordSuit(suit);
   for (int peel = kPeelFirst; peel <= kPeelLast; ++peel) {
-    q.piccardholder.setPicture(ImageListId::Imagelistcards, suit, peel);
+    panel.piccardholder.setPicture(ImageListId::Imagelistcards, suit, peel);
     q.yield();
     q.sleep(timing::kCardRevealFrame);
   }
-  q.piccardholder.setPicture(ImageListId::Imagelistcards, suit);
+  panel.piccardholder.setPicture(ImageListId::Imagelistcards, suit);
   q.yield();
   return suit;
 }
@@ -75,16 +88,16 @@ void Gamble::close() {
 void Gamble::lose() {
   q.doublebutton.disable();
   sounds.play(Clip::NoMoney);
-  slideBanner(q.gamblelose);
-  q.lblblackred.hide();
-  q.lblsuit.hide();
-  q.risklab.setCaption("    No Win  ");
-  q.betred.disable();
-  q.betblack.disable();
-  q.cancelbet.disable();
+  slideBanner(panel.gamblelose);
+  panel.lblblackred.hide();
+  panel.lblsuit.hide();
+  panel.risklab.setCaption("    No Win  ");
+  panel.betred.disable();
+  panel.betblack.disable();
+  panel.cancelbet.disable();
   q.yield();
   q.sleep(timing::kGambleLossHold);
-  q.pandouble.hide();
+  panel.pandouble.hide();
   q.showCredit();  // the stake stays lost
   q.LABWIN.setCaption("         No Win");
   q.lblwin.setCaption(" ");
@@ -95,9 +108,9 @@ void Gamble::doublebutton_mousedown() {
   q.doublebutton.hide();
   q.yield();
   sounds.play(Clip::Click);
-  q.piccardholder.setPicture(ImageListId::Imagelistcards, kCardBack);
+  panel.piccardholder.setPicture(ImageListId::Imagelistcards, kCardBack);
   for (int s = 1; s <= kSuits; ++s)
-    q.suitbet[s].setPicture(ImageListId::Imagelistcards, suitIcon(s));
+    panel.suitbet[s].setPicture(ImageListId::Imagelistcards, suitIcon(s));
   q.hideCellFrames();
   q.tmrlineflash.disable();
   q.Timerscatters.disable();
@@ -110,24 +123,24 @@ void Gamble::doublebutton_mousedown() {
   q.payline.disable();
   q.btnspin.disable();
   q.btnbet.disable();
-  q.betred.enable();
-  q.betblack.enable();
-  q.cancelbet.enable();
-  q.pandouble.show();
-  q.gamblewin.hide();
-  q.gamblelose.hide();
+  panel.betred.enable();
+  panel.betblack.enable();
+  panel.cancelbet.enable();
+  panel.pandouble.show();
+  panel.gamblewin.hide();
+  panel.gamblelose.hide();
 
   // A collected series total is the stake; otherwise the last spin's win.
-  q.atrisk = q.spinwin;
-  if (q.gamblecarry > 0) q.atrisk = q.gamblecarry;
-  q.gamblecarry = 0;
-  state.stake = q.atrisk;
-  q.showWinMeter(q.atrisk, q.atrisk);
-  q.lblblackred.show();
-  q.lblsuit.show();
+  atrisk_ = q.spinwin;
+  if (gamblecarry_ > 0) atrisk_ = gamblecarry_;
+  gamblecarry_ = 0;
+  stake_ = atrisk_;
+  q.showWinMeter(atrisk_, atrisk_);
+  panel.lblblackred.show();
+  panel.lblsuit.show();
   writeStakeTexts();
-  q.events->gambleOpening();
-  sub(q.m.bank, q.atrisk);
+  q.events->gambleOpening(atrisk_);
+  sub(q.m.bank, atrisk_);
   q.showCredit();
   q.setInputAllowed(false);
   q.yield();
@@ -144,37 +157,37 @@ void Gamble::suitbet_click(int index) {
 void Gamble::bet(const GambleGuess& guess) {
   // A press that arrives while a card is revealed, or after the panel has
   // closed, has no bet to act on.
-  if (state.betRunning || !q.pandouble.visible) return;
-  state.betRunning = true;
+  if (betRunning_ || !open()) return;
+  betRunning_ = true;
   const int suit = revealCard();
   if (guessWins(guess, suit)) {
     sounds.play(gambleWinClip(guess, suit));
-    mul(q.atrisk, guessPays(guess));
-    q.events->gambleBet({guess, suit, true});
-    q.betred.enable();
-    q.betblack.enable();
-    q.cancelbet.enable();
+    mul(atrisk_, guessPays(guess));
+    q.events->gambleBet({guess, suit, true, atrisk_});
+    panel.betred.enable();
+    panel.betblack.enable();
+    panel.cancelbet.enable();
     writeStakeTexts();
-    slideBanner(q.gamblewin);
+    slideBanner(panel.gamblewin);
   } else {
-    q.events->gambleBet({guess, suit, false});
+    q.events->gambleBet({guess, suit, false, 0});
     lose();
   }
-  state.betRunning = false;
+  betRunning_ = false;
 }
 
 void Gamble::cancelbet_click() {
-  if (state.betRunning || !q.pandouble.visible) return;
-  q.pandouble.hide();
+  if (betRunning_ || !open()) return;
+  panel.pandouble.hide();
   q.doublebutton.disable();
-  add(q.m.bank, q.atrisk);
+  add(q.m.bank, atrisk_);
   // The stake was counted as won when it was won; the total won now holds
   // what the gamble turned it into.
-  add(q.m.total, static_cast<long long>(q.atrisk) - state.stake);
-  q.events->gambleCollected();
+  add(q.m.total, static_cast<long long>(atrisk_) - stake_);
+  q.events->gambleCollected(atrisk_);
   sounds.play(Clip::GambleCollect);
   q.showCredit();
-  q.showWinMeter(q.atrisk, q.atrisk);
+  q.showWinMeter(atrisk_, atrisk_);
   close();
 }
 

@@ -44,12 +44,23 @@ Element& meterLabel(Quov& q, JackpotPrize meter) {
 
 }  // namespace
 
-Jackpot::Jackpot(Engine& e) : engine(e), q(e.q), sounds(e.sounds) {}
+Jackpot::Jackpot(Engine& e) : engine(e), q(e.q), sounds(e.sounds) {
+  board.place(q.screen, q.menupic);
+}
 
 void Jackpot::meterStep() { stepMeters(q.m.grand, q.m.major, q.m.minor); }
 
+bool Jackpot::drawJackpotTime() {
+  state_.jackpotdraw = static_cast<std::int16_t>(q.p.random.draw(kJackpotOdds));
+  if (!startsJackpotTime(state_.jackpotdraw)) return false;
+  start();
+  return true;
+}
+
+void Jackpot::idleTick() { add(state_.bellcount, 1); }
+
 void Jackpot::start() {
-  state.running = true;
+  state_.running = true;
   sounds.play(Clip::JackpotTime);
   q.spinsleft.show();
   q.spinsleft.setCaption(kJackpotCaption);
@@ -60,28 +71,28 @@ void Jackpot::start() {
   q.Timer4.disable();
   q.tmrlineflash.disable();
   q.hideCellFrames();
-  state.jackpotdraw = 0;
+  state_.jackpotdraw = 0;
   q.yield();
   q.tmrautospin.disable();
   q.btnopenmenu.disable();
   q.btnoptions.disable();
   q.tmrbell.enable();
   q.sleep(timing::kJackpotBellStart);
-  state.bellcount = 0;
+  state_.bellcount = 0;
   q.tmrshowjackpot.disable();
-  state.ballinterval = 0;
-  state.ballleft = 0;
-  state.balltop = 0;
-  state.balltarget = 0;
-  state.ballslowing = 0;
-  state.ballcell = 0;
+  state_.ballinterval = 0;
+  state_.ballleft = 0;
+  state_.balltop = 0;
+  state_.balltarget = 0;
+  state_.ballslowing = 0;
+  state_.ballcell = 0;
   q.m.jackpotprize = 0;
-  state.balllaps = 0;
+  state_.balllaps = 0;
   // The ball starts its run just after a random cell.
-  state.ballcell = static_cast<std::int16_t>(q.p.random.draw(kBoardCells));
-  q.jackpotball11.hide();
-  q.jackpotball21.hide();
-  q.jackpotball31.hide();
+  state_.ballcell = static_cast<std::int16_t>(q.p.random.draw(kBoardCells));
+  board.jackpotball11.hide();
+  board.jackpotball21.hide();
+  board.jackpotball31.hide();
   q.events->jackpotStarted();
 }
 
@@ -89,15 +100,15 @@ void Jackpot::tmrbell_tick() {
   q.panfreespin.hide();
   q.yield();
   for (int r = 1; r <= kReels; ++r) q.Picture[r].hide();
-  if (state.bellcount >= timing::kBoardSlideStartTicks) {
+  if (state_.bellcount >= timing::kBoardSlideStartTicks) {
     std::int16_t top = 0;
-    if (assign(top, static_cast<long long>(state.bellcount) * kBoardSlideStep - kBoardSlideOffset))
-      q.jackpotframe.move(kBoardLeft, top);
-    q.jackpotframe.show();
+    if (assign(top, static_cast<long long>(state_.bellcount) * kBoardSlideStep - kBoardSlideOffset))
+      board.jackpotframe.move(kBoardLeft, top);
+    board.jackpotframe.show();
   }
-  if (state.bellcount >= timing::kBoardSlideEndTicks) {
-    q.jackpotframe.move(kBoardLeft, kBoardTop);
-    state.bellcount = 0;
+  if (state_.bellcount >= timing::kBoardSlideEndTicks) {
+    board.jackpotframe.move(kBoardLeft, kBoardTop);
+    state_.bellcount = 0;
     q.tmrbell.disable();
     q.tmrdecidejackpot.enable();
     q.tmrdecidejackpot.setInterval(timing::kDecideJackpot);
@@ -107,48 +118,48 @@ void Jackpot::tmrbell_tick() {
 void Jackpot::moveBall(int cell) {
   // Past the last cell the ball stays where it was last put.
   if (cell >= 1 && cell <= kBoardCells) {
-    state.ballleft = boardCell(cell).left;
-    state.balltop = static_cast<std::int16_t>(boardCell(cell).top);
+    state_.ballleft = boardCell(cell).left;
+    state_.balltop = static_cast<std::int16_t>(boardCell(cell).top);
   }
-  q.jackpotball11.move(state.ballleft, state.balltop);
+  board.jackpotball11.move(state_.ballleft, state_.balltop);
 }
 
 void Jackpot::tmrdecidejackpot_tick() {
   sounds.play(Clip::BallStep, ClipMode::Loop);
-  if (state.ballslowing != 1) {
-    q.jackpotpicture.hide();
-    q.jackpotball11.show();
+  if (state_.ballslowing != 1) {
+    board.jackpotpicture.hide();
+    board.jackpotball11.show();
     for (;;) {
-      add(state.ballcell, 1);
-      moveBall(state.ballcell);
-      if (state.ballcell <= kBoardCells) return;
-      state.ballcell = 0;
-      if (state.balllaps < 1) {
-        add(state.balllaps, 1);
+      add(state_.ballcell, 1);
+      moveBall(state_.ballcell);
+      if (state_.ballcell <= kBoardCells) return;
+      state_.ballcell = 0;
+      if (state_.balllaps < 1) {
+        add(state_.balllaps, 1);
         continue;
       }
       // Two laps run: draw the cell the ball stops on, and slow down.
-      state.ballslowing = 1;
-      state.balltarget = static_cast<std::int16_t>(q.p.random.draw(kBoardCells));
+      state_.ballslowing = 1;
+      state_.balltarget = static_cast<std::int16_t>(q.p.random.draw(kBoardCells));
       break;
     }
   }
-  add(state.ballinterval, timing::kDecideSlowdown);
-  q.tmrdecidejackpot.setInterval(state.ballinterval);
-  add(state.ballcell, 1);
-  moveBall(state.ballcell);
-  if (state.ballcell == state.balltarget) payOut();
+  add(state_.ballinterval, timing::kDecideSlowdown);
+  q.tmrdecidejackpot.setInterval(state_.ballinterval);
+  add(state_.ballcell, 1);
+  moveBall(state_.ballcell);
+  if (state_.ballcell == state_.balltarget) payOut();
 }
 
 void Jackpot::payOut() {
-  q.lbljackpotwon.hide();
+  board.lbljackpotwon.hide();
   sounds.stop();
   Modquov& m = q.m;
   const PrizeValues values = prizeValuesFor(metersOf(m), q.totalBet());
-  state.betx10 = values.betx10;
-  state.betx20 = values.betx20;
-  state.betx30 = static_cast<std::int16_t>(values.betx30);
-  const JackpotWin win = jackpotWin(state.balltarget, q.totalBet(), metersOf(m));
+  state_.betx10 = values.betx10;
+  state_.betx20 = values.betx20;
+  state_.betx30 = static_cast<std::int16_t>(values.betx30);
+  const JackpotWin win = jackpotWin(state_.balltarget, q.totalBet(), metersOf(m));
   m.jackpotprize = win.prize;
   if (win.cell == JackpotPrize::Grand) add(m.grandwon, 1);
   if (win.cell == JackpotPrize::Major) add(m.majorwon, 1);
@@ -162,69 +173,69 @@ void Jackpot::payOut() {
 }
 
 void Jackpot::tmrshowjackpot_tick() {
-  add(state.jpticks, 1);
-  add(state.jpball, 1);
-  add(state.jpframe, 1);
-  if (state.jpball > kBallPictures) state.jpball = 1;
+  add(state_.jpticks, 1);
+  add(state_.jpball, 1);
+  add(state_.jpframe, 1);
+  if (state_.jpball > kBallPictures) state_.jpball = 1;
 
   // The ball blinks through its three colours on the cell it stopped on.
-  Element* balls[kBallPictures] = {&q.jackpotball11, &q.jackpotball21, &q.jackpotball31,
-                                   &q.jackpotball11};
-  Element* lit = balls[state.jpball - 1];
-  for (Element* ball : {&q.jackpotball11, &q.jackpotball21, &q.jackpotball31})
+  Element* balls[kBallPictures] = {&board.jackpotball11, &board.jackpotball21, &board.jackpotball31,
+                                   &board.jackpotball11};
+  Element* lit = balls[state_.jpball - 1];
+  for (Element* ball : {&board.jackpotball11, &board.jackpotball21, &board.jackpotball31})
     if (ball != lit) ball->hide();
-  lit->move(state.ballleft, state.balltop);
+  lit->move(state_.ballleft, state_.balltop);
   lit->show();
 
-  const JackpotPrize prize = wonPrize(q.m, state);
+  const JackpotPrize prize = wonPrize(q.m, state_);
   if (isMeterPrize(prize)) {
-    state.jpframe = jackpotWinFrame(prize, state.jpframe);
-    q.jackpotpicture.setPicture(ImageListId::Jackpotwin, state.jpframe);
-    q.jackpotpicture.show();
+    state_.jpframe = jackpotWinFrame(prize, state_.jpframe);
+    board.jackpotpicture.setPicture(ImageListId::Jackpotwin, state_.jpframe);
+    board.jackpotpicture.show();
   } else {
     const char* caption = prize == JackpotPrize::BetX10   ? "BET X 10  = "
                           : prize == JackpotPrize::BetX20 ? "BET X 20  = "
                                                           : "BET X 30  = ";
-    q.lbljackpotwon.setCaption(caption + plainCents(q.m.jackpotprize));
-    q.lbljackpotwon.show();
+    board.lbljackpotwon.setCaption(caption + plainCents(q.m.jackpotprize));
+    board.lbljackpotwon.show();
   }
   q.showWinMeter(q.m.jackpotprize, q.m.jackpotprize);
-  if (state.jpticks > timing::kJackpotShowTicks) endShow();
+  if (state_.jpticks > timing::kJackpotShowTicks) endShow();
 }
 
 void Jackpot::endShow() {
-  q.jackpotball11.hide();
-  q.jackpotball21.hide();
-  q.jackpotball31.hide();
+  board.jackpotball11.hide();
+  board.jackpotball21.hide();
+  board.jackpotball31.hide();
   q.tmrshowjackpot.disable();
   for (int r = 1; r <= kReels; ++r) q.Picture[r].show();
   q.spinsleft.hide();
-  q.jackpotframe.hide();
-  q.jackpotpicture.hide();
-  q.lbljackpotwon.hide();
-  state.jackpotdraw = 0;
+  board.jackpotframe.hide();
+  board.jackpotpicture.hide();
+  board.lbljackpotwon.hide();
+  state_.jackpotdraw = 0;
   q.btnopenmenu.enable();
   q.btnoptions.enable();
   q.yield();
 
   // Meter prizes are also booked as jackpots won; bet multiples are not.
   Modquov& m = q.m;
-  const JackpotPrize prize = wonPrize(m, state);
+  const JackpotPrize prize = wonPrize(m, state_);
   add(m.bank, m.jackpotprize);
   if (isMeterPrize(prize)) add(m.jackpotbank, m.jackpotprize);
   q.events->jackpotPaid();
   q.showCredit();
-  state.jpticks = 0;
+  state_.jpticks = 0;
   q.panfreespin.show();
   if (q.autoplaymode > 0) q.tmrautospin.enable();
 
   // The meter that was won drops back to its floor.
-  const JackpotPrize meter = meterToEmpty(m.jackpotprize, prizeValues(m, state), prize);
+  const JackpotPrize meter = meterToEmpty(m.jackpotprize, prizeValues(m, state_), prize);
   if (meter != JackpotPrize::None) {
     meterOf(m, meter) = meterFloor(meter);
     meterLabel(q, meter).setCaption(moneyText(meterOf(m, meter)));
   }
-  state.running = false;
+  state_.running = false;
   q.yield();
 }
 

@@ -6,6 +6,8 @@
 
 #include <cstdint>
 
+#include "engine/jackpot_board.h"
+
 namespace quov {
 
 class Engine;
@@ -28,25 +30,37 @@ struct JackpotState {
 
 class Jackpot {
  public:
+  // Puts the board on the main screen, beneath the menu panel.
   explicit Jackpot(Engine& engine);
 
   // The meters grow with every kept outcome, free spins included.
   void meterStep();
-  // The spin press drew jackpot time.
-  void start();
+  // Every spin press draws 1 in 120 first; the draw that hits starts
+  // jackpot time instead of a spin. True when it did.
+  bool drawJackpotTime();
+  // One tick of the idle ticker: the board's slide-in counts them.
+  void idleTick();
   void tmrbell_tick();
   void tmrdecidejackpot_tick();
   void tmrshowjackpot_tick();
 
-  JackpotState state;
+  // From the start of jackpot time to the crediting of its prize.
+  bool running() const { return state_.running; }
+  // The ball's run and the prize, as they stand (read by the history and
+  // the tests).
+  const JackpotState& state() const { return state_; }
+
+  JackpotBoard board;
 
  private:
+  void start();
   void moveBall(int cell);
   void payOut();
   void endShow();
   Engine& engine;
   Quov& q;
   Sounds& sounds;
+  JackpotState state_;
 };
 
 }  // namespace quov

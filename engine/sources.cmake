@@ -9,5 +9,7 @@ target_sources(quov_game_engine PRIVATE
   engine/series_record.cpp
   engine/wild_animations.cpp
   engine/jackpot.cpp
+  engine/jackpot_board.cpp
   engine/gamble.cpp
+  engine/gamble_panel.cpp
 )

@@ -6,6 +6,7 @@
 #include "engine/jackpot.h"
 #include "engine/reels.h"
 #include "engine/free_spins.h"
+#include "engine/gamble.h"
 #include "rules/checked.h"
 #include "rules/jackpot.h"
 #include "rules/money.h"
@@ -35,7 +36,7 @@ void SpinCycle::btnstartall_click() {
   // gamble panel is open the stake is out of the credit; a spin now would
   // clear it and lose it.
   Jackpot& jackpot = engine.jackpot();
-  if (jackpot.state.running || q.pandouble.visible) return;
+  if (jackpot.running() || engine.gamble().open()) return;
 
   q.LABWIN.setCaption(kGoodLuck);
   q.lblwin.setCaption(" ");
@@ -43,16 +44,11 @@ void SpinCycle::btnstartall_click() {
   q.lbltotallast.setCaption(moneyText(q.totalBet()));
   q.showCredit();
 
-  jackpot.state.jackpotdraw = static_cast<std::int16_t>(q.p.random.draw(kJackpotOdds));
-  if (startsJackpotTime(jackpot.state.jackpotdraw)) {
-    jackpot.start();
-    return;
-  }
+  if (jackpot.drawJackpotTime()) return;
   q.btnspin.hide();
 
   if (q.freespinmode != -1) {
-    q.gamblecarry = 0;
-    q.atrisk = 0;
+    engine.gamble().dropCarry();
     q.freespinwin = 0;
     q.rolled = 0;
     sounds.play(Clip::SpinStart);
@@ -154,11 +150,11 @@ void SpinCycle::tmrtick_tick() {
   q.btnspin.show();
   q.setInputAllowed(true);
   add(q.idleticks, 1);
-  add(engine.jackpot().state.bellcount, 1);
+  engine.jackpot().idleTick();
   showMeters();
   // Between spins the records are written as soon as they change, so a
   // killed process loses at most the spin in progress.
-  if (!engine.jackpot().state.running && !q.pandouble.visible && q.recordsSettled)
+  if (!engine.jackpot().running() && !engine.gamble().open() && q.recordsSettled)
     q.recordsSettled();
   q.yield();
 }

@@ -3,6 +3,7 @@
 #include "engine/win_meter.h"
 
 #include "engine/engine.h"
+#include "engine/gamble.h"
 #include "rules/checked.h"
 #include "rules/win_meter.h"
 #include "mainscreen/quov.h"
@@ -62,7 +63,7 @@ void WinMeter::takewin_click() {
   add(q.m.bank, q.freespinwin);
   q.events->seriesCollected();
   q.showCredit();
-  q.gamblecarry = q.freespinwin;
+  engine.gamble().carrySeries(q.freespinwin);
   q.freespinwin = 0;
   q.spinwin = 0;
 

@@ -25,7 +25,7 @@ bool HeadlessMachine::runUntil(const std::function<bool()>& done, Millis limit, 
   return true;
 }
 
-bool HeadlessMachine::jackpotTime() { return engine.jackpot().state.running; }
+bool HeadlessMachine::jackpotTime() { return engine.jackpot().running(); }
 
 bool HeadlessMachine::settle(Millis limit) {
   return runUntil(

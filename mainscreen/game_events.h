@@ -10,11 +10,13 @@
 
 namespace quov {
 
-// One gamble bet as it resolved: the guess and the card's suit.
+// One gamble bet as it resolved: the guess, the card's suit, and the amount
+// at risk after it (0 when the bet lost the stake).
 struct GambleBetResult {
   GambleGuess guess;
   int suit = 0;
   bool won = false;
+  std::int32_t atrisk = 0;
 };
 
 class GameEvents {
@@ -37,9 +39,9 @@ class GameEvents {
   virtual void jackpotPaid() {}
   // The gamble is about to take its stake from the credit; a bet resolved;
   // the amount at risk was collected into the credit.
-  virtual void gambleOpening() {}
+  virtual void gambleOpening(std::int32_t /*stake*/) {}
   virtual void gambleBet(const GambleBetResult&) {}
-  virtual void gambleCollected() {}
+  virtual void gambleCollected(std::int32_t /*collected*/) {}
   // Money was put in.
   virtual void creditInserted(std::int32_t) {}
   // The player was shown that the credit does not cover the bet.

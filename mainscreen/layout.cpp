@@ -119,42 +119,6 @@ void Quov::buildElements() {
 
   define(s, pannomoney, "pannomoney", ElementKind::Panel, 2700, 2250, 6600, 2100, false);
 
-  // Jackpot board: balls and the win picture sit on the main screen.
-  define(s, jackpotframe, "jackpotframe", ElementKind::Picture, 800, -1600, 10400, 5750, false);
-  define(s, jackpotpicture, "jackpotpicture", ElementKind::Image, 2782, 2194, 6435, 2430, false);
-  define(s, lbljackpotwon, "lbljackpotwon", ElementKind::Label, 2782, 2900, 6435, 900, false);
-  define(s, jackpotball11, "jackpotball11", ElementKind::Image, 850, 600, 1650, 1350, false);
-  define(s, jackpotball21, "jackpotball21", ElementKind::Image, 850, 600, 1650, 1350, false);
-  define(s, jackpotball31, "jackpotball31", ElementKind::Image, 850, 600, 1650, 1350, false);
-
-  // Gamble panel.
-  define(s, pandouble, "pandouble", ElementKind::Panel, 1500, 600, 9000, 6150, false);
-  define(s, piccardholder, "piccardholder", ElementKind::Image, 3727, 450, 1545, 2340, true,
-         &pandouble);
-  piccardholder.setPicture(ImageListId::Imagelistcards, 5);
-  define(s, betred, "betred", ElementKind::PictureButton, 300, 450, 2700, 750, true, &pandouble);
-  define(s, betblack, "betblack", ElementKind::PictureButton, 300, 1350, 2700, 750, true,
-         &pandouble);
-  define(s, cancelbet, "cancelbet", ElementKind::PictureButton, 300, 2250, 2700, 750, true,
-         &pandouble);
-  for (int k = 1; k <= 4; ++k) {
-    define(s, suitbet[k], "suitbet", ElementKind::PictureButton, 6000 + (k - 1) % 2 * 1350,
-           450 + (k - 1) / 2 * 1200, 1050, 1050, true, &pandouble, k);
-    suitbet[k].setPicture(ImageListId::Imagelistcards, k + 5);
-  }
-  define(s, risklab, "risklab", ElementKind::Label, 300, 3150, 4200, 450, true, &pandouble);
-  define(s, lblblackred, "lblblackred", ElementKind::Label, 4650, 3150, 4050, 330, true,
-         &pandouble);
-  define(s, lblsuit, "lblsuit", ElementKind::Label, 4650, 3480, 4050, 330, true, &pandouble);
-  constexpr int kHistoryLeft[6] = {0, 500, 1100, 1700, 2300, 2900};
-  for (int h = 1; h <= 5; ++h)
-    // 570 twips square: the row's icons, 600 twips apart, stand clear of each other.
-    define(s, historypic[h], "historypic", ElementKind::Image, kHistoryLeft[h], 3960, 570, 570,
-           false, &pandouble, h);
-  define(s, gamblewin, "gamblewin", ElementKind::Image, 700, 10, 7500, 1200, false, &pandouble);
-  define(s, gamblelose, "gamblelose", ElementKind::Image, 700, 10, 7500, 1200, false,
-         &pandouble);
-
   // Menu panel and the payline view's return button are topmost.
   // The panel reaches higher than the four buttons need, to hold HELP and
   // CHARTS above them and LAST GAMES beneath; the four stand where they

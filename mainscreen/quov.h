@@ -2,7 +2,8 @@
 // that several parts of the game read and write in place between events (a
 // spin's readout, the bet, the win, the free-spin series, the animation
 // counters). What only one part touches lives with that part: the gamble's
-// history in engine/gamble.h, the ball's run in engine/jackpot.h, and so on.
+// panel, stake and history in engine/gamble.h, the jackpot board and the
+// ball's run in engine/jackpot.h, and so on.
 // This record sits beneath every part of the game and calls none of them;
 // where a part must reach one above it, it calls a hook the cabinet installed.
 #pragma once
@@ -57,50 +58,63 @@ class Quov {
   Element savenotice;
   // Free spins: the queen figure.
   Element zendara1;
-  // Jackpot board.
-  Element jackpotframe, jackpotball11, jackpotball21, jackpotball31, jackpotpicture,
-      lbljackpotwon;
-  // Gamble panel.
-  Element pandouble, piccardholder, betred, betblack, cancelbet, risklab, lblblackred, lblsuit,
-      gamblewin, gamblelose;
-  std::array<Element, 5> suitbet{};     // suitbet[1..4], index = suit code
-  std::array<Element, 6> historypic{};  // historypic[1..5]
 
   // ---- Timers -------------------------------------------------------------
   Timer tmrtick, Timerrespin, Timerscatters, Timer4, timerwild, Timerwincounter, tmrbell,
       tmrdecidejackpot, tmrshowjackpot, tmrautospin, tmrshowbuttons, tmrlineflash;
 
   // ---- Shared fields --------------------------------------------------------
-  // Bet and lines.
+  // Each is read or written by more than one part; the comment names who
+  // writes it and who reads it.
+  // Bet and lines: written by the controls and the start-up (the options
+  // screen sets the lines); read by the evaluation, free spins, the line
+  // flash and the history.
   std::int16_t linesplayed = 0, betlevel = 0, betperline = 0;
-  // The last drawing: match values, wildonline, wildcell, scattercell, scattercount.
+  // The last drawing (match values, wildonline, wildcell, scattercell,
+  // scattercount): written by the reels and the spin cycle; read by the
+  // evaluation, the spin-down, free spins, the wild animations, the line
+  // flash and the history.
   Readout readout;
   MatchValues& match = readout.match;
   ReelArray& wildcell = readout.wildcell;
   ReelArray& scattercell = readout.scattercell;
   std::int16_t& scattercount = readout.scattercount;
   // Holds of reels 2..4 by a free-spin wild: drawn by the reels, cleared by
-  // the settlement and released by the spin-down.
+  // the settlement and released by the spin-down; read by the history.
   Holds holds;
-  // Outcome and presentation.
+  // The spin's win: written by the evaluation, the settlement, free spins
+  // and the win meter; read by the gamble (its stake), the announcer and
+  // the history.
   std::int32_t spinwin = 0;
+  // The winning lines and their lengths: written by the evaluation, the
+  // spin cycle and free spins; read by the line flash and the history.
   LineArray winline{}, winlength{};
+  // The roll-up's step and the amount rolled so far: the spin cycle starts
+  // it, the win meter runs it.
   std::int16_t rollstep = 0;
   std::int32_t rolled = 0;
+  // The pause autoplay takes after a win (set by the evaluation, kept by the
+  // controls) and the idle ticks since the last spin (counted by the spin
+  // cycle's ticker, reset by the controls and the win meter).
   std::int16_t autopause = 0, idleticks = 0;
-  // Free-spin series: the spins given and played, and the free spins the
-  // last award announced.
+  // Free-spin series: the mode (-1 while a series plays) and multiplier,
+  // the spins given and played, the award's level and the series total.
+  // Written by free spins, the evaluation and the win meter; read by the
+  // spin cycle, the controls, the menu, the recall, the announcer and the
+  // history.
   std::int16_t freespinmode = 0, freespinmult = 0;
   Series series;
   std::int16_t& freespinsgiven = series.given;
   std::int16_t& freespinsplayed = series.played;
   std::int16_t& bonuslevel = series.bonuslevel;
-  std::int32_t freespinwin = 0, gamblecarry = 0;
-  // Autoplay and input.
+  std::int32_t freespinwin = 0;
+  // Autoplay (written by the controls, the evaluation and the spin cycle;
+  // read also by free spins, jackpot time, the win meter, the menu and the
+  // recall) and the keys counted since the last spin (the controls, reset
+  // by the spin cycle, jackpot time and the win meter).
   std::int16_t autoplaymode = 0, keycount = 0;
-  // Gamble stake.
-  std::int32_t atrisk = 0;
-  // Animation counters, reset by every spin press.
+  // Animation counters: reset by every spin press (the spin cycle), run by
+  // the wild animations and free spins.
   int wildpicfirst = 0, wildpic = 0, wildticks = 0, scatterframe = 0, symbolframe = 0;
   // The line-number loops of the start-up and the line choice count in it,
   // and the line flash takes its blink phase from where they left it.

@@ -4,6 +4,7 @@
 // screen's switches decide whether the input reaches a handler at all.
 #pragma once
 
+#include <algorithm>
 #include <cstdint>
 #include <functional>
 #include <string>
@@ -92,6 +93,12 @@ struct Screen {
     e.index = index;
     add(e);
     return e;
+  }
+  // Adds `e` just beneath `above`, already on the screen: a part that owns
+  // elements of its own puts them at their place in the painting order.
+  void addBeneath(Element& e, const Element& above) {
+    e.revision = &revision;
+    elements.insert(std::find(elements.begin(), elements.end(), &above), &e);
   }
   Element* find(const std::string& elementName, int index = -1) const {
     for (Element* e : elements)

@@ -115,12 +115,12 @@ void GameRecorder::seriesCollected() {
 void GameRecorder::jackpotStarted() {
   jackpotOpen_ = true;
   credit_ = q.m.bank;  // the press that drew jackpot time took no bet
-  ballStart_ = static_cast<std::int8_t>(engine_.jackpot().state.ballcell);
+  ballStart_ = static_cast<std::int8_t>(engine_.jackpot().state().ballcell);
 }
 
 void GameRecorder::jackpotPaid() {
   jackpotOpen_ = false;
-  const JackpotState& s = engine_.jackpot().state;
+  const JackpotState& s = engine_.jackpot().state();
   GameRecord r = base(RecordKind::JackpotTime);
   r.ballStart = ballStart_;
   r.ballCell = static_cast<std::int8_t>(s.balltarget);
@@ -129,18 +129,18 @@ void GameRecorder::jackpotPaid() {
   append(r);
 }
 
-void GameRecorder::gambleOpening() {
+void GameRecorder::gambleOpening(std::int32_t stake) {
   gambleOpen_ = true;
   gamble_ = base(RecordKind::Gamble);
   gamble_.creditBefore = q.m.bank;
   gamble_.gambled = lastWin_;
-  gamble_.stake = q.atrisk;
+  gamble_.stake = stake;
 }
 
 void GameRecorder::gambleBet(const GambleBetResult& bet) {
   if (!gambleOpen_) return;
   gamble_.steps.push_back({betOf(bet.guess), static_cast<std::int8_t>(bet.suit), bet.won,
-                           bet.won ? q.atrisk : 0});
+                           bet.atrisk});
   if (bet.won) return;
   // The stake is lost: the gamble is over.
   gambleOpen_ = false;
@@ -148,10 +148,10 @@ void GameRecorder::gambleBet(const GambleBetResult& bet) {
   append(gamble_);
 }
 
-void GameRecorder::gambleCollected() {
+void GameRecorder::gambleCollected(std::int32_t collected) {
   if (!gambleOpen_) return;
   gambleOpen_ = false;
-  gamble_.win = gamble_.paid = q.atrisk;
+  gamble_.win = gamble_.paid = collected;
   append(gamble_);
 }
 

@@ -25,9 +25,9 @@ class GameRecorder : public GameEvents {
   void seriesCollected() override;
   void jackpotStarted() override;
   void jackpotPaid() override;
-  void gambleOpening() override;
+  void gambleOpening(std::int32_t stake) override;
   void gambleBet(const GambleBetResult& bet) override;
-  void gambleCollected() override;
+  void gambleCollected(std::int32_t collected) override;
   void creditInserted(std::int32_t cents) override;
 
   // An outcome has been drawn and is not booked yet, or a jackpot time or

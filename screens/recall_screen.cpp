@@ -2,6 +2,7 @@
 
 #include <string>
 
+#include "engine/gamble.h"
 #include "rules/jackpot.h"
 #include "rules/money.h"
 #include "rules/reels.h"
@@ -63,7 +64,8 @@ std::string pageTitle(const RecalledGame& g, const GameRecord& r) {
 
 }  // namespace
 
-QuovRecall::QuovRecall(Quov& main, Sounds& sounds) : main_(main), sounds_(sounds) {
+QuovRecall::QuovRecall(Quov& main, Sounds& sounds, const Gamble& gamble)
+    : main_(main), sounds_(sounds), gamble_(gamble) {
   buildElements();
   InputRoutes& routes = screen.routes;
   routes[btnprevgame].click = [this] { btnprevgame_click(); };
@@ -146,7 +148,7 @@ void QuovRecall::lastgames_click() {
   // Only between games: not while reels turn, a series or jackpot time
   // runs, autoplay plays or a gamble is open.
   if (q.freespinmode == -1 || q.autoplaymode != 0 || !q.btnopenmenu.enabled ||
-      !q.tmrtick.enabled() || q.pandouble.visible)
+      !q.tmrtick.enabled() || gamble_.open())
     return;
   sounds_.play(Clip::MenuClick);
   games_ = groupGames(q.p.history.lastGames(kRecalledGames));

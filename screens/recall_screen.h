@@ -20,12 +20,13 @@ namespace quov {
 
 class Quov;
 class Sounds;
+class Gamble;
 
 inline constexpr int kRecallCards = 8;  // gamble cards shown side by side
 
 class QuovRecall {
  public:
-  QuovRecall(Quov& main, Sounds& sounds);
+  QuovRecall(Quov& main, Sounds& sounds, const Gamble& gamble);
   QuovRecall(const QuovRecall&) = delete;
   QuovRecall& operator=(const QuovRecall&) = delete;
 
@@ -62,6 +63,7 @@ class QuovRecall {
   void hideAll();
   Quov& main_;
   Sounds& sounds_;
+  const Gamble& gamble_;  // no recall while a gamble is open
   std::vector<RecalledGame> games_;
   int game_ = 0, record_ = 0;
 };

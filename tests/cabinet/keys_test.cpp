@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "cabinet/control_keys.h"
+#include "engine/gamble.h"
 #include "rules/gamble.h"
 #include "machine_fixture.h"
 #include "outcomes.h"
@@ -62,13 +63,13 @@ TEST_F(Keys, AWholeRoundPlayedByKeysAlone) {
 
   const auto beforeGamble = m.bank;
   machine.key('g');
-  ASSERT_TRUE(q.pandouble.visible);
-  EXPECT_EQ(q.atrisk, 50);
+  ASSERT_TRUE(machine.engine.gamble().open());
+  EXPECT_EQ(machine.engine.gamble().atRisk(), 50);
   machine.platform.random.push(kDiamonds);
   machine.key('r');
-  EXPECT_EQ(q.atrisk, 100) << "red won";
+  EXPECT_EQ(machine.engine.gamble().atRisk(), 100) << "red won";
   machine.key('t');
-  EXPECT_FALSE(q.pandouble.visible);
+  EXPECT_FALSE(machine.engine.gamble().open());
   EXPECT_EQ(m.bank, beforeGamble + 50);
 
   machine.advance(100);
@@ -98,7 +99,7 @@ TEST_F(Keys, AKeyOnAControlThatIsAwayOrSwitchedOffDoesNothing) {
   const auto credit = m.bank;
   ASSERT_FALSE(q.doublebutton.enabled) << "nothing won yet";
   machine.key('g');
-  EXPECT_FALSE(q.pandouble.visible);
+  EXPECT_FALSE(machine.engine.gamble().open());
   for (int k : {'r', 'k', '1', '2', '3', '4', 't'}) machine.key(k);
   EXPECT_EQ(m.bank, credit);
   EXPECT_TRUE(q.inputAllowed()) << "a control's key never reaches the key handler";

@@ -2,6 +2,7 @@
 // refresher of the picture buttons and the offer pop-up.
 #include <gtest/gtest.h>
 
+#include "engine/gamble.h"
 #include "machine_fixture.h"
 #include "outcomes.h"
 #include "presentation/line_flash.h"
@@ -117,7 +118,7 @@ TEST_F(Menu, OptionsDoNothingUnderAutoplayOrWhileTheGamblePanelShows) {
 
   spinWinning();
   ASSERT_TRUE(machine.click(q.doublebutton));
-  ASSERT_TRUE(q.pandouble.visible);
+  ASSERT_TRUE(machine.engine.gamble().open());
   ASSERT_TRUE(machine.click(q.btnoptions));
   EXPECT_TRUE(q.screen.enabled);
   EXPECT_FALSE(options().screen.visible);
@@ -332,7 +333,7 @@ TEST_F(Menu, PictureButtonsComeBackWithinTwoTenthsOfASecondWhateverHidThem) {
   spinWinning();
   ASSERT_TRUE(q.doublebutton.enabledOnScreen());
   q.screen.mouseDown(q.doublebutton);
-  ASSERT_TRUE(q.pandouble.visible);
+  ASSERT_TRUE(machine.engine.gamble().open());
   EXPECT_FALSE(q.doublebutton.visible);
   machine.advance(200);
   EXPECT_TRUE(q.doublebutton.visible);

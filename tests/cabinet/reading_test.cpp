@@ -4,6 +4,7 @@
 
 #include "cabinet/announcer.h"
 #include "cabinet/screen_reading.h"
+#include "engine/gamble.h"
 #include "rules/gamble.h"
 #include "rules/money.h"
 #include "machine_fixture.h"
@@ -76,10 +77,10 @@ TEST_F(Reading, WinsGambleResultsAndNoMoneyAreAnnouncedAsTheyHappen) {
   ASSERT_TRUE(machine.runUntil([this] { return q.doublebutton.shownOnScreen(); }, 1000));
   ASSERT_TRUE(machine.click(q.doublebutton));
   machine.platform.random.push(kDiamonds);
-  ASSERT_TRUE(machine.click(q.betred));
+  ASSERT_TRUE(machine.click(machine.engine.gamble().panel.betred));
   EXPECT_EQ(announcer().latest(), "The card is diamonds: red wins. At risk $ 0.5.");
   machine.platform.random.push(kClubs);
-  ASSERT_TRUE(machine.click(q.suitbet[kHearts]));
+  ASSERT_TRUE(machine.click(machine.engine.gamble().panel.suitbet[kHearts]));
   EXPECT_EQ(announcer().latest(), "The card is clubs: hearts loses.");
   EXPECT_EQ(announcer().count(), afterWin + 2);
 

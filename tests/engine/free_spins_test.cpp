@@ -4,6 +4,7 @@
 #include <vector>
 
 #include "engine/free_spins.h"
+#include "engine/gamble.h"
 #include "engine/reels.h"
 #include "rules/free_spins.h"
 #include "rules/paytable.h"
@@ -137,7 +138,7 @@ TEST_F(FreeSpins, UnderAutoplayTheTotalIsCollectedOnceAndAutoplayGoesOn) {
       machine.runUntil([&] { return q.freespinsgiven == 0 && q.freespinmode == 0; }, kSeriesLimit,
                        50));
   EXPECT_EQ(m.bank, bank - 25 + series);
-  EXPECT_EQ(q.gamblecarry, series);
+  EXPECT_EQ(machine.engine.gamble().carried(), series);
   EXPECT_EQ(q.spinsleft.caption, "Freespins Completed          ");
   EXPECT_FALSE(q.takewin.visible);
   EXPECT_TRUE(q.tmrautospin.enabled());

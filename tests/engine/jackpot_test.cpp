@@ -62,8 +62,8 @@ TEST_F(Jackpot, AtCreditZeroItRunsAndPaysWithoutTakingABet) {
   std::vector<std::string> shown;
   ASSERT_TRUE(machine.runUntil(
       [&] {
-        if (q.lbljackpotwon.visible && (shown.empty() || shown.back() != q.lbljackpotwon.caption))
-          shown.push_back(q.lbljackpotwon.caption);
+        if (machine.engine.jackpot().board.lbljackpotwon.visible && (shown.empty() || shown.back() != machine.engine.jackpot().board.lbljackpotwon.caption))
+          shown.push_back(machine.engine.jackpot().board.lbljackpotwon.caption);
         return !machine.jackpotTime();
       },
       kSequenceLimit, 50));
@@ -80,7 +80,7 @@ TEST_F(Jackpot, AtCreditZeroItRunsAndPaysWithoutTakingABet) {
   EXPECT_GT(machine.platform.sound.count(123), 16) << "two laps and the slowing one";
   EXPECT_TRUE(q.panfreespin.visible);
   EXPECT_TRUE(q.Picture[3].visible);
-  EXPECT_FALSE(q.jackpotframe.visible);
+  EXPECT_FALSE(machine.engine.jackpot().board.jackpotframe.visible);
 }
 
 TEST_F(Jackpot, TheBallRunsTwoLapsThenSlowsDownToItsCell) {
@@ -88,7 +88,7 @@ TEST_F(Jackpot, TheBallRunsTwoLapsThenSlowsDownToItsCell) {
   auto tick = q.tmrdecidejackpot.onTick;
   q.tmrdecidejackpot.onTick = [&] {
     tick();
-    cells.push_back(machine.engine.jackpot().state.ballcell);
+    cells.push_back(machine.engine.jackpot().state().ballcell);
     intervals.push_back(q.tmrdecidejackpot.interval());
   };
   pressJackpot(14, 3);
@@ -100,8 +100,8 @@ TEST_F(Jackpot, TheBallRunsTwoLapsThenSlowsDownToItsCell) {
   expected.insert(expected.end(), {2, 3});
   EXPECT_EQ(cells, expected);
   EXPECT_EQ(intervals.back(), 300) << "each slowing step waits 100 ms longer";
-  EXPECT_EQ(q.jackpotball11.left, 4350);
-  EXPECT_EQ(q.jackpotframe.top, 675);
+  EXPECT_EQ(machine.engine.jackpot().board.jackpotball11.left, 4350);
+  EXPECT_EQ(machine.engine.jackpot().board.jackpotframe.top, 675);
 }
 
 TEST_F(Jackpot, TwentyFiveLinesAtTwentyCentsPayFiveTenAndFifteenThousand) {
@@ -113,8 +113,8 @@ TEST_F(Jackpot, TwentyFiveLinesAtTwentyCentsPayFiveTenAndFifteenThousand) {
   for (int i = 0; i < 3; ++i) {
     const auto bank = m.bank;
     pressJackpot(1, cells[i]);
-    ASSERT_TRUE(machine.runUntil([&] { return q.lbljackpotwon.visible; }, kSequenceLimit, 50));
-    EXPECT_EQ(q.lbljackpotwon.caption, captions[i]);
+    ASSERT_TRUE(machine.runUntil([&] { return machine.engine.jackpot().board.lbljackpotwon.visible; }, kSequenceLimit, 50));
+    EXPECT_EQ(machine.engine.jackpot().board.lbljackpotwon.caption, captions[i]);
     runToEnd();
     EXPECT_EQ(m.bank, bank + pays[i]);
     machine.advance(100);
@@ -128,10 +128,10 @@ TEST_F(Jackpot, ABetMultipleEqualToTheMinorIsShownAndBookedAsTheMinor) {
   m.minor = kMinorFloor;
   const auto bank = m.bank;
   pressJackpot(1, 1);
-  ASSERT_TRUE(machine.runUntil([&] { return q.jackpotpicture.visible; }, kSequenceLimit, 50));
-  EXPECT_GE(q.jackpotpicture.picture.index, 1);
-  EXPECT_LE(q.jackpotpicture.picture.index, 4) << "the minor's pictures";
-  EXPECT_FALSE(q.lbljackpotwon.visible);
+  ASSERT_TRUE(machine.runUntil([&] { return machine.engine.jackpot().board.jackpotpicture.visible; }, kSequenceLimit, 50));
+  EXPECT_GE(machine.engine.jackpot().board.jackpotpicture.picture.index, 1);
+  EXPECT_LE(machine.engine.jackpot().board.jackpotpicture.picture.index, 4) << "the minor's pictures";
+  EXPECT_FALSE(machine.engine.jackpot().board.lbljackpotwon.visible);
   runToEnd();
   EXPECT_EQ(m.bank, bank + 2000);
   EXPECT_EQ(m.jackpotbank, 2000);
@@ -153,8 +153,8 @@ TEST_F(Jackpot, WinningTheGrandResetsOnlyTheGrand) {
   EXPECT_EQ(q.lblgrand.caption, "$ 2000");
   EXPECT_EQ(m.major, 30000);
   EXPECT_EQ(m.minor, 4000);
-  EXPECT_GE(q.jackpotpicture.picture.index, 9) << "the grand's pictures";
-  EXPECT_LE(q.jackpotpicture.picture.index, 12);
+  EXPECT_GE(machine.engine.jackpot().board.jackpotpicture.picture.index, 9) << "the grand's pictures";
+  EXPECT_LE(machine.engine.jackpot().board.jackpotpicture.picture.index, 12);
 }
 
 TEST_F(MachineTest, TheTickerKeepsTheMeterCaptionsWhateverElseWritesThem) {

@@ -58,7 +58,7 @@ class Soak : public ::testing::Test {
     ASSERT_FALSE(q.Timerrespin.enabled());
     ASSERT_FALSE(q.takewin.visible);
     ASSERT_FALSE(machine.jackpotTime());
-    ASSERT_FALSE(q.pandouble.visible);
+    ASSERT_FALSE(machine.engine.gamble().open());
     ASSERT_GE(m.bank, 0);
     ASSERT_GE(m.grand, kGrandFloor);
     ASSERT_GE(m.major, kMajorFloor);
@@ -71,12 +71,12 @@ class Soak : public ::testing::Test {
     ASSERT_TRUE(q.scattercount >= 0 && q.scattercount <= 5);
     ASSERT_TRUE(q.freespinmult == 1 || q.freespinmult == 2 || q.freespinmult == 3 ||
                 q.freespinmult == 5 || q.freespinmult == 10);
-    ASSERT_TRUE(machine.engine.gamble().state.historycount >= 0 && machine.engine.gamble().state.historycount <= 10);
-    ASSERT_TRUE(machine.engine.jackpot().state.jpball >= 0 && machine.engine.jackpot().state.jpball <= 4);
+    ASSERT_TRUE(machine.engine.gamble().historycount() >= 0 && machine.engine.gamble().historycount() <= 10);
+    ASSERT_TRUE(machine.engine.jackpot().state().jpball >= 0 && machine.engine.jackpot().state().jpball <= 4);
     ASSERT_TRUE(q.scatterframe >= 0 && q.scatterframe <= 13);
     ASSERT_TRUE(q.symbolframe >= 0 && q.symbolframe <= 28);
     ASSERT_TRUE(q.wildticks >= 0 && q.wildticks <= 27);
-    ASSERT_TRUE(machine.engine.jackpot().state.ballcell >= 0 && machine.engine.jackpot().state.ballcell <= 17);
+    ASSERT_TRUE(machine.engine.jackpot().state().ballcell >= 0 && machine.engine.jackpot().state().ballcell <= 17);
     ASSERT_TRUE(m.games >= 0 && m.howmanyspins >= 0 && m.popupcount >= 0 && m.popupcount < 25);
     ASSERT_TRUE(m.grandwon >= 0 && m.majorwon >= 0 && m.minorwon >= 0);
   }
@@ -86,8 +86,8 @@ class Soak : public ::testing::Test {
       tick();
       if (q.tmrdecidejackpot.enabled()) return;
       // The ball stopped: the prize is what its cell pays.
-      const PrizeValues v{m.grand, m.major, m.minor, machine.engine.jackpot().state.betx10, machine.engine.jackpot().state.betx20, machine.engine.jackpot().state.betx30};
-      EXPECT_EQ(m.jackpotprize, prizeValue(boardCell(machine.engine.jackpot().state.balltarget).prize, v));
+      const PrizeValues v{m.grand, m.major, m.minor, machine.engine.jackpot().state().betx10, machine.engine.jackpot().state().betx20, machine.engine.jackpot().state().betx30};
+      EXPECT_EQ(m.jackpotprize, prizeValue(boardCell(machine.engine.jackpot().state().balltarget).prize, v));
       ++jackpots;
     };
     q.tmrshowjackpot.onTick = [this, tick = q.tmrshowjackpot.onTick] {
@@ -116,17 +116,17 @@ class Soak : public ::testing::Test {
     if (!machine.click(q.doublebutton)) return;
     // What a loss costs is the stake taken from the credit at entry; the
     // doublings on top of it were never credited nor counted as won.
-    const std::int32_t stake = q.atrisk;
-    for (int b = 0; b < 3 && q.pandouble.visible; ++b) {
+    const std::int32_t stake = machine.engine.gamble().atRisk();
+    for (int b = 0; b < 3 && machine.engine.gamble().open(); ++b) {
       const int choice = pick(6);
-      if (choice == 0) machine.click(q.betred);
-      else if (choice == 1) machine.click(q.betblack);
+      if (choice == 0) machine.click(machine.engine.gamble().panel.betred);
+      else if (choice == 1) machine.click(machine.engine.gamble().panel.betblack);
       else if (choice == 2) break;
-      else machine.click(q.suitbet[choice - 2]);
-      if (!q.pandouble.visible) lostStakes += stake;
+      else machine.click(machine.engine.gamble().panel.suitbet[choice - 2]);
+      if (!machine.engine.gamble().open()) lostStakes += stake;
     }
-    if (q.pandouble.visible) {
-      ASSERT_TRUE(machine.click(q.cancelbet));
+    if (machine.engine.gamble().open()) {
+      ASSERT_TRUE(machine.click(machine.engine.gamble().panel.cancelbet));
     }
   }
 

@@ -3,6 +3,7 @@
 #include <string>
 #include <vector>
 
+#include "engine/gamble.h"
 #include "engine/win_meter.h"
 #include "machine_fixture.h"
 
@@ -90,7 +91,7 @@ TEST_F(WinMeter, CollectCreditsTheSeriesTotalOnceAndOffersItToTheGamble) {
   const auto bank = m.bank;
   machine.engine.winMeter().takewin_click();
   EXPECT_EQ(m.bank, bank + 730);
-  EXPECT_EQ(q.gamblecarry, 730);
+  EXPECT_EQ(machine.engine.gamble().carried(), 730);
   EXPECT_EQ(q.freespinwin, 0);
   EXPECT_EQ(q.freespinsgiven, 0);
   EXPECT_TRUE(q.doublebutton.enabled);

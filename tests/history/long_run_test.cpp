@@ -8,6 +8,7 @@
 #include <random>
 
 #include "cabinet/controls.h"
+#include "engine/gamble.h"
 #include "headless/headless_machine.h"
 #include "records/game_recorder.h"
 #include "records/history_ledger.h"
@@ -39,14 +40,14 @@ TEST(LongRun, TheLedgerHoldsOverAHundredThousandRecordedPresses) {
   auto gamble = [&] {
     if (!machine.click(q.doublebutton)) return;
     ++gambles;
-    for (int b = 0; b < 3 && q.pandouble.visible; ++b) {
+    for (int b = 0; b < 3 && machine.engine.gamble().open(); ++b) {
       const int choice = static_cast<int>(choices() % 7);
-      if (choice == 0) machine.click(q.betred);
-      else if (choice == 1) machine.click(q.betblack);
+      if (choice == 0) machine.click(machine.engine.gamble().panel.betred);
+      else if (choice == 1) machine.click(machine.engine.gamble().panel.betblack);
       else if (choice == 2) break;
-      else machine.click(q.suitbet[choice - 2]);
+      else machine.click(machine.engine.gamble().panel.suitbet[choice - 2]);
     }
-    if (q.pandouble.visible) machine.click(q.cancelbet);
+    if (machine.engine.gamble().open()) machine.click(machine.engine.gamble().panel.cancelbet);
   };
   q.tmrautospin.onTick = [&, press = q.tmrautospin.onTick] {
     const bool pressing = q.autoplaymode >= 1 && q.idleticks >= q.autopause &&

@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 
 #include "cabinet/menu.h"
+#include "engine/gamble.h"
 #include "engine/reels.h"
 #include "rules/jackpot.h"
 #include "rules/money.h"
@@ -79,7 +80,7 @@ class RecordedSession : public testing::MachineTest {
   void openGamble() {
     q.doublebutton.show();
     ASSERT_TRUE(machine.click(q.doublebutton));
-    ASSERT_TRUE(q.pandouble.visible);
+    ASSERT_TRUE(machine.engine.gamble().open());
   }
   void playSession();
   // A click on the recall screen, as its window delivers it.
@@ -134,9 +135,9 @@ void RecordedSession::playSession() {
   lineWinId = last().id;
   before = m.bank;
   openGamble();
-  gambleBet(q.betred, kHearts);
-  gambleBet(q.betblack, kHearts);
-  ASSERT_FALSE(q.pandouble.visible);
+  gambleBet(machine.engine.gamble().panel.betred, kHearts);
+  gambleBet(machine.engine.gamble().panel.betblack, kHearts);
+  ASSERT_FALSE(machine.engine.gamble().open());
   lostStake = lineSpin.win;
   {
     GameRecord r = gambleRecord(lineWinId, lineSpin.win, before);
@@ -153,8 +154,8 @@ void RecordedSession::playSession() {
   const std::int64_t scatterId = last().id;
   before = m.bank;
   openGamble();
-  gambleBet(q.suitbet[kSpades], kSpades);
-  ASSERT_TRUE(machine.click(q.cancelbet));
+  gambleBet(machine.engine.gamble().panel.suitbet[kSpades], kSpades);
+  ASSERT_TRUE(machine.click(machine.engine.gamble().panel.cancelbet));
   {
     GameRecord r = gambleRecord(scatterId, 25, before);
     r.steps = {{GambleBet::Spades, kSpades, true, 100}};

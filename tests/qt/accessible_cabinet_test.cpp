@@ -10,6 +10,7 @@
 #include <QToolTip>
 
 #include "cabinet/announcer.h"
+#include "engine/gamble.h"
 #include "tests/qt/desktop_fixture.h"
 
 namespace quov::test {
@@ -92,7 +93,7 @@ TEST_F(AccessibleCabinet, TheMetersReadTheirValuesAndThePressActionIsAClick) {
 
   // A switched-off button ignores the reader's press as it ignores a click.
   find("GAMBLE")->actionInterface()->doAction(QAccessibleActionInterface::pressAction());
-  EXPECT_FALSE(machine->quov.pandouble.visible);
+  EXPECT_FALSE(machine->cabinet.engine.gamble().open());
 }
 
 TEST_F(AccessibleCabinet, TheReelsReadTheirSymbolsAndNoMoneyIsAnnounced) {

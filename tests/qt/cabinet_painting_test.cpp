@@ -2,6 +2,7 @@
 // window size, and winning lines over the symbols while they flash.
 #include <QImage>
 
+#include "engine/gamble.h"
 #include "tests/qt/desktop_fixture.h"
 
 namespace quov::test {
@@ -81,10 +82,10 @@ TEST_F(CabinetPainting, AFlashingWinningLineLiesOverTheSymbols) {
   EXPECT_EQ(overReels(shot()), 5) << "flashing: the line crosses every reel";
 
   // Beneath what is painted after the reels: the gamble table covers it.
-  q().pandouble.show();
+  machine->cabinet.engine.gamble().panel.pandouble.show();
   machine->loop.afterHandler();
   EXPECT_EQ(overReels(shot()), 0);
-  q().pandouble.hide();
+  machine->cabinet.engine.gamble().panel.pandouble.hide();
 
   // At other times (a marker showing its line) the reels cover it.
   q().tmrlineflash.disable();

@@ -11,6 +11,7 @@
 #include <tuple>
 #include <vector>
 
+#include "engine/gamble.h"
 #include "engine/reels.h"
 #include "rules/free_spins.h"
 #include "rules/money.h"
@@ -259,7 +260,7 @@ TEST_F(SeriesResume, ACompleteSeriesWaitingForItsCollectIsStillWaitingAfterARest
   EXPECT_EQ(next->mod.bank, bank);
   ASSERT_TRUE(next->click(r.takewin));
   EXPECT_EQ(next->mod.bank, bank + series);
-  EXPECT_EQ(r.gamblecarry, series) << "the collected total can be gambled";
+  EXPECT_EQ(next->engine.gamble().carried(), series) << "the collected total can be gambled";
   next->advance(200);
   expectMoneyIdentity(*next);
   EXPECT_EQ(ledger(*next).badSeries, 0);

@@ -203,7 +203,7 @@ double session(bool soundOn) {
   auto& engine = m.cabinet.engine;
   auto settled = [&q, &engine] {
     return q.inputAllowed() && q.tmrtick.enabled() && q.freespinmode == 0 && !q.Timerrespin.enabled() &&
-           !q.Timerwincounter.enabled() && !engine.jackpot().state.running;
+           !q.Timerwincounter.enabled() && !engine.jackpot().running();
   };
   auto spin = [&](const quov::testing::Stops& s) {
     m.random.push(2);
