@@ -7,7 +7,6 @@
 #include "cabinet/startup.h"
 #include "engine/free_spins.h"
 #include "engine/gamble.h"
-#include "engine/jackpot.h"
 #include "engine/spin_cycle.h"
 #include "engine/wild_animations.h"
 #include "engine/win_meter.h"
@@ -51,7 +50,6 @@ Cabinet::~Cabinet() = default;
 void Cabinet::bindTimers() {
   Quov& q = quov;
   SpinCycle& spin = engine.spinCycle();
-  Jackpot& jackpot = engine.jackpot();
   WildAnimations& wilds = engine.wildAnimations();
   q.tmrtick.onTick = [&spin] { spin.tmrtick_tick(); };
   q.Timerrespin.onTick = [&spin] { spin.Timerrespin_tick(); };
@@ -59,9 +57,6 @@ void Cabinet::bindTimers() {
   q.Timer4.onTick = [&wilds] { wilds.Timer4_tick(); };
   q.timerwild.onTick = [&wilds] { wilds.timerwild_tick(); };
   q.Timerwincounter.onTick = [this] { engine.winMeter().Timerwincounter_tick(); };
-  q.tmrbell.onTick = [&jackpot] { jackpot.tmrbell_tick(); };
-  q.tmrdecidejackpot.onTick = [&jackpot] { jackpot.tmrdecidejackpot_tick(); };
-  q.tmrshowjackpot.onTick = [&jackpot] { jackpot.tmrshowjackpot_tick(); };
   q.tmrautospin.onTick = [this] { controls_->tmrautospin_tick(); };
   q.tmrshowbuttons.onTick = [this] { menu_->tmrshowbuttons_tick(); };
   q.tmrlineflash.onTick = [this] { lineFlash_->tmrlineflash_tick(); };

@@ -59,6 +59,7 @@ class Cabinet {
   RecordKeeper& records() { return *records_; }
   Controls& controls() { return *controls_; }
   Menu& menu() { return *menu_; }
+  SaveNotice& saveNotice() { return *saveNotice_; }
   ControlKeys& keys() { return *keys_; }
   const Announcer& announcer() const { return *announcer_; }
   Startup& startup() { return *startup_; }

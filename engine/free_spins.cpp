@@ -20,7 +20,16 @@ constexpr const char* kRemaining = "     Freespins Remaining  ";
 constexpr const char* kCompleted = "Freespins Completed          ";
 }  // namespace
 
-FreeSpins::FreeSpins(Engine& e) : engine(e), q(e.q), sounds(e.sounds) {}
+FreeSpins::FreeSpins(Engine& e) : engine(e), q(e.q), sounds(e.sounds) {
+  zendara1.name = "zendara1";
+  zendara1.kind = ElementKind::Picture;
+  zendara1.left = -5999;
+  zendara1.top = 7000;
+  zendara1.width = 3600;
+  zendara1.height = 1950;
+  zendara1.visible = false;
+  q.screen.addBeneath(zendara1, q.pannomoney);
+}
 
 void FreeSpins::Timerscatters_tick() {
   q.scatterframe += 1;
@@ -48,9 +57,9 @@ void FreeSpins::award() {
 
   // The queen walks across the screen below the reels, from off its left
   // edge to past its right one, in frames the window can draw.
-  q.zendara1.show();
+  zendara1.show();
   q.spinsleft.hide();
-  q.slide(q.zendara1, -5999, 7000, 15000, 7000, timing::kQueenSlideFrames,
+  q.slide(zendara1, -5999, 7000, 15000, 7000, timing::kQueenSlideFrames,
           timing::kQueenSlideFramePause);
   q.yield();
 

@@ -4,6 +4,7 @@
 #pragma once
 
 #include "engine/series_record.h"
+#include "platform/element.h"
 
 namespace quov {
 
@@ -13,6 +14,7 @@ class Sounds;
 
 class FreeSpins {
  public:
+  // Puts the queen on the main screen, beneath the no-money panel.
   explicit FreeSpins(Engine& engine);
 
   void Timerscatters_tick();
@@ -32,6 +34,9 @@ class FreeSpins {
   // goes on with its next free spin; a complete one waits for its collect.
   // The bet of the series is already in place (the start-up sets it).
   void resume(const SeriesRecord& r);
+
+  // The queen who walks across the screen when a series is awarded.
+  Element zendara1;
 
  private:
   Engine& engine;

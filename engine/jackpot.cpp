@@ -44,8 +44,19 @@ Element& meterLabel(Quov& q, JackpotPrize meter) {
 
 }  // namespace
 
-Jackpot::Jackpot(Engine& e) : engine(e), q(e.q), sounds(e.sounds) {
+Jackpot::Jackpot(Engine& e)
+    : tmrbell(e.q.p.loop.scheduler(), "tmrbell", timing::kBell, false, e.q.tmrautospin),
+      tmrdecidejackpot(e.q.p.loop.scheduler(), "tmrdecidejackpot", timing::kDecideJackpot, false,
+                       e.q.tmrautospin),
+      tmrshowjackpot(e.q.p.loop.scheduler(), "tmrshowjackpot", timing::kShowJackpot, false,
+                     e.q.tmrautospin),
+      engine(e),
+      q(e.q),
+      sounds(e.sounds) {
   board.place(q.screen, q.menupic);
+  tmrbell.onTick = [this] { tmrbell_tick(); };
+  tmrdecidejackpot.onTick = [this] { tmrdecidejackpot_tick(); };
+  tmrshowjackpot.onTick = [this] { tmrshowjackpot_tick(); };
 }
 
 void Jackpot::meterStep() { stepMeters(q.m.grand, q.m.major, q.m.minor); }
@@ -76,10 +87,10 @@ void Jackpot::start() {
   q.tmrautospin.disable();
   q.btnopenmenu.disable();
   q.btnoptions.disable();
-  q.tmrbell.enable();
+  tmrbell.enable();
   q.sleep(timing::kJackpotBellStart);
   state_.bellcount = 0;
-  q.tmrshowjackpot.disable();
+  tmrshowjackpot.disable();
   state_.ballinterval = 0;
   state_.ballleft = 0;
   state_.balltop = 0;
@@ -109,9 +120,9 @@ void Jackpot::tmrbell_tick() {
   if (state_.bellcount >= timing::kBoardSlideEndTicks) {
     board.jackpotframe.move(kBoardLeft, kBoardTop);
     state_.bellcount = 0;
-    q.tmrbell.disable();
-    q.tmrdecidejackpot.enable();
-    q.tmrdecidejackpot.setInterval(timing::kDecideJackpot);
+    tmrbell.disable();
+    tmrdecidejackpot.enable();
+    tmrdecidejackpot.setInterval(timing::kDecideJackpot);
   }
 }
 
@@ -145,7 +156,7 @@ void Jackpot::tmrdecidejackpot_tick() {
     }
   }
   add(state_.ballinterval, timing::kDecideSlowdown);
-  q.tmrdecidejackpot.setInterval(state_.ballinterval);
+  tmrdecidejackpot.setInterval(state_.ballinterval);
   add(state_.ballcell, 1);
   moveBall(state_.ballcell);
   if (state_.ballcell == state_.balltarget) payOut();
@@ -165,10 +176,10 @@ void Jackpot::payOut() {
   if (win.cell == JackpotPrize::Major) add(m.majorwon, 1);
   if (win.cell == JackpotPrize::Minor) add(m.minorwon, 1);
   sounds.play(Clip::Prize);
-  q.tmrshowjackpot.enable();
+  tmrshowjackpot.enable();
   q.setInputAllowed(true);
   q.keycount = 0;
-  q.tmrdecidejackpot.disable();
+  tmrdecidejackpot.disable();
   q.sleep(timing::kJackpotPrizeHold);
 }
 
@@ -207,7 +218,7 @@ void Jackpot::endShow() {
   board.jackpotball11.hide();
   board.jackpotball21.hide();
   board.jackpotball31.hide();
-  q.tmrshowjackpot.disable();
+  tmrshowjackpot.disable();
   for (int r = 1; r <= kReels; ++r) q.Picture[r].show();
   q.spinsleft.hide();
   board.jackpotframe.hide();

@@ -7,6 +7,7 @@
 #include <cstdint>
 
 #include "engine/jackpot_board.h"
+#include "platform/timer.h"
 
 namespace quov {
 
@@ -30,7 +31,8 @@ struct JackpotState {
 
 class Jackpot {
  public:
-  // Puts the board on the main screen, beneath the menu panel.
+  // Puts the board on the main screen, beneath the menu panel, and its
+  // timers among the main screen's, before the autoplay timer.
   explicit Jackpot(Engine& engine);
 
   // The meters grow with every kept outcome, free spins included.
@@ -51,6 +53,8 @@ class Jackpot {
   const JackpotState& state() const { return state_; }
 
   JackpotBoard board;
+  // The board's slide-in, the ball's steps, the prize show.
+  Timer tmrbell, tmrdecidejackpot, tmrshowjackpot;
 
  private:
   void start();

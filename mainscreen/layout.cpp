@@ -81,9 +81,6 @@ void Quov::buildElements() {
   define(s, lblgrand, "lblgrand", ElementKind::Label, 4350, 150, 3300, 450);
   define(s, lblminor, "lblminor", ElementKind::Label, 8100, 150, 3000, 450);
   define(s, spinsleft, "spinsleft", ElementKind::Label, 1022, 6420, 10039, 450, false);
-  // Across the top of the reel windows, beneath the boards and panels that
-  // cover the reels.
-  define(s, savenotice, "savenotice", ElementKind::Label, 1022, 760, 10039, 390, false);
   define(s, panelbank, "panelbank", ElementKind::Label, 300, 6960, 2550, 300);
   define(s, Lblcredit, "Lblcredit", ElementKind::Label, 300, 7260, 2550, 420);
   define(s, LABWIN, "LABWIN", ElementKind::Label, 3000, 6960, 3000, 300);
@@ -114,8 +111,6 @@ void Quov::buildElements() {
   define(s, btnopenmenu, "btnopenmenu", ElementKind::PictureButton, 10395, 6975, 1125, 735);
   define(s, takewin, "takewin", ElementKind::PictureButton, 4200, 7935, 3600, 900, false);
   takewin.enabled = false;
-
-  define(s, zendara1, "zendara1", ElementKind::Picture, -5999, 7000, 3600, 1950, false);
 
   define(s, pannomoney, "pannomoney", ElementKind::Panel, 2700, 2250, 6600, 2100, false);
 

@@ -16,10 +16,6 @@ Quov::Quov(Platform& platform, Modquov& module)
       Timer4(platform.loop.scheduler(), "Timer4", timing::kWildAnimation, false),
       timerwild(platform.loop.scheduler(), "timerwild", timing::kWildAnimation, false),
       Timerwincounter(platform.loop.scheduler(), "Timerwincounter", timing::kWinCounter, false),
-      tmrbell(platform.loop.scheduler(), "tmrbell", timing::kBell, false),
-      tmrdecidejackpot(platform.loop.scheduler(), "tmrdecidejackpot", timing::kDecideJackpot,
-                       false),
-      tmrshowjackpot(platform.loop.scheduler(), "tmrshowjackpot", timing::kShowJackpot, false),
       tmrautospin(platform.loop.scheduler(), "tmrautospin", timing::kAutospin, false),
       tmrshowbuttons(platform.loop.scheduler(), "tmrshowbuttons", timing::kShowButtons, true),
       tmrlineflash(platform.loop.scheduler(), "tmrlineflash", timing::kLineFlash, false) {

@@ -54,14 +54,12 @@ class Quov {
   // Meters and captions.
   Element LABWIN, lblwin, panelbank, Lblcredit, lbllast, lbltotallast, lblbet, lbllines;
   Element lblgrand, lblmajor, lblminor, spinsleft;
-  // A line over the top of the reels while the records cannot be saved.
-  Element savenotice;
-  // Free spins: the queen figure.
-  Element zendara1;
 
   // ---- Timers -------------------------------------------------------------
-  Timer tmrtick, Timerrespin, Timerscatters, Timer4, timerwild, Timerwincounter, tmrbell,
-      tmrdecidejackpot, tmrshowjackpot, tmrautospin, tmrshowbuttons, tmrlineflash;
+  // (Jackpot time's three timers are its own, made among these before
+  // tmrautospin.)
+  Timer tmrtick, Timerrespin, Timerscatters, Timer4, timerwild, Timerwincounter, tmrautospin,
+      tmrshowbuttons, tmrlineflash;
 
   // ---- Shared fields --------------------------------------------------------
   // Each is read or written by more than one part; the comment names who

@@ -5,9 +5,15 @@ namespace quov {
 Timer::Timer(Scheduler& scheduler, std::string name, int intervalMs, bool enabled)
     : scheduler_(scheduler), name_(std::move(name)), interval_(intervalMs), enabled_(enabled) {
   due_ = scheduler_.now() + interval_;
-  index_ = scheduler_.timers_.size();
-  scheduler_.timers_.push_back(this);
-  scheduler_.dueTimes_.push_back(Scheduler::kNever);
+  scheduler_.insert(*this, scheduler_.timers_.size());
+  noteDue();
+}
+
+Timer::Timer(Scheduler& scheduler, std::string name, int intervalMs, bool enabled,
+             const Timer& next)
+    : scheduler_(scheduler), name_(std::move(name)), interval_(intervalMs), enabled_(enabled) {
+  due_ = scheduler_.now() + interval_;
+  scheduler_.insert(*this, next.index_);
   noteDue();
 }
 
@@ -25,6 +31,15 @@ void Timer::setInterval(int ms) {
 
 void Timer::noteDue() {
   scheduler_.noteDue(index_, enabled_ && !running_ && interval_ > 0 ? due_ : Scheduler::kNever);
+}
+
+void Scheduler::insert(Timer& t, std::size_t at) {
+  timers_.insert(timers_.begin() + static_cast<std::ptrdiff_t>(at), &t);
+  dueTimes_.insert(dueTimes_.begin() + static_cast<std::ptrdiff_t>(at), kNever);
+  for (std::size_t i = at; i < timers_.size(); ++i) timers_[i]->index_ = i;
+  // The timers behind it moved up one: the next question searches again
+  // (soonest_ is still a lower bound).
+  soonestExact_ = false;
 }
 
 void Scheduler::noteDue(std::size_t i, Millis due) {

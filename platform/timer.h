@@ -21,6 +21,10 @@ class Scheduler;
 class Timer {
  public:
   Timer(Scheduler& scheduler, std::string name, int intervalMs, bool enabled);
+  // A timer made later that takes its place just before `next`: of timers
+  // due at the same moment, the one made first ticks first, and this one
+  // counts as made just before `next`.
+  Timer(Scheduler& scheduler, std::string name, int intervalMs, bool enabled, const Timer& next);
   Timer(const Timer&) = delete;
   Timer& operator=(const Timer&) = delete;
 
@@ -74,6 +78,8 @@ class Scheduler {
  private:
   friend class Timer;
   void fire(Timer& t);
+  // Puts `t` among the timers at position `at`.
+  void insert(Timer& t, std::size_t at);
   // The index of the timer that can tick soonest.
   std::size_t earliest() const;
   std::vector<Timer*> timers_;

@@ -21,18 +21,29 @@ std::string unreadableNotice(const std::string& unreadable) {
   return kUnreadableNoticeStart + shortened + kUnreadableNoticeEnd;
 }
 
+SaveNotice::SaveNotice(Quov& q) {
+  savenotice.name = "savenotice";
+  savenotice.kind = ElementKind::Label;
+  savenotice.left = 1022;
+  savenotice.top = 760;
+  savenotice.width = 10039;
+  savenotice.height = 390;
+  savenotice.visible = false;
+  q.screen.addBeneath(savenotice, q.panelbank);
+}
+
 void SaveNotice::follow(const SettingsStore& records, const GameHistory& history) {
   // Nearly always neither fails: two plain questions, no health copied.
   const bool recordsFailing = records.failingNow();
   const bool historyFailing = history.failingNow();
   if (recordsFailing) {
     const std::string unreadable = records.health().unreadable;
-    q.savenotice.setCaption(unreadable.empty() ? std::string(kSaveNoticeText)
+    savenotice.setCaption(unreadable.empty() ? std::string(kSaveNoticeText)
                                                : unreadableNotice(unreadable));
   } else if (historyFailing) {
-    q.savenotice.setCaption(kHistoryNoticeText);
+    savenotice.setCaption(kHistoryNoticeText);
   }
-  q.savenotice.setVisible(recordsFailing || historyFailing);
+  savenotice.setVisible(recordsFailing || historyFailing);
 }
 
 }  // namespace quov

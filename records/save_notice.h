@@ -8,6 +8,7 @@
 
 #include <string>
 
+#include "platform/element.h"
 #include "platform/game_history.h"
 #include "platform/services.h"
 
@@ -31,13 +32,14 @@ std::string unreadableNotice(const std::string& unreadable);
 
 class SaveNotice {
  public:
-  explicit SaveNotice(Quov& q) : q(q) {}
+  // Puts the line on the main screen across the top of the reel windows,
+  // beneath the boards and panels that cover the reels.
+  explicit SaveNotice(Quov& q);
   // Follows how saving the records and writing the history go; cheap
   // enough for every tick. The records come first when both fail.
   void follow(const SettingsStore& records, const GameHistory& history);
 
- private:
-  Quov& q;
+  Element savenotice;
 };
 
 }  // namespace quov

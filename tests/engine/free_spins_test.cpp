@@ -223,7 +223,7 @@ TEST_F(FreeSpins, OnlyAWinThroughAWildIsMultipliedAndAStaleRunMeetsAHeldWild) {
 TEST_F(FreeSpins, TheQueenWalksHerPathInFramesTheWindowCanDraw) {
   std::vector<std::pair<int, int>> frames;
   machine.platform.loop.onSleep = [&](int ms) {
-    if (ms == 20 && q.zendara1.visible) frames.emplace_back(q.zendara1.left, q.zendara1.top);
+    if (ms == 20 && machine.engine.freeSpins().zendara1.visible) frames.emplace_back(machine.engine.freeSpins().zendara1.left, machine.engine.freeSpins().zendara1.top);
   };
   pressTrigger(scatters(3));
   machine.platform.loop.onSleep = nullptr;
@@ -232,7 +232,7 @@ TEST_F(FreeSpins, TheQueenWalksHerPathInFramesTheWindowCanDraw) {
   EXPECT_EQ(frames.front(), std::make_pair(-5999, 7000));
   EXPECT_EQ(frames.back(), std::make_pair(15000, 7000));
   for (std::size_t i = 1; i < frames.size(); ++i) EXPECT_GT(frames[i].first, frames[i - 1].first);
-  EXPECT_TRUE(q.zendara1.visible);
+  EXPECT_TRUE(machine.engine.freeSpins().zendara1.visible);
 }
 
 // Wild animations.

@@ -85,11 +85,11 @@ TEST_F(Jackpot, AtCreditZeroItRunsAndPaysWithoutTakingABet) {
 
 TEST_F(Jackpot, TheBallRunsTwoLapsThenSlowsDownToItsCell) {
   std::vector<int> cells, intervals;
-  auto tick = q.tmrdecidejackpot.onTick;
-  q.tmrdecidejackpot.onTick = [&] {
+  auto tick = machine.engine.jackpot().tmrdecidejackpot.onTick;
+  machine.engine.jackpot().tmrdecidejackpot.onTick = [&] {
     tick();
     cells.push_back(machine.engine.jackpot().state().ballcell);
-    intervals.push_back(q.tmrdecidejackpot.interval());
+    intervals.push_back(machine.engine.jackpot().tmrdecidejackpot.interval());
   };
   pressJackpot(14, 3);
   runToEnd();

@@ -82,15 +82,15 @@ class Soak : public ::testing::Test {
   }
 
   void watchJackpots() {
-    q.tmrdecidejackpot.onTick = [this, tick = q.tmrdecidejackpot.onTick] {
+    machine.engine.jackpot().tmrdecidejackpot.onTick = [this, tick = machine.engine.jackpot().tmrdecidejackpot.onTick] {
       tick();
-      if (q.tmrdecidejackpot.enabled()) return;
+      if (machine.engine.jackpot().tmrdecidejackpot.enabled()) return;
       // The ball stopped: the prize is what its cell pays.
       const PrizeValues v{m.grand, m.major, m.minor, machine.engine.jackpot().state().betx10, machine.engine.jackpot().state().betx20, machine.engine.jackpot().state().betx30};
       EXPECT_EQ(m.jackpotprize, prizeValue(boardCell(machine.engine.jackpot().state().balltarget).prize, v));
       ++jackpots;
     };
-    q.tmrshowjackpot.onTick = [this, tick = q.tmrshowjackpot.onTick] {
+    machine.engine.jackpot().tmrshowjackpot.onTick = [this, tick = machine.engine.jackpot().tmrshowjackpot.onTick] {
       const std::int32_t bank = m.bank;
       tick();
       if (machine.jackpotTime()) return;

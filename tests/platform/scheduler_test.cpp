@@ -89,6 +89,31 @@ TEST(Scheduler, TimersDueTogetherTickInTheOrderTheyWereMadeWhateverHandlersRetim
                                            "b600", "a700", "b700", "c700"}));
 }
 
+// A part that makes its timers after the main screen's puts them where they
+// always stood among them, so timers due together keep their order.
+TEST(Scheduler, ATimerPlacedBeforeAnotherTicksBeforeItAndTheOthersKeepTheirOwnSlots) {
+  HeadlessLoop loop;
+  Timer a(loop.scheduler(), "a", 100, true);
+  Timer b(loop.scheduler(), "b", 100, true);
+  std::vector<std::string> log;
+  auto note = [&](const Timer& t) { log.push_back(t.name() + std::to_string(loop.scheduler().now())); };
+  a.onTick = [&] { note(a); };
+  b.onTick = [&] { note(b); };
+  loop.runUntil(100);
+  Timer c(loop.scheduler(), "c", 100, true, b);
+  Timer d(loop.scheduler(), "d", 100, true);
+  c.onTick = [&] {
+    note(c);
+    if (c.ticks == 2) b.disable();  // b's own slot, not the one c took
+  };
+  d.onTick = [&] { note(d); };
+  loop.runUntil(300);
+  EXPECT_EQ(log, (std::vector<std::string>{"a100", "b100", "a200", "c200", "b200", "d200", "a300",
+                                           "c300", "d300"}));
+  EXPECT_EQ(loop.scheduler().timers().size(), 4u);
+  EXPECT_EQ(loop.scheduler().timers()[1], &c);
+}
+
 TEST(Scheduler, PostedInputIsDeliveredAtTheNextYield) {
   HeadlessLoop loop;
   int clicks = 0;

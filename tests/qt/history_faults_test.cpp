@@ -159,8 +159,8 @@ TEST_F(HistoryFaults, TheGameTellsOfAHeldHistoryAndKeepsWhatItMissedInTheRecords
   playLosingSpin();
   playLosingSpin();
   EXPECT_EQ(machine->mod.games, 2) << "play goes on";
-  EXPECT_TRUE(machine->quov.savenotice.visible);
-  EXPECT_EQ(machine->quov.savenotice.caption, kHistoryNoticeText);
+  EXPECT_TRUE(machine->cabinet.saveNotice().savenotice.visible);
+  EXPECT_EQ(machine->cabinet.saveNotice().savenotice.caption, kHistoryNoticeText);
   // The game ends while the file is still held: what waited is missed.
   machine->finish();
   EXPECT_EQ(machine->history.missed(1), 2);
@@ -180,11 +180,11 @@ TEST_F(HistoryFaults, TheNoticeGoesOnceWhatWaitedIsWritten) {
   machine = std::make_unique<DesktopMachine>(configFolder(), path());
   machine->start();
   playLosingSpin();
-  EXPECT_TRUE(machine->quov.savenotice.visible);
+  EXPECT_TRUE(machine->cabinet.saveNotice().savenotice.visible);
   other.reset();
   ASSERT_TRUE(QTest::qWaitFor([&] { return machine->history.waiting() == 0; }, 60000));
   machine->cabinet.engine.spinCycle().tmrtick_tick();
-  EXPECT_FALSE(machine->quov.savenotice.visible);
+  EXPECT_FALSE(machine->cabinet.saveNotice().savenotice.visible);
   machine->finish();
   EXPECT_EQ(storedValue("quovslot", "player1/historymissed"), "");
   EXPECT_EQ(rowsInFile(path()), 1);

@@ -290,11 +290,10 @@ TEST_F(StoreFaults, TheCabinetTellsOfSavesThatFailUntilSavingWorksAgain) {
   }
   start();
   ASSERT_TRUE(QTest::qWaitForWindowExposed(&machine->canvas));
-  Quov& q = machine->quov;
   SpinCycle& spin = machine->cabinet.engine.spinCycle();
+  Element& savenotice = machine->cabinet.saveNotice().savenotice;
   const RectF r = machine->canvas.mapping().toWindow(
-      q.savenotice.screenLeft(), q.savenotice.screenTop(), q.savenotice.width,
-      q.savenotice.height);
+      savenotice.screenLeft(), savenotice.screenTop(), savenotice.width, savenotice.height);
   const QRect notice = QRectF(r.x, r.y, r.w, r.h).toAlignedRect();
 
   machine->mod.bank = 5000;  // a change the idle ticker saves
@@ -302,14 +301,14 @@ TEST_F(StoreFaults, TheCabinetTellsOfSavesThatFailUntilSavingWorksAgain) {
   machine->store.waitSaved();
   spin.tmrtick_tick();
   ASSERT_TRUE(machine->store.health().failing);
-  EXPECT_TRUE(q.savenotice.visible);
-  EXPECT_EQ(q.savenotice.caption, kSaveNoticeText);
+  EXPECT_TRUE(savenotice.visible);
+  EXPECT_EQ(savenotice.caption, kSaveNoticeText);
   EXPECT_EQ(QApplication::activeModalWidget(), nullptr) << "nothing waits for an answer";
   // The line is drawn over the reels.
   const QImage marked = machine->canvas.grab().toImage().copy(notice);
-  q.savenotice.hide();
+  savenotice.hide();
   EXPECT_NE(machine->canvas.grab().toImage().copy(notice), marked);
-  q.savenotice.show();
+  savenotice.show();
 
   // Play goes on; once the folder can be made, the next save succeeds.
   QFile::remove(configFolder());
@@ -320,7 +319,7 @@ TEST_F(StoreFaults, TheCabinetTellsOfSavesThatFailUntilSavingWorksAgain) {
   spin.tmrtick_tick();
   EXPECT_EQ(machine->mod.games, 1);
   EXPECT_FALSE(machine->store.health().failing);
-  EXPECT_FALSE(q.savenotice.visible);
+  EXPECT_FALSE(savenotice.visible);
   EXPECT_EQ(fileValue("quovslot", "player1/bank"), "4975");
 }
 
@@ -365,7 +364,6 @@ TEST_F(StoreFaults, RecordsThatCannotBeReadAreNamedOnTheCabinetAndLeftAsTheyAre)
   writeIni("allslot", "[player1]\ngrand=250000\n");
   start();
   ASSERT_TRUE(QTest::qWaitForWindowExposed(&machine->canvas));
-  Quov& q = machine->quov;
   SpinCycle& spin = machine->cabinet.engine.spinCycle();
   EXPECT_EQ(machine->mod.bank, 0) << "plays with the defaults";
   EXPECT_EQ(machine->mod.grand, 250000) << "what could be read plays";
@@ -373,8 +371,8 @@ TEST_F(StoreFaults, RecordsThatCannotBeReadAreNamedOnTheCabinetAndLeftAsTheyAre)
   spin.tmrtick_tick();
   machine->store.waitSaved();
   spin.tmrtick_tick();
-  EXPECT_TRUE(q.savenotice.visible);
-  EXPECT_EQ(q.savenotice.caption, std::string(kUnreadableNoticeStart) + "quovslot.ini is too large" +
+  EXPECT_TRUE(machine->cabinet.saveNotice().savenotice.visible);
+  EXPECT_EQ(machine->cabinet.saveNotice().savenotice.caption, std::string(kUnreadableNoticeStart) + "quovslot.ini is too large" +
                                       kUnreadableNoticeEnd);
   EXPECT_TRUE(machine->canvas.close());
   machine.reset();

@@ -19,11 +19,11 @@ class SaveNoticeTest : public MachineTest {
 };
 
 TEST_F(SaveNoticeTest, ShownWhileSavingFailsGoneWhenItWorksAgainAndPlayGoesOn) {
-  EXPECT_FALSE(q.savenotice.visible);
+  EXPECT_FALSE(machine.cabinet.saveNotice().savenotice.visible);
   store.saving = {true, 1, "No space left on device", ""};
   machine.advance(100);
-  EXPECT_TRUE(q.savenotice.visible);
-  EXPECT_EQ(q.savenotice.caption, kSaveNoticeText);
+  EXPECT_TRUE(machine.cabinet.saveNotice().savenotice.visible);
+  EXPECT_EQ(machine.cabinet.saveNotice().savenotice.caption, kSaveNoticeText);
   EXPECT_TRUE(machine.platform.messages.shown.empty()) << "no box to answer";
   EXPECT_TRUE(q.screen.enabled);
 
@@ -33,15 +33,15 @@ TEST_F(SaveNoticeTest, ShownWhileSavingFailsGoneWhenItWorksAgainAndPlayGoesOn) {
   machine.advance(100);
   EXPECT_EQ(m.games, 1);
   EXPECT_EQ(store.read("quovslot", "player1", "games"), "1");
-  EXPECT_TRUE(q.savenotice.visible) << "the same spell of failure: still told, not told again";
+  EXPECT_TRUE(machine.cabinet.saveNotice().savenotice.visible) << "the same spell of failure: still told, not told again";
 
   store.saving = {false, 1, "", ""};
   machine.advance(100);
-  EXPECT_FALSE(q.savenotice.visible);
+  EXPECT_FALSE(machine.cabinet.saveNotice().savenotice.visible);
 
   store.saving = {true, 2, "Permission denied", ""};
   machine.advance(100);
-  EXPECT_TRUE(q.savenotice.visible) << "a new spell of failure is told again";
+  EXPECT_TRUE(machine.cabinet.saveNotice().savenotice.visible) << "a new spell of failure is told again";
   EXPECT_TRUE(machine.platform.messages.shown.empty());
 }
 
@@ -49,8 +49,8 @@ TEST_F(SaveNoticeTest, RecordsThatCannotBeReadAreNamedWithWhyAndWithoutTheirFold
   const std::string why = "cannot open /home/ona/.config/quov/quovslot.ini: Permission denied";
   store.saving = {true, 1, why, why};
   machine.advance(100);
-  EXPECT_TRUE(q.savenotice.visible);
-  EXPECT_EQ(q.savenotice.caption, std::string(kUnreadableNoticeStart) +
+  EXPECT_TRUE(machine.cabinet.saveNotice().savenotice.visible);
+  EXPECT_EQ(machine.cabinet.saveNotice().savenotice.caption, std::string(kUnreadableNoticeStart) +
                                       "cannot open quovslot.ini: Permission denied" +
                                       kUnreadableNoticeEnd);
   EXPECT_TRUE(machine.platform.messages.shown.empty());
@@ -65,7 +65,7 @@ TEST_F(SaveNoticeTest, JackpotTimeRunsOnAndTheLineFollowsOnceItEnds) {
   store.saving = {true, 1, "Read-only file system", ""};
   ASSERT_TRUE(machine.runUntil([&] { return !machine.jackpotTime(); }, 120000));
   machine.advance(100);
-  EXPECT_TRUE(q.savenotice.visible);
+  EXPECT_TRUE(machine.cabinet.saveNotice().savenotice.visible);
   EXPECT_GT(m.bank, 100000) << "the prize was paid while saving failed";
 }
 
