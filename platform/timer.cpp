@@ -5,7 +5,7 @@ namespace quov {
 Timer::Timer(Scheduler& scheduler, std::string name, int intervalMs, bool enabled)
     : scheduler_(scheduler), name_(std::move(name)), interval_(intervalMs), enabled_(enabled) {
   due_ = scheduler_.now() + interval_;
-  scheduler_.insert(*this, scheduler_.timers_.size());
+  scheduler_.add(*this, scheduler_.timers_.size());
   noteDue();
 }
 
@@ -13,7 +13,7 @@ Timer::Timer(Scheduler& scheduler, std::string name, int intervalMs, bool enable
              const Timer& next)
     : scheduler_(scheduler), name_(std::move(name)), interval_(intervalMs), enabled_(enabled) {
   due_ = scheduler_.now() + interval_;
-  scheduler_.insert(*this, next.index_);
+  scheduler_.add(*this, scheduler_.rank_[next.index_]);
   noteDue();
 }
 
@@ -33,40 +33,44 @@ void Timer::noteDue() {
   scheduler_.noteDue(index_, enabled_ && !running_ && interval_ > 0 ? due_ : Scheduler::kNever);
 }
 
-void Scheduler::insert(Timer& t, std::size_t at) {
-  timers_.insert(timers_.begin() + static_cast<std::ptrdiff_t>(at), &t);
-  dueTimes_.insert(dueTimes_.begin() + static_cast<std::ptrdiff_t>(at), kNever);
-  for (std::size_t i = at; i < timers_.size(); ++i) timers_[i]->index_ = i;
-  // The timers behind it moved up one: the next question searches again
-  // (soonest_ is still a lower bound).
-  soonestExact_ = false;
+void Scheduler::add(Timer& t, std::size_t rank) {
+  // Every timer keeps its rank or moves one on together: the ticking order
+  // of those already waiting stands.
+  for (std::size_t& r : rank_)
+    if (r >= rank) ++r;
+  t.index_ = timers_.size();
+  timers_.push_back(&t);
+  dueTimes_.push_back(kNever);
+  before_.push_back(kNone);
+  after_.push_back(kNone);
+  rank_.push_back(rank);
 }
 
 void Scheduler::noteDue(std::size_t i, Millis due) {
+  if (dueTimes_[i] == due) return;  // its place in the order stands
+  if (dueTimes_[i] != kNever) unlink(i);
   dueTimes_[i] = due;
-  if (!soonestExact_) {
-    if (due < soonest_) soonest_ = due;
-  } else if (i == soonestIndex_) {
-    // The soonest timer moved: still the soonest if it came sooner, unknown
-    // if it went later.
-    if (due <= soonest_) soonest_ = due;
-    else soonestExact_ = false;
-  } else if (due < soonest_ || (due == soonest_ && i < soonestIndex_)) {
-    soonest_ = due;
-    soonestIndex_ = i;
-  }
+  if (due != kNever) link(i);
 }
 
-std::size_t Scheduler::earliest() const {
-  if (soonestExact_) return soonestIndex_;
-  // The first of the earliest, in the order the timers were made.
-  std::size_t best = 0;
-  for (std::size_t i = 1; i < dueTimes_.size(); ++i)
-    if (dueTimes_[i] < dueTimes_[best]) best = i;
-  soonest_ = dueTimes_.empty() ? kNever : dueTimes_[best];
-  soonestIndex_ = best;
-  soonestExact_ = !dueTimes_.empty();
-  return best;
+void Scheduler::unlink(std::size_t i) {
+  const std::size_t before = before_[i], after = after_[i];
+  (before == kNone ? first_ : after_[before]) = after;
+  (after == kNone ? last_ : before_[after]) = before;
+}
+
+void Scheduler::link(std::size_t i) {
+  // From the last: a timer re-armed a whole interval ahead mostly goes
+  // near the end.
+  const Millis due = dueTimes_[i];
+  std::size_t before = last_;
+  while (before != kNone && (dueTimes_[before] > due || (dueTimes_[before] == due && rank_[before] > rank_[i])))
+    before = before_[before];
+  const std::size_t after = before == kNone ? first_ : after_[before];
+  before_[i] = before;
+  after_[i] = after;
+  (before == kNone ? first_ : after_[before]) = i;
+  (after == kNone ? last_ : before_[after]) = i;
 }
 
 void Scheduler::fire(Timer& t) {
@@ -87,20 +91,15 @@ int Scheduler::runDue() {
   // timer an interval after the current time, so even handlers that sleep
   // and yield (nesting this call) cannot make the loop run on.
   const Millis dueBy = now_;
-  for (;;) {
-    // Most calls come from a yield with nothing due: they end here.
-    if (soonest_ > dueBy) return fired;
-    const std::size_t best = earliest();
-    if (dueTimes_[best] > dueBy) return fired;
-    fire(*timers_[best]);
+  // Most calls come from a yield with nothing due: they end at once.
+  while (first_ != kNone && dueTimes_[first_] <= dueBy) {
+    fire(*timers_[first_]);
     ++fired;
   }
+  return fired;
 }
 
-Millis Scheduler::nextDue() const {
-  earliest();
-  return soonest_;
-}
+Millis Scheduler::nextDue() const { return first_ == kNone ? kNever : dueTimes_[first_]; }
 
 void Scheduler::runUntil(Millis until) {
   for (;;) {

@@ -78,22 +78,25 @@ class Scheduler {
  private:
   friend class Timer;
   void fire(Timer& t);
-  // Puts `t` among the timers at position `at`.
-  void insert(Timer& t, std::size_t at);
-  // The index of the timer that can tick soonest.
-  std::size_t earliest() const;
+  static constexpr std::size_t kNone = std::numeric_limits<std::size_t>::max();
+  // Adds `t` to the timers; of timers due together it ticks at `rank`
+  // (those at or after it move one on).
+  void add(Timer& t, std::size_t rank);
   std::vector<Timer*> timers_;
-  // Per timer, side by side so that the search for the next tick reads one
-  // short array: its due time while it can tick (enabled, not running, with
-  // an interval), kNever otherwise.
+  // Per timer, by its index: its due time while it can tick (enabled, not
+  // running, with an interval), kNever otherwise.
   std::vector<Millis> dueTimes_;
+  // The timers that can tick, kept in the order they tick in: by due time,
+  // and those due together by rank (below). The soonest is the
+  // first, so no question about the next tick searches.
+  std::vector<std::size_t> before_, after_;
+  // Per timer, its place among timers due together: the order they were
+  // made, but for one made to take its place before another.
+  std::vector<std::size_t> rank_;
+  std::size_t first_ = kNone, last_ = kNone;
   void noteDue(std::size_t i, Millis due);
-  // No timer can tick before soonest_. While soonestExact_ holds, it is the
-  // least of dueTimes_ and soonestIndex_ the first timer due then; otherwise
-  // it is a lower bound and the next question searches the array.
-  mutable Millis soonest_ = kNever;
-  mutable std::size_t soonestIndex_ = 0;
-  mutable bool soonestExact_ = false;
+  void unlink(std::size_t i);
+  void link(std::size_t i);
   Millis now_ = 0;
 };
 

@@ -1,5 +1,8 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <cstdint>
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -110,8 +113,71 @@ TEST(Scheduler, ATimerPlacedBeforeAnotherTicksBeforeItAndTheOthersKeepTheirOwnSl
   loop.runUntil(300);
   EXPECT_EQ(log, (std::vector<std::string>{"a100", "b100", "a200", "c200", "b200", "d200", "a300",
                                            "c300", "d300"}));
-  EXPECT_EQ(loop.scheduler().timers().size(), 4u);
-  EXPECT_EQ(loop.scheduler().timers()[1], &c);
+}
+
+// Many timers switched, re-timed and nested at random: each tick goes to the
+// timer a plain search of all of them picks (the earliest due and, among
+// those due together, the first made) and a yield leaves none of those due
+// when it began untickled.
+TEST(Scheduler, EveryTickGoesToTheEarliestDueFirstMadeTimerThroughRandomRetiming) {
+  HeadlessLoop loop;
+  Scheduler& s = loop.scheduler();
+  std::vector<std::unique_ptr<Timer>> timers;
+  for (int i = 0; i < 9; ++i)
+    timers.push_back(std::make_unique<Timer>(s, "t" + std::to_string(i), 10 * (1 + i % 4), i % 3 != 0));
+  std::uint64_t state = 12345;
+  auto draw = [&](int n) {
+    state = state * 6364136223846793005u + 1442695040888963407u;
+    return static_cast<int>((state >> 33) % static_cast<std::uint64_t>(n));
+  };
+  // When each timer could tick, as last seen while nothing ticked.
+  std::vector<Millis> due(timers.size());
+  auto look = [&](const Timer* finishing) {
+    for (std::size_t i = 0; i < timers.size(); ++i) {
+      const Timer& t = *timers[i];
+      const bool free = !t.running() || &t == finishing;
+      due[i] = t.enabled() && free && t.interval() > 0 ? t.due() : Scheduler::kNever;
+    }
+  };
+  std::vector<Millis> dueBy;  // of each yield under way, innermost last
+  int ticks = 0, wrong = 0;
+  auto yield = [&] {
+    dueBy.push_back(s.now());
+    look(nullptr);
+    loop.yield();
+    look(nullptr);
+    for (const Millis d : due)
+      if (d <= dueBy.back()) ++wrong;  // left due
+    dueBy.pop_back();
+  };
+  for (std::size_t i = 0; i < timers.size(); ++i) {
+    Timer& self = *timers[i];
+    self.onTick = [&, i] {
+      const std::size_t first =
+          static_cast<std::size_t>(std::min_element(due.begin(), due.end()) - due.begin());
+      if (first != i || due[i] > dueBy.back()) ++wrong;
+      ++ticks;
+      if (draw(4) == 0) {  // a handler that waits lets the others tick
+        loop.sleep(draw(25));
+        yield();
+      }
+      Timer& other = *timers[static_cast<std::size_t>(draw(9))];
+      switch (draw(6)) {
+        case 0: other.disable(); break;
+        case 1:
+        case 2: other.enable(); break;
+        case 3: other.setInterval(draw(4) * 10); break;  // 0 stops it while enabled
+        default: break;
+      }
+      look(&self);
+    };
+  }
+  for (int step = 0; step < 4000; ++step) {
+    loop.sleep(5);
+    yield();
+  }
+  EXPECT_GT(ticks, 2000);
+  EXPECT_EQ(wrong, 0);
 }
 
 TEST(Scheduler, PostedInputIsDeliveredAtTheNextYield) {
