@@ -1,4 +1,4 @@
-#include "engine/gamble_panel.h"
+#include "engine/gamble.h"
 
 #include "rules/gamble.h"
 

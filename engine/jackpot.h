@@ -6,7 +6,8 @@
 
 #include <cstdint>
 
-#include "engine/jackpot_board.h"
+#include "platform/element.h"
+#include "platform/screen.h"
 #include "platform/timer.h"
 
 namespace quov {
@@ -27,6 +28,20 @@ struct JackpotState {
   // From the start of jackpot time to the crediting of its prize; no spin
   // can start meanwhile, so the meters cannot move under the prize.
   bool running = false;
+};
+
+// The jackpot board: the frame that slides in over the reels, the ball in
+// its three colours, and the prize shown where the ball stopped. Jackpot
+// time alone shows, moves and writes them.
+struct JackpotBoard {
+  Element jackpotframe;   // the board, above the screen until it slides in
+  Element jackpotpicture;  // a meter prize's picture
+  Element lbljackpotwon;   // a bet multiple's caption
+  Element jackpotball11, jackpotball21, jackpotball31;  // the ball in its three colours
+
+  // Names and places the board's elements, hidden, and puts them on
+  // `screen` just beneath `above`.
+  void place(Screen& screen, const Element& above);
 };
 
 class Jackpot {

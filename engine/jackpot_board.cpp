@@ -1,4 +1,4 @@
-#include "engine/jackpot_board.h"
+#include "engine/jackpot.h"
 
 namespace quov {
 
