@@ -1,6 +1,8 @@
 #include "headless/headless_platform.h"
 
 #include <algorithm>
+#include <cstdint>
+#include <cstring>
 
 namespace quov {
 
@@ -42,12 +44,41 @@ MsgAnswer ScriptedMessages::show(const std::string& text, const std::string& tit
   return defaultNo ? MsgAnswer::No : MsgAnswer::Yes;
 }
 
-std::size_t MemoryStore::KeyHash::operator()(const KeyView& k) const {
-  const std::hash<std::string_view> hash;
-  std::size_t h = hash(std::get<0>(k));
-  for (const std::string_view part : {std::get<1>(k), std::get<2>(k)})
-    h = h * 1099511628211u ^ hash(part);
+namespace {
+// The names are short words: each is mixed in whole words of eight or four
+// bytes (the last ones overlapping the rest), in line, rather than hashed
+// byte by byte by the library.
+std::uint64_t mixWord(std::uint64_t h, std::uint64_t word) {
+  h = (h ^ word) * 0x9E3779B97F4A7C15u;
+  return h ^ h >> 29;
+}
+template <class Word>
+std::uint64_t load(const char* p) {
+  Word w;
+  std::memcpy(&w, p, sizeof w);
+  return w;
+}
+std::uint64_t mixName(std::uint64_t h, std::string_view name) {
+  const char* p = name.data();
+  const std::size_t n = name.size();
+  h = mixWord(h, n);
+  if (n >= 8) {
+    for (std::size_t i = 0; i + 8 <= n; i += 8) h = mixWord(h, load<std::uint64_t>(p + i));
+    if (n % 8 != 0) h = mixWord(h, load<std::uint64_t>(p + n - 8));
+  } else if (n >= 4) {
+    h = mixWord(h, load<std::uint32_t>(p) << 32 | load<std::uint32_t>(p + n - 4));
+  } else {
+    std::uint64_t word = 0;
+    for (std::size_t i = 0; i < n; ++i) word = word << 8 | static_cast<unsigned char>(p[i]);
+    h = mixWord(h, word);
+  }
   return h;
+}
+}  // namespace
+
+std::size_t MemoryStore::KeyHash::operator()(const KeyView& k) const {
+  return static_cast<std::size_t>(
+      mixName(mixName(mixName(0, std::get<0>(k)), std::get<1>(k)), std::get<2>(k)));
 }
 
 std::string MemoryStore::read(const std::string& app, const std::string& section,
