@@ -22,10 +22,12 @@ void HeadlessLoop::yield() {
 
 void HeadlessLoop::sleep(int ms) {
   if (ms <= 0) return;
-  if (onSleep) onSleep(ms);
+  if (onSleep) observeSleep(ms);
   scheduler_.setNow(scheduler_.now() + ms);
   slept += ms;
 }
+
+void HeadlessLoop::observeSleep(int ms) { onSleep(ms); }
 
 void HeadlessLoop::runUntil(Millis until) {
   deliverPosted();
