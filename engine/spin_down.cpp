@@ -18,6 +18,8 @@ void Reels::spinDown() {
   // plays at the fastest speed rather than never moving the strips.
   const SpinDownSpeed speed = spinDownSpeed(q.m.reelspeed).value_or(*spinDownSpeed(1));
   const int frameSleep = speed.pause + timing::kFrameExtra;
+  // Taken once: every frame sleeps on it.
+  EventLoop& loop = q.p.loop;
   const std::int32_t pos[6] = {0, state.reel1pos, state.reel2pos, state.reel3pos, state.reel4pos,
                                state.reel5pos};
   auto held = [this](int r) { return q.holds.held[static_cast<std::size_t>(r)]; };
@@ -36,7 +38,7 @@ void Reels::spinDown() {
     for (std::int32_t top = target - kPassLength; top <= target; top += speed.step) {
       frame(top);
       for (std::size_t i = 0; i < runningCount; ++i) running[i]->move(0, top);
-      q.sleep(frameSleep);
+      loop.sleep(frameSleep);
     }
   };
 
@@ -65,7 +67,7 @@ void Reels::spinDown() {
   if (clipsOn && q.scattercell[5] > 0 && q.scattercount >= 2) sounds.play(scatterLanding(5));
   for (int bounce = 0; bounce <= kBounceRise; bounce += kBounceStep) {
     q.reel[5].move(0, base - bounce);
-    q.sleep(frameSleep);
+    loop.sleep(frameSleep);
   }
 
   // The held reels are free again; a wild that landed fresh holds its reel
