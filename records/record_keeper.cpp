@@ -47,6 +47,10 @@ void RecordKeeper::remember() {
 bool RecordKeeper::keepMissed() {
   const GameHistory::MissedCounts missedNow = engine_.q.p.history.missedBySlot();
   if (missedNow == missedKept_) return false;  // nearly always
+  return addMissed(missedNow);
+}
+
+bool RecordKeeper::addMissed(const GameHistory::MissedCounts& missedNow) {
   bool written = false;
   for (int slot = 1; slot <= 6; ++slot) {
     const std::int64_t missed = missedNow[static_cast<std::size_t>(slot)];
@@ -66,9 +70,15 @@ bool RecordKeeper::keepMissed() {
 bool RecordKeeper::saveIfChanged() {
   keepMissed();
   if (recorder_.gameInProgress()) return false;
-  const Modquov& m = engine_.q.m;
-  // Outside a series both records are empty: nothing to build or compare.
+  // Outside a series both records are empty: nothing to build or compare,
+  // and between most ticks nothing the records hold has changed.
   const bool seriesKept = engine_.freeSpins().inSeries() || settledSeries_.active();
+  if (!seriesKept && storedAlike(engine_.q.m, settled_)) return false;
+  return save(seriesKept);
+}
+
+bool RecordKeeper::save(bool seriesKept) {
+  const Modquov& m = engine_.q.m;
   SeriesRecord now = seriesKept ? series() : SeriesRecord{};
   const bool seriesChanged = seriesKept && !(now == settledSeries_);
   if (!seriesChanged && storedAlike(m, settled_)) return false;

@@ -59,6 +59,11 @@ class RecordKeeper {
   bool wholeWritten_ = false;
   // The history's missed records already added to the store, by slot.
   GameHistory::MissedCounts missedKept_{};
+
+  // The rare paths, apart from the checks every idle tick makes: adding
+  // newly missed records, and writing what changed (false when nothing did).
+  [[gnu::noinline]] bool addMissed(const GameHistory::MissedCounts& missedNow);
+  [[gnu::noinline]] bool save(bool seriesKept);
 };
 
 }  // namespace quov
