@@ -74,9 +74,11 @@ void Scheduler::link(std::size_t i) {
 }
 
 void Scheduler::fire(Timer& t) {
+  // The first of the list: out of it while its handler runs.
+  unlink(t.index_);
+  dueTimes_[t.index_] = kNever;
   t.running_ = true;
   t.due_ = now_ + t.interval_;
-  t.noteDue();
   ++t.ticks;
   if (t.onTick) t.onTick();
   t.running_ = false;
