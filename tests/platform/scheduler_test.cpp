@@ -117,14 +117,15 @@ TEST(Scheduler, ATimerPlacedBeforeAnotherTicksBeforeItAndTheOthersKeepTheirOwnSl
 
 // Many timers switched, re-timed and nested at random: each tick goes to the
 // timer a plain search of all of them picks (the earliest due and, among
-// those due together, the first made) and a yield leaves none of those due
-// when it began untickled.
+// those due together, the first made), and no timer due when a yield began
+// is still waiting when it returns.
 TEST(Scheduler, EveryTickGoesToTheEarliestDueFirstMadeTimerThroughRandomRetiming) {
   HeadlessLoop loop;
   Scheduler& s = loop.scheduler();
   std::vector<std::unique_ptr<Timer>> timers;
   for (int i = 0; i < 9; ++i)
-    timers.push_back(std::make_unique<Timer>(s, "t" + std::to_string(i), 10 * (1 + i % 4), i % 3 != 0));
+    timers.push_back(
+        std::make_unique<Timer>(s, "t" + std::to_string(i), 10 * (1 + i % 4), i % 3 != 0));
   std::uint64_t state = 12345;
   auto draw = [&](int n) {
     state = state * 6364136223846793005u + 1442695040888963407u;
