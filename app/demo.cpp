@@ -5,8 +5,8 @@
 
 #include "cabinet/startup.h"
 #include "engine/reels.h"
-#include "rules/reels.h"
 #include "headless/headless_machine.h"
+#include "rules/reels.h"
 
 namespace {
 

@@ -3,10 +3,10 @@
 
 #include "cabinet/controls.h"
 #include "engine/jackpot.h"
-#include "rules/paytable.h"
-#include "rules/reels.h"
 #include "headless/headless_machine.h"
 #include "platform/random.h"
+#include "rules/paytable.h"
+#include "rules/reels.h"
 
 namespace {
 

@@ -1,7 +1,7 @@
 #include "played_records.h"
 
-#include "headless/headless_machine.h"
 #include "desktop/sqlite_history.h"
+#include "headless/headless_machine.h"
 
 namespace quov::bench {
 

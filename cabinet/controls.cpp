@@ -4,13 +4,13 @@
 // shows itself again on release.
 #include "cabinet/controls.h"
 
-#include "rules/bets.h"
-#include "rules/checked.h"
-#include "rules/money.h"
 #include "engine/spin_cycle.h"
 #include "mainscreen/quov.h"
 #include "mainscreen/timing.h"
 #include "records/player_records.h"
+#include "rules/bets.h"
+#include "rules/checked.h"
+#include "rules/money.h"
 #include "sound/sounds.h"
 
 namespace quov {

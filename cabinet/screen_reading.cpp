@@ -1,7 +1,7 @@
 #include "cabinet/screen_reading.h"
 
-#include "rules/reels.h"
 #include "mainscreen/quov.h"
+#include "rules/reels.h"
 
 namespace quov {
 

@@ -5,12 +5,12 @@
 #include <algorithm>
 
 #include "cabinet/controls.h"
-#include "rules/bets.h"
-#include "rules/jackpot.h"
-#include "rules/money.h"
 #include "mainscreen/quov.h"
 #include "records/player_records.h"
 #include "records/record_keeper.h"
+#include "rules/bets.h"
+#include "rules/jackpot.h"
+#include "rules/money.h"
 #include "sound/sounds.h"
 
 namespace quov {

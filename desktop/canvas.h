@@ -12,11 +12,11 @@
 #include <QWidget>
 #include <cstdint>
 
-#include "platform/screen.h"
 #include "desktop/canvas_accessible.h"
 #include "desktop/element_painter.h"
 #include "desktop/qt_event_loop.h"
 #include "desktop/view_mapping.h"
+#include "platform/screen.h"
 
 namespace quov {
 

@@ -12,15 +12,14 @@
 #include <vector>
 
 #include "cabinet/cabinet.h"
-#include "mainscreen/modquov.h"
 #include "desktop/canvas.h"
+#include "desktop/loaded_sound.h"
 #include "desktop/qt_display.h"
 #include "desktop/qt_event_loop.h"
 #include "desktop/qt_links.h"
 #include "desktop/qt_messages.h"
 #include "desktop/qt_resources.h"
 #include "desktop/qt_settings_store.h"
-#include "desktop/loaded_sound.h"
 #include "desktop/qt_text_rules.h"
 #include "desktop/screen_form.h"
 #include "desktop/screen_window.h"
@@ -29,6 +28,7 @@
 #include "desktop/statistics_window.h"
 #include "desktop/std_files.h"
 #include "desktop/window_keeper.h"
+#include "mainscreen/modquov.h"
 #include "platform/random.h"
 
 namespace quov {

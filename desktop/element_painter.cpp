@@ -3,10 +3,10 @@
 #include <cmath>
 #include <set>
 
-#include "rules/reels.h"
 #include "desktop/art/cabinet_art.h"
 #include "desktop/art/palette.h"
 #include "desktop/element_styles.h"
+#include "rules/reels.h"
 
 namespace quov {
 

@@ -13,9 +13,9 @@
 
 #include <QPainter>
 
-#include "platform/screen.h"
 #include "desktop/art/art_cache.h"
 #include "desktop/view_mapping.h"
+#include "platform/screen.h"
 
 namespace quov {
 

@@ -13,9 +13,9 @@
 #include <chrono>
 #include <cstdio>
 
-#include "mainscreen/timing.h"
 #include "desktop/history_text.h"
 #include "desktop/user_folders.h"
+#include "mainscreen/timing.h"
 #include "records/history_blocks.h"
 
 namespace quov {

@@ -11,8 +11,8 @@
 #include <memory>
 #include <thread>
 
-#include "platform/game_history.h"
 #include "desktop/statistics_charts.h"
+#include "platform/game_history.h"
 
 class QChartView;
 class QLabel;

@@ -5,8 +5,8 @@
 #include <QGuiApplication>
 #include <QScreen>
 
-#include "desktop/ini_text.h"
 #include "desktop/files/safe_files.h"
+#include "desktop/ini_text.h"
 
 namespace quov {
 

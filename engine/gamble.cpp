@@ -3,11 +3,11 @@
 // (pays four times), again and again while winning, or collects.
 #include "engine/gamble.h"
 
-#include "rules/checked.h"
-#include "rules/money.h"
 #include "mainscreen/quov.h"
 #include "mainscreen/timing.h"
 #include "platform/screen.h"
+#include "rules/checked.h"
+#include "rules/money.h"
 #include "sound/sounds.h"
 
 namespace quov {

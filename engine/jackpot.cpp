@@ -5,11 +5,11 @@
 #include "engine/jackpot.h"
 
 #include "engine/engine.h"
+#include "mainscreen/quov.h"
+#include "mainscreen/timing.h"
 #include "rules/checked.h"
 #include "rules/jackpot.h"
 #include "rules/money.h"
-#include "mainscreen/quov.h"
-#include "mainscreen/timing.h"
 #include "sound/sounds.h"
 
 namespace quov {

@@ -7,8 +7,8 @@
 #include <functional>
 
 #include "cabinet/cabinet.h"
-#include "mainscreen/modquov.h"
 #include "headless/headless_platform.h"
+#include "mainscreen/modquov.h"
 
 namespace quov {
 

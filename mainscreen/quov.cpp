@@ -1,9 +1,9 @@
 #include "mainscreen/quov.h"
 
+#include "mainscreen/timing.h"
 #include "rules/bets.h"
 #include "rules/checked.h"
 #include "rules/money.h"
-#include "mainscreen/timing.h"
 
 namespace quov {
 

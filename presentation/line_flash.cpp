@@ -3,10 +3,10 @@
 // blinking together and its marker in the opposite phase.
 #include "presentation/line_flash.h"
 
-#include "rules/checked.h"
 #include "mainscreen/quov.h"
 #include "mainscreen/timing.h"
 #include "presentation/paylines.h"
+#include "rules/checked.h"
 
 namespace quov {
 

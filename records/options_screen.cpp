@@ -1,12 +1,12 @@
 #include "records/options_screen.h"
 
-#include "rules/built_return_table.h"
-#include "rules/money.h"
-#include "rules/throttle.h"
 #include "mainscreen/quov.h"
 #include "records/history_meters.h"
 #include "records/player_records.h"
 #include "records/return_texts.h"
+#include "rules/built_return_table.h"
+#include "rules/money.h"
+#include "rules/throttle.h"
 
 namespace quov {
 

@@ -4,8 +4,8 @@
 #include <cmath>
 #include <cstdio>
 
-#include "rules/money.h"
 #include "records/history_blocks.h"
+#include "rules/money.h"
 
 namespace quov {
 

@@ -13,11 +13,11 @@
 #include <string>
 #include <vector>
 
-#include "rules/base_game.h"
-#include "rules/built_return_table.h"
 #include "platform/game_history.h"
 #include "records/history_ledger.h"
 #include "records/thinned_series.h"
+#include "rules/base_game.h"
+#include "rules/built_return_table.h"
 
 namespace quov {
 

@@ -10,11 +10,11 @@
 #include <array>
 #include <vector>
 
-#include "rules/reels.h"
 #include "platform/element.h"
 #include "platform/screen.h"
 #include "presentation/payline_shapes.h"
 #include "records/game_recall.h"
+#include "rules/reels.h"
 
 namespace quov {
 

@@ -12,8 +12,8 @@
 #include <utility>
 #include <vector>
 
-#include "rules/symbols.h"
 #include "platform/element.h"
+#include "rules/symbols.h"
 
 namespace quov::art {
 

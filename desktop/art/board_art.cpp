@@ -2,8 +2,8 @@
 
 #include <QRadialGradient>
 
-#include "rules/jackpot.h"
 #include "desktop/art/palette.h"
+#include "rules/jackpot.h"
 
 namespace quov::art {
 

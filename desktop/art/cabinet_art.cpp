@@ -3,10 +3,10 @@
 #include <QPainterPath>
 #include <QRadialGradient>
 
-#include "mainscreen/reel_windows.h"
-#include "platform/element.h"
 #include "desktop/art/button_art.h"
 #include "desktop/art/palette.h"
+#include "mainscreen/reel_windows.h"
+#include "platform/element.h"
 
 namespace quov::art {
 

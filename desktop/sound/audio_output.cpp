@@ -5,8 +5,8 @@
 #include <chrono>
 #include <optional>
 
-#include "mainscreen/timing.h"
 #include "desktop/sound/audio_stream.h"
+#include "mainscreen/timing.h"
 
 namespace quov {
 

@@ -9,8 +9,8 @@
 #include <memory>
 #include <optional>
 
-#include "mainscreen/timing.h"
 #include "desktop/sound/pcm_clip.h"
+#include "mainscreen/timing.h"
 
 namespace quov {
 

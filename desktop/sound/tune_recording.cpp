@@ -13,8 +13,8 @@
 #include <mutex>
 #include <vector>
 
-#include "mainscreen/timing.h"
 #include "desktop/files/safe_files.h"
+#include "mainscreen/timing.h"
 
 namespace quov {
 

@@ -9,8 +9,8 @@
 #include <memory>
 #include <string>
 
-#include "mainscreen/timing.h"
 #include "desktop/sound/tune_recording.h"
+#include "mainscreen/timing.h"
 
 namespace quov {
 

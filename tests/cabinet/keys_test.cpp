@@ -4,9 +4,9 @@
 
 #include "cabinet/control_keys.h"
 #include "engine/gamble.h"
-#include "rules/gamble.h"
 #include "machine_fixture.h"
 #include "outcomes.h"
+#include "rules/gamble.h"
 
 namespace quov {
 namespace {

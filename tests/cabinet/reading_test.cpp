@@ -5,10 +5,10 @@
 #include "cabinet/announcer.h"
 #include "cabinet/screen_reading.h"
 #include "engine/gamble.h"
-#include "rules/gamble.h"
-#include "rules/money.h"
 #include "machine_fixture.h"
 #include "outcomes.h"
+#include "rules/gamble.h"
+#include "rules/money.h"
 
 namespace quov {
 namespace {

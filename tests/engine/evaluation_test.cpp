@@ -1,8 +1,8 @@
 #include <gtest/gtest.h>
 
+#include "outcomes.h"
 #include "rules/paytable.h"
 #include "sound/clips.h"
-#include "outcomes.h"
 
 namespace quov {
 namespace {

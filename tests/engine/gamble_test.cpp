@@ -1,9 +1,9 @@
 #include <gtest/gtest.h>
 
 #include "engine/gamble.h"
-#include "rules/gamble.h"
 #include "machine_fixture.h"
 #include "outcomes.h"
+#include "rules/gamble.h"
 
 namespace quov {
 namespace {

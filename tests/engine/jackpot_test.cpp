@@ -5,9 +5,9 @@
 
 #include "cabinet/controls.h"
 #include "engine/jackpot.h"
-#include "rules/jackpot.h"
 #include "machine_fixture.h"
 #include "mainscreen/timing.h"
+#include "rules/jackpot.h"
 
 namespace quov {
 namespace {

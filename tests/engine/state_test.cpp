@@ -2,10 +2,10 @@
 
 #include <climits>
 
-#include "rules/checked.h"
-#include "rules/money.h"
 #include "machine_fixture.h"
 #include "outcomes.h"
+#include "rules/checked.h"
+#include "rules/money.h"
 
 namespace quov {
 namespace {

@@ -7,14 +7,14 @@
 #include "cabinet/menu.h"
 #include "engine/gamble.h"
 #include "engine/reels.h"
-#include "rules/jackpot.h"
-#include "rules/money.h"
-#include "rules/paytable.h"
 #include "history_printing.h"
 #include "machine_fixture.h"
 #include "outcomes.h"
 #include "records/game_recall.h"
 #include "records/history_ledger.h"
+#include "rules/jackpot.h"
+#include "rules/money.h"
+#include "rules/paytable.h"
 
 namespace quov {
 namespace {

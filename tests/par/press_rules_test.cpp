@@ -4,14 +4,14 @@
 // and meters left behind. And the pure rules one by one.
 #include <gtest/gtest.h>
 
+#include "machine_presses.h"
+#include "outcomes.h"
+#include "platform/random.h"
 #include "rules/free_spins.h"
 #include "rules/holds.h"
 #include "rules/jackpot.h"
 #include "rules/press.h"
 #include "rules/throttle.h"
-#include "machine_presses.h"
-#include "outcomes.h"
-#include "platform/random.h"
 
 namespace quov {
 namespace {

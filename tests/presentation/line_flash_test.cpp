@@ -7,11 +7,11 @@
 #include <set>
 #include <vector>
 
-#include "rules/reels.h"
 #include "machine_fixture.h"
 #include "outcomes.h"
 #include "presentation/line_flash.h"
 #include "presentation/payline_shapes.h"
+#include "rules/reels.h"
 
 namespace quov {
 namespace {

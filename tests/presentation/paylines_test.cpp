@@ -7,10 +7,10 @@
 #include <optional>
 #include <string>
 
-#include "rules/reels.h"
 #include "machine_fixture.h"
-#include "outcomes.h"
 #include "mainscreen/reel_windows.h"
+#include "outcomes.h"
+#include "rules/reels.h"
 
 namespace quov {
 namespace {

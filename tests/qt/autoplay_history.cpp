@@ -9,8 +9,8 @@
 #include <string>
 
 #include "cabinet/controls.h"
-#include "headless/headless_machine.h"
 #include "desktop/sqlite_history.h"
+#include "headless/headless_machine.h"
 
 int main(int argc, char** argv) {
   if (argc < 3) {

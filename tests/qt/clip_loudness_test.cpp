@@ -8,8 +8,8 @@
 #include <numbers>
 #include <vector>
 
-#include "desktop/sound/pcm_clip.h"
 #include "desktop/qt_resources.h"
+#include "desktop/sound/pcm_clip.h"
 #include "sound/clips.h"
 #include "tools/sounds/clip_loudness.h"
 #include "tools/sounds/loudness.h"

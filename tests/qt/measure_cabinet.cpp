@@ -9,10 +9,10 @@
 #include <chrono>
 #include <cstdio>
 
-#include "rules/spin_down.h"
+#include "desktop/desktop_machine.h"
 #include "engine/spin_cycle.h"
 #include "mainscreen/timing.h"
-#include "desktop/desktop_machine.h"
+#include "rules/spin_down.h"
 
 namespace {
 

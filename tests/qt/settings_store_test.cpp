@@ -2,8 +2,8 @@
 // folders that cannot be written.
 #include <QFile>
 
-#include "rules/money.h"
 #include "rules/jackpot.h"
+#include "rules/money.h"
 #include "tests/qt/desktop_fixture.h"
 
 namespace quov::test {

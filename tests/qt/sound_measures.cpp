@@ -6,8 +6,8 @@
 #include <numbers>
 #include <set>
 
-#include "desktop/sound/pcm_clip.h"
 #include "desktop/qt_resources.h"
+#include "desktop/sound/pcm_clip.h"
 #include "sound/clips.h"
 #include "tools/sounds/loudness.h"
 

@@ -12,8 +12,8 @@
 #include <fstream>
 #include <string>
 
-#include "desktop/sound/clip_rate.h"
 #include "desktop/qt_resources.h"
+#include "desktop/sound/clip_rate.h"
 #include "desktop/sound/sound_mixer.h"
 #include "desktop/sound/tune_recording.h"
 #include "sound/clips.h"

@@ -8,13 +8,13 @@
 #include <set>
 #include <vector>
 
-#include "rules/spin_down.h"
-#include "mainscreen/timing.h"
-#include "desktop/sound/pcm_clip.h"
-#include "sound/clips.h"
 #include "desktop/qt_resources.h"
+#include "desktop/sound/pcm_clip.h"
 #include "desktop/sound/qt_sound.h"
 #include "desktop/sound/wave_data.h"
+#include "mainscreen/timing.h"
+#include "rules/spin_down.h"
+#include "sound/clips.h"
 
 namespace quov {
 namespace {

@@ -16,10 +16,10 @@
 #include <QThread>
 
 #include "desktop/ini_text.h"
-#include "rules/jackpot.h"
-#include "engine/spin_cycle.h"
 #include "desktop/settings_lock.h"
+#include "engine/spin_cycle.h"
 #include "records/save_notice.h"
+#include "rules/jackpot.h"
 #include "tests/qt/desktop_fixture.h"
 #include "tests/qt/finishes_within.h"
 

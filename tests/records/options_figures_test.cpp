@@ -6,11 +6,11 @@
 #include <string>
 
 #include "cabinet/controls.h"
+#include "mainscreen/quov.h"
+#include "records/history_ledger.h"
 #include "rules/expected_return.h"
 #include "rules/jackpot.h"
 #include "rules/money.h"
-#include "mainscreen/quov.h"
-#include "records/history_ledger.h"
 #include "tests/records/options_fixture.h"
 
 namespace quov {

@@ -4,8 +4,8 @@
 // give the game and without them.
 #include <gtest/gtest.h>
 
-#include "mainscreen/quov.h"
 #include "headless/headless_machine.h"
+#include "mainscreen/quov.h"
 #include "screens/help_screen.h"
 #include "screens/offer_screen.h"
 #include "screens/project.h"

@@ -12,10 +12,10 @@
 #include <vector>
 
 #include "cabinet/startup.h"
-#include "engine/spin_cycle.h"
-#include "desktop/sound/clip_rate.h"
 #include "desktop/qt_resources.h"
+#include "desktop/sound/clip_rate.h"
 #include "desktop/sound/sound_mixer.h"
+#include "engine/spin_cycle.h"
 #include "sound/clips.h"
 #include "tests/engine/outcomes.h"
 #include "tests/qt/audio/monitor_recorder.h"

@@ -20,12 +20,12 @@
 #include <fstream>
 #include <functional>
 
-#include "engine/jackpot.h"
-#include "engine/spin_cycle.h"
-#include "engine/win_meter.h"
 #include "desktop/desktop_machine.h"
 #include "desktop/qt_resources.h"
 #include "desktop/sound/qt_sound.h"
+#include "engine/jackpot.h"
+#include "engine/spin_cycle.h"
+#include "engine/win_meter.h"
 #include "tests/engine/outcomes.h"
 #include "tests/qt/audio/monitor_recorder.h"
 

@@ -14,9 +14,9 @@
 #include <utility>
 #include <vector>
 
+#include "desktop/qt_resources.h"
 #include "desktop/sound/clip_rate.h"
 #include "desktop/sound/pcm_clip.h"
-#include "desktop/qt_resources.h"
 #include "desktop/sound/qt_sound.h"
 #include "sound/clips.h"
 #include "tests/qt/audio/monitor_recorder.h"
