@@ -16,7 +16,7 @@ void HeadlessLoop::deliverPosted() {
 
 void HeadlessLoop::yield() {
   ++yields;
-  deliverPosted();
+  if (!posted_.empty()) deliverPosted();  // nearly every yield has no input waiting
   scheduler_.runDue();
 }
 

@@ -6,7 +6,10 @@ namespace quov {
 
 std::int64_t MemoryHistory::append(GameRecord& record) {
   if (failing) {
-    if (record.slot >= 1 && record.slot <= 6) ++missed_[static_cast<std::size_t>(record.slot)];
+    if (record.slot >= 1 && record.slot <= 6) {
+      ++missed_[static_cast<std::size_t>(record.slot)];
+      ++missedTotal_;
+    }
     return 0;
   }
   record.id = static_cast<std::int64_t>(records.size()) + 1;

@@ -27,6 +27,7 @@ class MemoryHistory : public GameHistory {
   SaveHealth health() const override { return {failing, failing ? 1u : 0u, "failing", {}}; }
   bool failingNow() const override { return failing; }
   MissedCounts missedBySlot() const override { return missed_; }
+  std::int64_t missedTotal() const override { return missedTotal_; }
 
   using Records = std::deque<GameRecord>;
   Records records;
@@ -34,6 +35,7 @@ class MemoryHistory : public GameHistory {
 
  private:
   MissedCounts missed_{};
+  std::int64_t missedTotal_ = 0;
   const Scheduler& clock_;
 };
 

@@ -7,12 +7,13 @@
 #include <array>
 #include <cstdint>
 #include <functional>
+#include <numeric>
 #include <string>
 #include <vector>
 
+#include "platform/save_health.h"
 #include "rules/gamble.h"
 #include "rules/jackpot.h"
-#include "platform/save_health.h"
 
 namespace quov {
 
@@ -205,6 +206,13 @@ class GameHistory {
   // keep, since it was opened; cheap enough for every tick.
   using MissedCounts = std::array<std::int64_t, 7>;
   virtual MissedCounts missedBySlot() const { return {}; }
+  // All slots' missed records together. The counts only grow, so this moves
+  // exactly when one of them does: the records keeper asks it every tick
+  // and reads the slots only then.
+  virtual std::int64_t missedTotal() const {
+    const MissedCounts m = missedBySlot();
+    return std::accumulate(m.begin(), m.end(), std::int64_t{0});
+  }
   std::int64_t missed(int slot) const {
     return slot >= 1 && slot <= 6 ? missedBySlot()[static_cast<std::size_t>(slot)] : 0;
   }

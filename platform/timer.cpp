@@ -2,6 +2,11 @@
 
 namespace quov {
 
+// In line: every tick ends with it, and nothing outside this file calls it.
+inline void Timer::noteDue() {
+  scheduler_.noteDue(index_, enabled_ && !running_ && interval_ > 0 ? due_ : Scheduler::kNever);
+}
+
 Timer::Timer(Scheduler& scheduler, std::string name, int intervalMs, bool enabled)
     : scheduler_(scheduler), name_(std::move(name)), interval_(intervalMs), enabled_(enabled) {
   due_ = scheduler_.now() + interval_;
@@ -27,10 +32,6 @@ void Timer::setInterval(int ms) {
   interval_ = ms;
   due_ = scheduler_.now() + interval_;
   noteDue();
-}
-
-void Timer::noteDue() {
-  scheduler_.noteDue(index_, enabled_ && !running_ && interval_ > 0 ? due_ : Scheduler::kNever);
 }
 
 void Scheduler::add(Timer& t, std::size_t rank) {

@@ -196,13 +196,22 @@ template <const auto& keys>
 bool alike(const Modquov& a, const Modquov& b) {
   return alike<keys>(a, b, std::make_index_sequence<std::size(keys)>());
 }
+
+// The name and the slot, compared in place: they are a few characters, and
+// a library call for them costs more than the comparing.
+bool sameText(const std::string& a, const std::string& b) {
+  if (a.size() != b.size()) return false;
+  for (std::size_t i = 0; i < a.size(); ++i)
+    if (a[i] != b[i]) return false;
+  return true;
+}
 }  // namespace
 
 bool storedAlike(const Modquov& a, const Modquov& b) {
   // The money and the meters first: they are what moves between two ticks.
   return alike<kMiddleNumbers>(a, b) && alike<kMeters>(a, b) && alike<kJackpotCounters>(a, b) &&
          alike<kLeadingNumbers>(a, b) && !differs(kWinroll, a, b) &&
-         a.currentplayer == b.currentplayer && a.playerslot == b.playerslot;
+         sameText(a.currentplayer, b.currentplayer) && sameText(a.playerslot, b.playerslot);
 }
 
 void saveChanges(SettingsStore& store, const Modquov& before, const Modquov& now) {

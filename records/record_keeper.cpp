@@ -45,9 +45,11 @@ void RecordKeeper::remember() {
 }
 
 bool RecordKeeper::keepMissed() {
-  const GameHistory::MissedCounts missedNow = engine_.q.p.history.missedBySlot();
-  if (missedNow == missedKept_) return false;  // nearly always
-  return addMissed(missedNow);
+  const GameHistory& history = engine_.q.p.history;
+  const std::int64_t total = history.missedTotal();
+  if (total == missedSeen_) return false;  // nearly always
+  missedSeen_ = total;
+  return addMissed(history.missedBySlot());
 }
 
 bool RecordKeeper::addMissed(const GameHistory::MissedCounts& missedNow) {

@@ -57,8 +57,10 @@ class RecordKeeper {
   // Whether the whole slot has been written since the records were loaded;
   // after that, only what changed is.
   bool wholeWritten_ = false;
-  // The history's missed records already added to the store, by slot.
+  // The history's missed records already added to the store, by slot, and
+  // the history's total when they were last looked at.
   GameHistory::MissedCounts missedKept_{};
+  std::int64_t missedSeen_ = 0;
 
   // The rare paths, apart from the checks every idle tick makes: adding
   // newly missed records, and writing what changed (false when nothing did).

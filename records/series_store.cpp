@@ -1,9 +1,11 @@
 #include "records/series_store.h"
 
+#include <charconv>
 #include <sstream>
+#include <tuple>
 
-#include "rules/checked.h"
 #include "records/player_records.h"
+#include "rules/checked.h"
 
 namespace quov {
 
@@ -43,11 +45,17 @@ constexpr const char* kStopsKey = "reelstops";
 constexpr const char* kHeldKey = "heldreels";
 constexpr const char* kRunsKey = "winlength";
 
+// The numbers, separated by blanks. Written on every change of a running
+// series: straight into one buffer, without a string per number.
 template <class Values>
 std::string joined(const Values& values) {
-  std::string text;
-  for (const auto v : values) text += (text.empty() ? "" : " ") + std::to_string(v);
-  return text;
+  char text[std::tuple_size_v<Values> * 8];
+  char* end = text;
+  for (const auto v : values) {
+    if (end != text) *end++ = ' ';
+    end = std::to_chars(end, text + sizeof text, v).ptr;
+  }
+  return std::string(text, end);
 }
 
 // Exactly `out.size()` numbers separated by blanks, each fitting its type.
@@ -66,8 +74,10 @@ bool readList(const std::string& text, std::array<T, N>& out) {
 std::string heldText(const SeriesRecord& r) {
   std::string text;
   for (int reel = 2; reel <= 4; ++reel)
-    if (r.heldWild[static_cast<std::size_t>(reel - 2)])
-      text += (text.empty() ? "" : " ") + std::to_string(reel);
+    if (r.heldWild[static_cast<std::size_t>(reel - 2)]) {
+      if (!text.empty()) text += ' ';
+      text += static_cast<char>('0' + reel);
+    }
   return text;
 }
 

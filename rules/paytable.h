@@ -86,16 +86,21 @@ inline LineMask lotusPairs(const ReelFace& f1, const ReelFace& f2, const ReelFac
   return f1.carries[k] & f2.carries[k] & ~f3.carries[k] & lines;
 }
 
-// The runs of the lines `lines` of five faces; pairs are only noted.
-[[gnu::always_inline]] inline LineWins lineWins(const Faces& f, LineMask lines) {
+// The runs of the lines `lines` of five faces, reels 1..5 at f[0..4]; pairs
+// are only noted.
+[[gnu::always_inline]] inline LineWins lineWins(const ReelFace* const* f, LineMask lines) {
   LineWins w;
   w.runs[0] = lotusPairs(*f[0], *f[1], *f[2], lines);
 #pragma GCC unroll 3
   for (const ReelFace::Lead& lead : f[0]->leads) {  // a lead not shown has no lines
     const auto k = static_cast<std::size_t>(lead.symbol);
-    const LineMask reach3 = lead.lines & lines & f[1]->carries[k] & f[2]->carries[k];
-    const LineMask reach4 = reach3 & f[3]->carries[k];
-    addRuns(w, lead.symbol, reach3, reach4, reach4 & f[4]->carries[k]);
+    // Nine times in ten reel 3 ends every run: reels 4 and 5 are read only
+    // past that branch (through `f`, so that they are not held in registers
+    // on the way), and the lines played are applied there too.
+    const LineMask reach3 = lead.lines & f[1]->carries[k] & f[2]->carries[k];
+    if (reach3 == 0) continue;
+    const LineMask reach4 = reach3 & lines & f[3]->carries[k];
+    addRuns(w, lead.symbol, reach3 & lines, reach4, reach4 & f[4]->carries[k]);
   }
   return w;
 }
@@ -129,7 +134,7 @@ struct WinLengths {
 // lines keep the lengths `lengths`: the runs with the pairs settled, and the
 // lengths updated.
 [[gnu::always_inline]] inline LineWins payLines(const Faces& f, int lines, WinLengths& lengths) {
-  LineWins w = lineWins(f, firstLines(lines));
+  LineWins w = lineWins(f.data(), firstLines(lines));
   // Settled without asking whether there is a pair: a branch on a pair that
   // shows on one drawing in seven is mispredicted more often than the
   // settling costs.
@@ -145,7 +150,7 @@ struct WinLengths {
 [[gnu::always_inline]] inline std::int32_t evaluateLines(const MatchValues& match, int linesplayed,
                                                          int betperline, LineArray& winline,
                                                          LineArray& winlength) {
-  LineWins w = lineWins(match.faces(), firstLines(linesplayed));
+  LineWins w = lineWins(match.face.data() + 1, firstLines(linesplayed));
   if (w.runs[0] != 0) {
     LineMask longer = 0;
     forEachLine(w.runs[0], [&](int line) {

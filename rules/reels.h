@@ -157,7 +157,7 @@ struct MatchValues {
   // The faces read so far, an unread reel blank.
   Faces faces() const { return {face[1], face[2], face[3], face[4], face[5]}; }
   // Forgets the faces.
-  void clearLines() { face.fill(&kBlankFace); }
+  void clearLines() { face = {&kBlankFace, &kBlankFace, &kBlankFace, &kBlankFace, &kBlankFace, &kBlankFace}; }
 };
 
 struct Readout {
@@ -165,11 +165,12 @@ struct Readout {
   ReelArray wildcell{};     // per reel: cell code of its wild, 0 none
   ReelArray scattercell{};  // per reel: cell code of its scatter, 0 none
   std::int16_t scattercount = 0;
-  // Forgets the last drawing before the reels are read again.
+  // Forgets the last drawing before the reels are read again: whole arrays
+  // assigned, which the compiler writes in a few wide stores.
   void clear() {
     match.clearLines();
-    wildcell.fill(0);
-    scattercell.fill(0);
+    wildcell = {};
+    scattercell = {};
     scattercount = 0;
   }
 };
@@ -181,8 +182,10 @@ inline bool readReel(Readout& out, int reel, int stop) {
   const ReelFace& f = reelFace(reel, stop);
   const auto r = static_cast<std::size_t>(reel);
   out.match.face[r] = &f;
-  // A face that does not show its scatter or its wild holds 0 for them.
-  out.scattercount = static_cast<std::int16_t>(out.scattercount + f.scatters);
+  // A face that does not show its scatter or its wild holds 0 for them. The
+  // scatter is counted from its cell, loaded anyway, rather than from a
+  // byte of its own.
+  out.scattercount = static_cast<std::int16_t>(out.scattercount + (f.scatterCell != 0));
   out.scattercell[r] = f.scatterCell;
   out.wildcell[r] = f.wildCell;
   return f.wildCell != 0;

@@ -41,7 +41,11 @@ void Sounds::writeTune() {
 }
 
 void Sounds::openTune() {
-  p_.sound.mediaCommand("open " + tuneFile() + " type sequencer alias quovspin");
+  if (openCommand_.empty() || openCommandFolder_ != musicFolder) {
+    openCommandFolder_ = musicFolder;
+    openCommand_ = "open " + tuneFile() + " type sequencer alias quovspin";
+  }
+  p_.sound.mediaCommand(openCommand_);
 }
 
 void Sounds::playTune() {

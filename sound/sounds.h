@@ -43,6 +43,10 @@ class Sounds {
   Platform& p_;
   const Modquov& m_;
   std::array<Bytes, kLoadedClips.size()> slots_;
+  // The open command of the tune, and the folder it was made for: every
+  // spin press opens the tune, and the folder rarely changes.
+  std::string openCommand_;
+  std::string openCommandFolder_;
 };
 
 }  // namespace quov

@@ -9,8 +9,8 @@
 #include <vector>
 
 #include "cabinet/startup.h"
-#include "outcomes.h"
 #include "headless/headless_machine.h"
+#include "outcomes.h"
 #include "records/player_records.h"
 #include "records/record_keeper.h"
 
@@ -408,6 +408,61 @@ TEST(RecordKeeper, TheMachineWritesItsRecordsAfterASpinAndNotWhileIdle) {
   store.writtenKeys.clear();
   machine.advance(5000);
   EXPECT_TRUE(store.writtenKeys.empty());
+}
+
+// Records the history could not keep are added to their slot's count once
+// each, whenever they were missed, and nothing is written while none is.
+TEST(RecordKeeper, RecordsTheHistoryMissedAreCountedOnceEachInTheirSlot) {
+  HeadlessMachine machine;
+  MemoryStore& store = machine.platform.store;
+  MemoryHistory& history = machine.platform.history;
+  store.write("quovslot", "player1", "bank", "100000");
+  store.write("quovslot", "player1", "historymissed", "4");
+  machine.start();
+  const testing::Stops s = *testing::findStops(25, testing::losing);
+  auto spin = [&] {
+    machine.scriptSpin({s[0], s[1], s[2], s[3], s[4]});
+    machine.pressSpin();
+    ASSERT_TRUE(machine.settle());
+    machine.advance(200);
+  };
+  spin();
+  EXPECT_EQ(store.read("quovslot", "player1", "historymissed"), "4") << "nothing missed yet";
+
+  history.failing = true;
+  spin();
+  spin();
+  history.failing = false;
+  spin();
+  EXPECT_EQ(history.missedTotal(), 2);
+  EXPECT_EQ(history.missed(1), 2);
+  EXPECT_EQ(store.read("quovslot", "player1", "historymissed"), "6");
+
+  store.writtenKeys.clear();
+  spin();
+  EXPECT_EQ(std::count(store.writtenKeys.begin(), store.writtenKeys.end(),
+                       "quovslot/player1/historymissed"),
+            0)
+      << "a count already added is not added again";
+  EXPECT_EQ(store.read("quovslot", "player1", "historymissed"), "6");
+}
+
+// The history's total of missed records is the sum of its slots' counts; a
+// record of no slot is counted in neither.
+TEST(MemoryHistoryMissed, TheTotalIsTheSumOfTheSlots) {
+  Scheduler clock;
+  MemoryHistory history(clock);
+  history.failing = true;
+  for (const int slot : {1, 3, 3, 6, 0, 7}) {
+    GameRecord r;
+    r.slot = static_cast<std::int8_t>(slot);
+    EXPECT_EQ(history.append(r), 0);
+  }
+  const GameHistory& asHistory = history;
+  const GameHistory::MissedCounts slots = asHistory.missedBySlot();
+  EXPECT_EQ(slots, (GameHistory::MissedCounts{0, 1, 0, 2, 0, 0, 1}));
+  EXPECT_EQ(asHistory.missedTotal(), 4);
+  EXPECT_EQ(asHistory.GameHistory::missedTotal(), 4) << "the plain sum agrees";
 }
 
 }  // namespace

@@ -13,13 +13,13 @@
 
 #include "engine/gamble.h"
 #include "engine/reels.h"
-#include "rules/free_spins.h"
-#include "rules/money.h"
+#include "headless/headless_machine.h"
 #include "history_printing.h"
 #include "outcomes.h"
-#include "headless/headless_machine.h"
 #include "records/history_ledger.h"
 #include "records/series_store.h"
+#include "rules/free_spins.h"
+#include "rules/money.h"
 
 namespace quov {
 namespace {
@@ -332,7 +332,24 @@ TEST(SeriesStore, ASeriesRoundTripsAndADamagedOneIsNotResumedAtAll) {
   writeSeries(store, "player3", kept);
   EXPECT_EQ(store.read("quovslot", "player3", "reelstops"), "1 22 7 13 5");
   EXPECT_EQ(store.read("quovslot", "player3", "heldreels"), "2 4");
+  EXPECT_EQ(store.read("quovslot", "player3", "winlength"),
+            "1 2 3 4 5 0 1 2 3 4 5 0 1 2 3 4 5 0 1 2 3 4 5 0 1");
   EXPECT_EQ(readSeries(store, "player3"), kept);
+
+  // Every reel held, none held, and the widest numbers each list can hold.
+  SeriesRecord wide = kept;
+  wide.heldWild = {true, true, true};
+  wide.stops = {-32768, 32767, 0, -1, 10};
+  wide.winlength.fill(-32768);
+  writeSeries(store, "player4", wide);
+  EXPECT_EQ(store.read("quovslot", "player4", "heldreels"), "2 3 4");
+  EXPECT_EQ(store.read("quovslot", "player4", "reelstops"), "-32768 32767 0 -1 10");
+  std::string runs = "-32768";
+  for (int line = 2; line <= kLines; ++line) runs += " -32768";
+  EXPECT_EQ(store.read("quovslot", "player4", "winlength"), runs);
+  wide.heldWild = {};
+  writeSeries(store, "player4", wide);
+  EXPECT_EQ(store.read("quovslot", "player4", "heldreels"), "");
   EXPECT_FALSE(readSeries(store, "player1")) << "records written before series were kept";
 
   const std::vector<std::pair<const char*, const char*>> damage = {
