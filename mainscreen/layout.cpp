@@ -7,21 +7,6 @@ namespace quov {
 
 namespace {
 
-void define(Screen& s, Element& e, const char* name, ElementKind kind, int l, int t, int w, int h,
-            bool visible = true, Element* parent = nullptr, int index = -1) {
-  e.name = name;
-  e.index = index;
-  e.kind = kind;
-  e.left = l;
-  e.top = t;
-  e.width = w;
-  e.height = h;
-  e.visible = visible;
-  e.parent = parent;
-  s.add(e);
-}
-
-
 // Line markers: Left, Top, Width, Height for markers 1..26.
 struct MarkerPlace {
   int left, top, width, height;
@@ -48,7 +33,7 @@ void Quov::buildElements() {
 
   // Line segments lie on the background, beneath the reel windows.
   for (int e = 1; e <= 6; ++e) {
-    define(s, Lineflash[e], "Lineflash", ElementKind::Line, 0, 0, 0, 0, e == 1, nullptr, e);
+    s.add(Lineflash[e], "Lineflash", ElementKind::Line, 0, 0, 0, 0, nullptr, e).visible = e == 1;
     Lineflash[e].lineWidthPx = 10;
   }
   Lineflash[1].x1 = 870;
@@ -57,62 +42,57 @@ void Quov::buildElements() {
   Lineflash[1].y2 = 3500;
 
   for (int r = 1; r <= 5; ++r) {
-    define(s, Picture[r], "Picture", ElementKind::Picture, kReelWindowLeft[r], kReelWindowTop,
-           kReelWindowWidth, kReelWindowHeight, true, nullptr, r);
-    define(s, reel[r], "reel", ElementKind::Image, 0, -kCellTwips, kReelWindowWidth,
-           kStripCells * kCellTwips, true, &Picture[r], r);
+    s.add(Picture[r], "Picture", ElementKind::Picture, kReelWindowLeft[r], kReelWindowTop,
+          kReelWindowWidth, kReelWindowHeight, nullptr, r);
+    s.add(reel[r], "reel", ElementKind::Image, 0, -kCellTwips, kReelWindowWidth,
+          kStripCells * kCellTwips, &Picture[r], r);
   }
   // Cell frames: codes run down on reels 1, 3, 5 and up on reels 2 and 4.
   for (int r = 1; r <= 5; ++r)
     for (int row = Top; row <= Bottom; ++row) {
       const int code = cellCode(r, row);
-      define(s, flasher[code], "flasher", ElementKind::Image, 0, row * kCellTwips, kCellTwips,
-             kCellTwips, false, &Picture[r], code);
+      s.add(flasher[code], "flasher", ElementKind::Image, 0, row * kCellTwips, kCellTwips,
+            kCellTwips, &Picture[r], code)
+          .visible = false;
       flasher[code].setPicture(ImageListId::ImageList1, 14);
     }
   for (int k = 1; k <= 26; ++k) {
     const MarkerPlace mp = markerPlace(k);
-    define(s, lin[k], "lin", ElementKind::Image, mp.left, mp.top, mp.width, mp.height, true,
-           nullptr, k);
+    s.add(lin[k], "lin", ElementKind::Image, mp.left, mp.top, mp.width, mp.height, nullptr, k);
   }
 
   // Meters and captions.
-  define(s, lblmajor, "lblmajor", ElementKind::Label, 900, 150, 3000, 450);
-  define(s, lblgrand, "lblgrand", ElementKind::Label, 4350, 150, 3300, 450);
-  define(s, lblminor, "lblminor", ElementKind::Label, 8100, 150, 3000, 450);
-  define(s, spinsleft, "spinsleft", ElementKind::Label, 1022, 6420, 10039, 450, false);
-  define(s, panelbank, "panelbank", ElementKind::Label, 300, 6960, 2550, 300);
-  define(s, Lblcredit, "Lblcredit", ElementKind::Label, 300, 7260, 2550, 420);
-  define(s, LABWIN, "LABWIN", ElementKind::Label, 3000, 6960, 3000, 300);
-  define(s, lblwin, "lblwin", ElementKind::Label, 3000, 7260, 3000, 420);
-  define(s, lbllast, "lbllast", ElementKind::Label, 6150, 6960, 1350, 300);
-  define(s, lbltotallast, "lbltotallast", ElementKind::Label, 6150, 7260, 1350, 420);
-  define(s, lblbet, "lblbet", ElementKind::Label, 7650, 7260, 600, 420);
-  define(s, lbllines, "lbllines", ElementKind::Label, 8400, 7260, 600, 420);
+  s.add(lblmajor, "lblmajor", ElementKind::Label, 900, 150, 3000, 450);
+  s.add(lblgrand, "lblgrand", ElementKind::Label, 4350, 150, 3300, 450);
+  s.add(lblminor, "lblminor", ElementKind::Label, 8100, 150, 3000, 450);
+  s.add(spinsleft, "spinsleft", ElementKind::Label, 1022, 6420, 10039, 450).visible = false;
+  s.add(panelbank, "panelbank", ElementKind::Label, 300, 6960, 2550, 300);
+  s.add(Lblcredit, "Lblcredit", ElementKind::Label, 300, 7260, 2550, 420);
+  s.add(LABWIN, "LABWIN", ElementKind::Label, 3000, 6960, 3000, 300);
+  s.add(lblwin, "lblwin", ElementKind::Label, 3000, 7260, 3000, 420);
+  s.add(lbllast, "lbllast", ElementKind::Label, 6150, 6960, 1350, 300);
+  s.add(lbltotallast, "lbltotallast", ElementKind::Label, 6150, 7260, 1350, 420);
+  s.add(lblbet, "lblbet", ElementKind::Label, 7650, 7260, 600, 420);
+  s.add(lbllines, "lbllines", ElementKind::Label, 8400, 7260, 600, 420);
 
   // The control bar carries the player's picture buttons.
-  define(s, panfreespin, "panfreespin", ElementKind::Picture, 0, 7770, 12000, 1230);
-  define(s, coinsin, "coinsin", ElementKind::PictureButton, 240, 165, 1800, 900, true,
-         &panfreespin);
-  define(s, payline, "payline", ElementKind::PictureButton, 2160, 165, 1800, 900, true,
-         &panfreespin);
-  define(s, btnbet, "btnbet", ElementKind::PictureButton, 4080, 165, 1800, 900, true,
-         &panfreespin);
-  define(s, doublebutton, "doublebutton", ElementKind::PictureButton, 6000, 165, 1800, 900, true,
-         &panfreespin);
+  s.add(panfreespin, "panfreespin", ElementKind::Picture, 0, 7770, 12000, 1230);
+  s.add(coinsin, "coinsin", ElementKind::PictureButton, 240, 165, 1800, 900, &panfreespin);
+  s.add(payline, "payline", ElementKind::PictureButton, 2160, 165, 1800, 900, &panfreespin);
+  s.add(btnbet, "btnbet", ElementKind::PictureButton, 4080, 165, 1800, 900, &panfreespin);
+  s.add(doublebutton, "doublebutton", ElementKind::PictureButton, 6000, 165, 1800, 900,
+        &panfreespin);
   doublebutton.enabled = false;
-  define(s, autoplayon, "autoplayon", ElementKind::PictureButton, 7920, 165, 1800, 900, true,
-         &panfreespin);
-  define(s, btnspin, "btnspin", ElementKind::PictureButton, 9840, 165, 1920, 900, true,
-         &panfreespin);
-  define(s, btnstartall, "btnstartall", ElementKind::CommandButton, 0, 0, 0, 0, false);
+  s.add(autoplayon, "autoplayon", ElementKind::PictureButton, 7920, 165, 1800, 900, &panfreespin);
+  s.add(btnspin, "btnspin", ElementKind::PictureButton, 9840, 165, 1920, 900, &panfreespin);
+  s.add(btnstartall, "btnstartall", ElementKind::CommandButton, 0, 0, 0, 0).visible = false;
 
-  define(s, btnoptions, "btnoptions", ElementKind::PictureButton, 9180, 6975, 1125, 735);
-  define(s, btnopenmenu, "btnopenmenu", ElementKind::PictureButton, 10395, 6975, 1125, 735);
-  define(s, takewin, "takewin", ElementKind::PictureButton, 4200, 7935, 3600, 900, false);
+  s.add(btnoptions, "btnoptions", ElementKind::PictureButton, 9180, 6975, 1125, 735);
+  s.add(btnopenmenu, "btnopenmenu", ElementKind::PictureButton, 10395, 6975, 1125, 735);
+  s.add(takewin, "takewin", ElementKind::PictureButton, 4200, 7935, 3600, 900).visible = false;
   takewin.enabled = false;
 
-  define(s, pannomoney, "pannomoney", ElementKind::Panel, 2700, 2250, 6600, 2100, false);
+  s.add(pannomoney, "pannomoney", ElementKind::Panel, 2700, 2250, 6600, 2100).visible = false;
 
   // Menu panel and the payline view's return button are topmost.
   // The panel reaches higher than the four buttons need, to hold HELP and
@@ -120,23 +100,20 @@ void Quov::buildElements() {
   // would in a panel of four, and its lower edge still overlaps the top of
   // MENU.
   constexpr int kHelpRow = 1200;  // twips the panel grew upwards for HELP and CHARTS
-  define(s, menupic, "menupic", ElementKind::Panel, 10170, 3765 - kHelpRow, 1815, 3255 + kHelpRow,
-         false);
-  define(s, mnuhelp, "mnuhelp", ElementKind::PictureButton, 120, 135, 1560, 510, true, &menupic);
-  define(s, mnucharts, "mnucharts", ElementKind::PictureButton, 120, 735, 1560, 510, true,
-         &menupic);
-  define(s, about, "about", ElementKind::PictureButton, 135, kHelpRow + 135, 1560, 510, true,
-         &menupic);
-  define(s, mnuviewpaytable, "mnuviewpaytable", ElementKind::PictureButton, 120, kHelpRow + 720,
-         1560, 510, true, &menupic);
-  define(s, viewpaylines, "viewpaylines", ElementKind::PictureButton, 120, kHelpRow + 1320, 1560,
-         510, true, &menupic);
-  define(s, xit, "xit", ElementKind::PictureButton, 120, kHelpRow + 1920, 1560, 510, true,
-         &menupic);
-  define(s, lastgames, "lastgames", ElementKind::PictureButton, 120, kHelpRow + 2520, 1560, 510,
-         true, &menupic);
-  define(s, Btnreturn2game, "Btnreturn2game", ElementKind::PictureButton, 360, 7850, 11220, 795,
-         false);
+  s.add(menupic, "menupic", ElementKind::Panel, 10170, 3765 - kHelpRow, 1815, 3255 + kHelpRow)
+      .visible = false;
+  s.add(mnuhelp, "mnuhelp", ElementKind::PictureButton, 120, 135, 1560, 510, &menupic);
+  s.add(mnucharts, "mnucharts", ElementKind::PictureButton, 120, 735, 1560, 510, &menupic);
+  s.add(about, "about", ElementKind::PictureButton, 135, kHelpRow + 135, 1560, 510, &menupic);
+  s.add(mnuviewpaytable, "mnuviewpaytable", ElementKind::PictureButton, 120, kHelpRow + 720, 1560,
+        510, &menupic);
+  s.add(viewpaylines, "viewpaylines", ElementKind::PictureButton, 120, kHelpRow + 1320, 1560, 510,
+        &menupic);
+  s.add(xit, "xit", ElementKind::PictureButton, 120, kHelpRow + 1920, 1560, 510, &menupic);
+  s.add(lastgames, "lastgames", ElementKind::PictureButton, 120, kHelpRow + 2520, 1560, 510,
+        &menupic);
+  s.add(Btnreturn2game, "Btnreturn2game", ElementKind::PictureButton, 360, 7850, 11220, 795)
+      .visible = false;
 }
 
 }  // namespace quov

@@ -83,22 +83,18 @@ struct Screen {
   // and adds it on top of the elements so far.
   Element& add(Element& e, std::string elementName, ElementKind kind, int l, int t, int w, int h,
                Element* parent = nullptr, int index = -1) {
-    e.name = std::move(elementName);
-    e.kind = kind;
-    e.left = l;
-    e.top = t;
-    e.width = w;
-    e.height = h;
-    e.parent = parent;
-    e.index = index;
+    place(e, std::move(elementName), kind, l, t, w, h, parent, index);
     add(e);
     return e;
   }
-  // Adds `e` just beneath `above`, already on the screen: a part that owns
-  // elements of its own puts them at their place in the painting order.
-  void addBeneath(Element& e, const Element& above) {
+  // The same, but just beneath `above`, already on the screen: a part that
+  // owns elements of its own puts them at their place in the painting order.
+  Element& addBeneath(const Element& above, Element& e, std::string elementName, ElementKind kind,
+                      int l, int t, int w, int h, Element* parent = nullptr, int index = -1) {
+    place(e, std::move(elementName), kind, l, t, w, h, parent, index);
     e.revision = &revision;
     elements.insert(std::find(elements.begin(), elements.end(), &above), &e);
+    return e;
   }
   Element* find(const std::string& elementName, int index = -1) const {
     for (Element* e : elements)
@@ -194,6 +190,17 @@ struct Screen {
   }
 
  private:
+  static void place(Element& e, std::string elementName, ElementKind kind, int l, int t, int w,
+                    int h, Element* parent, int index) {
+    e.name = std::move(elementName);
+    e.kind = kind;
+    e.left = l;
+    e.top = t;
+    e.width = w;
+    e.height = h;
+    e.parent = parent;
+    e.index = index;
+  }
   void markSelected(const Element& option) {
     for (Element* e : elements)
       if (e->kind == ElementKind::OptionButton && e->parent == option.parent)

@@ -22,28 +22,31 @@ std::string unreadableNotice(const std::string& unreadable) {
 }
 
 SaveNotice::SaveNotice(Quov& q) {
-  savenotice.name = "savenotice";
-  savenotice.kind = ElementKind::Label;
-  savenotice.left = 1022;
-  savenotice.top = 760;
-  savenotice.width = 10039;
-  savenotice.height = 390;
-  savenotice.visible = false;
-  q.screen.addBeneath(savenotice, q.panelbank);
+  q.screen
+      .addBeneath(q.panelbank, savenotice, "savenotice", ElementKind::Label, 1022, 760, 10039, 390)
+      .visible = false;
 }
 
 void SaveNotice::follow(const SettingsStore& records, const GameHistory& history) {
-  // Nearly always neither fails: two plain questions, no health copied.
+  // Nearly always neither fails: two plain questions, no health copied, and
+  // the notice stays hidden.
   const bool recordsFailing = records.failingNow();
-  const bool historyFailing = history.failingNow();
+  if (!recordsFailing && !history.failingNow()) {
+    savenotice.hide();
+    return;
+  }
+  showFailure(records, recordsFailing);
+}
+
+void SaveNotice::showFailure(const SettingsStore& records, bool recordsFailing) {
   if (recordsFailing) {
     const std::string unreadable = records.health().unreadable;
     savenotice.setCaption(unreadable.empty() ? std::string(kSaveNoticeText)
                                                : unreadableNotice(unreadable));
-  } else if (historyFailing) {
+  } else {
     savenotice.setCaption(kHistoryNoticeText);
   }
-  savenotice.setVisible(recordsFailing || historyFailing);
+  savenotice.show();
 }
 
 }  // namespace quov

@@ -40,6 +40,10 @@ class SaveNotice {
   void follow(const SettingsStore& records, const GameHistory& history);
 
   Element savenotice;
+
+ private:
+  // The notice of a failure, apart from the check every tick makes.
+  [[gnu::cold, gnu::noinline]] void showFailure(const SettingsStore& records, bool recordsFailing);
 };
 
 }  // namespace quov

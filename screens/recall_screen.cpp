@@ -3,12 +3,12 @@
 #include <string>
 
 #include "engine/gamble.h"
-#include "rules/jackpot.h"
-#include "rules/money.h"
-#include "rules/reels.h"
 #include "mainscreen/quov.h"
 #include "mainscreen/reel_windows.h"
 #include "records/history_export.h"
+#include "rules/jackpot.h"
+#include "rules/money.h"
+#include "rules/reels.h"
 #include "sound/sounds.h"
 
 namespace quov {
@@ -20,19 +20,6 @@ constexpr int kInfoLeft = 600, kInfoWidth = 10800, kInfoTop = 6450, kInfoRow = 4
 constexpr int kButtonTop = 8280, kButtonHeight = 600;
 constexpr int kCardTop = 1400, kCardWidth = 1200, kCardHeight = 1800, kCardGap = 150;
 constexpr int kMaxLineWinsShown = 4;
-
-void define(Screen& s, Element& e, const char* name, ElementKind kind, int l, int t, int w, int h,
-            Element* parent = nullptr, int index = -1) {
-  e.name = name;
-  e.index = index;
-  e.kind = kind;
-  e.left = l;
-  e.top = t;
-  e.width = w;
-  e.height = h;
-  e.parent = parent;
-  s.add(e);
-}
 
 std::string upper(std::string s) {
   for (char& c : s)
@@ -84,62 +71,58 @@ void QuovRecall::buildElements() {
   s.width = kDesignWidthPx * kTwipsPerPixel;
   s.height = kDesignHeightPx * kTwipsPerPixel;
 
-  define(s, lblrecall, "lblrecall", ElementKind::Label, 0, 30, s.width, 330);
+  s.add(lblrecall, "lblrecall", ElementKind::Label, 0, 30, s.width, 330);
   lblrecall.caption = kRecallMark;
-  define(s, lblgame, "lblgame", ElementKind::Label, 0, 360, s.width, 330);
+  s.add(lblgame, "lblgame", ElementKind::Label, 0, 360, s.width, 330);
   for (int r = 1; r <= kReels; ++r) {
-    define(s, Picture[r], "Picture", ElementKind::Picture, kReelWindowLeft[r], kReelWindowTop,
-           kReelWindowWidth, kReelWindowHeight, nullptr, r);
-    define(s, reel[r], "reel", ElementKind::Image, 0, -kCellTwips, kReelWindowWidth,
-           kStripCells * kCellTwips, &Picture[r], r);
+    s.add(Picture[r], "Picture", ElementKind::Picture, kReelWindowLeft[r], kReelWindowTop,
+          kReelWindowWidth, kReelWindowHeight, nullptr, r);
+    s.add(reel[r], "reel", ElementKind::Image, 0, -kCellTwips, kReelWindowWidth,
+          kStripCells * kCellTwips, &Picture[r], r);
   }
   for (int r = 1; r <= kReels; ++r)
     for (int row = Top; row <= Bottom; ++row) {
       const int code = cellCode(r, row);
-      define(s, flasher[code], "flasher", ElementKind::Image, 0, row * kCellTwips, kCellTwips,
-             kCellTwips, &Picture[r], code);
+      s.add(flasher[code], "flasher", ElementKind::Image, 0, row * kCellTwips, kCellTwips,
+            kCellTwips, &Picture[r], code);
       flasher[code].setPicture(ImageListId::ImageList1, 14);
     }
   for (std::size_t k = 0; k < line.size(); ++k) {
-    define(s, line[k], "recallline", ElementKind::Line, 0, 0, 0, 0, nullptr, static_cast<int>(k));
+    s.add(line[k], "recallline", ElementKind::Line, 0, 0, 0, 0, nullptr, static_cast<int>(k));
     line[k].lineWidthPx = 5;
   }
   for (int r = 1; r <= kReels; ++r)
-    define(s, lblheld[r], "lblheld", ElementKind::Label, kReelWindowLeft[r],
-           kReelWindowTop + kReelWindowHeight / 2 - 250, kReelWindowWidth, 500, nullptr, r);
+    s.add(lblheld[r], "lblheld", ElementKind::Label, kReelWindowLeft[r],
+          kReelWindowTop + kReelWindowHeight / 2 - 250, kReelWindowWidth, 500, nullptr, r);
 
-  define(s, jackpotframe, "jackpotframe", ElementKind::Picture, kBoardLeft, kBoardTop, 10400,
-         5750);
-  define(s, jackpotball11, "jackpotball11", ElementKind::Image, 0, 0, 1650, 1350);
+  s.add(jackpotframe, "jackpotframe", ElementKind::Picture, kBoardLeft, kBoardTop, 10400, 5750);
+  s.add(jackpotball11, "jackpotball11", ElementKind::Image, 0, 0, 1650, 1350);
 
   const int cardsLeft = (s.width - kRecallCards * kCardWidth - (kRecallCards - 1) * kCardGap) / 2;
   for (int c = 1; c <= kRecallCards; ++c) {
     const int left = cardsLeft + (c - 1) * (kCardWidth + kCardGap);
-    define(s, gamblecard[c], "gamblecard", ElementKind::Image, left, kCardTop, kCardWidth,
-           kCardHeight, nullptr, c);
-    define(s, lblcard[c], "lblcard", ElementKind::Label, left - kCardGap / 2,
-           kCardTop + kCardHeight + 150, kCardWidth + kCardGap, 700, nullptr, c);
+    s.add(gamblecard[c], "gamblecard", ElementKind::Image, left, kCardTop, kCardWidth, kCardHeight,
+          nullptr, c);
+    s.add(lblcard[c], "lblcard", ElementKind::Label, left - kCardGap / 2,
+          kCardTop + kCardHeight + 150, kCardWidth + kCardGap, 700, nullptr, c);
   }
 
-  define(s, lblbet, "lblinfo", ElementKind::Label, kInfoLeft, kInfoTop, kInfoWidth, kInfoRow,
-         nullptr, 1);
-  define(s, lbllinewins, "lblinfo", ElementKind::Label, kInfoLeft, kInfoTop + kInfoRow,
-         kInfoWidth, kInfoRow, nullptr, 2);
-  define(s, lbldetail, "lblinfo", ElementKind::Label, kInfoLeft, kInfoTop + 2 * kInfoRow,
-         kInfoWidth, kInfoRow, nullptr, 3);
-  define(s, lblcredit, "lblinfo", ElementKind::Label, kInfoLeft, kInfoTop + 3 * kInfoRow,
-         kInfoWidth, kInfoRow, nullptr, 4);
+  s.add(lblbet, "lblinfo", ElementKind::Label, kInfoLeft, kInfoTop, kInfoWidth, kInfoRow, nullptr,
+        1);
+  s.add(lbllinewins, "lblinfo", ElementKind::Label, kInfoLeft, kInfoTop + kInfoRow, kInfoWidth,
+        kInfoRow, nullptr, 2);
+  s.add(lbldetail, "lblinfo", ElementKind::Label, kInfoLeft, kInfoTop + 2 * kInfoRow, kInfoWidth,
+        kInfoRow, nullptr, 3);
+  s.add(lblcredit, "lblinfo", ElementKind::Label, kInfoLeft, kInfoTop + 3 * kInfoRow, kInfoWidth,
+        kInfoRow, nullptr, 4);
 
-  define(s, btnprevgame, "btnprevgame", ElementKind::PictureButton, 600, kButtonTop, 1800,
-         kButtonHeight);
-  define(s, btnprev, "btnprev", ElementKind::PictureButton, 2550, kButtonTop, 1800,
-         kButtonHeight);
-  define(s, btnnext, "btnnext", ElementKind::PictureButton, 4500, kButtonTop, 1800,
-         kButtonHeight);
-  define(s, btnnextgame, "btnnextgame", ElementKind::PictureButton, 6450, kButtonTop, 1800,
-         kButtonHeight);
-  define(s, btnreturn, "btnreturn", ElementKind::PictureButton, 8400, kButtonTop, 3000,
-         kButtonHeight);
+  s.add(btnprevgame, "btnprevgame", ElementKind::PictureButton, 600, kButtonTop, 1800,
+        kButtonHeight);
+  s.add(btnprev, "btnprev", ElementKind::PictureButton, 2550, kButtonTop, 1800, kButtonHeight);
+  s.add(btnnext, "btnnext", ElementKind::PictureButton, 4500, kButtonTop, 1800, kButtonHeight);
+  s.add(btnnextgame, "btnnextgame", ElementKind::PictureButton, 6450, kButtonTop, 1800,
+        kButtonHeight);
+  s.add(btnreturn, "btnreturn", ElementKind::PictureButton, 8400, kButtonTop, 3000, kButtonHeight);
   hideAll();
 }
 
