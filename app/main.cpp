@@ -24,8 +24,8 @@ class AnnouncedEvents : public quov::GameEvents {
     std::fputs("quov-test: outcome drawn\n", stderr);
   }
   void outcomeVoided() override { inner_.outcomeVoided(); }
-  void outcomeBooked() override {
-    inner_.outcomeBooked();
+  void outcomeBooked(const quov::SpinOutcome& outcome) override {
+    inner_.outcomeBooked(outcome);
     std::fputs("quov-test: outcome booked\n", stderr);
   }
   void seriesCollected() override { inner_.seriesCollected(); }

@@ -1,7 +1,7 @@
 #include "cabinet/announcer.h"
 
-#include "rules/money.h"
 #include "mainscreen/quov.h"
+#include "rules/money.h"
 
 namespace quov {
 
@@ -34,11 +34,11 @@ void Announcer::outcomeDrawn() {
   next.outcomeDrawn();
 }
 
-void Announcer::outcomeBooked() {
-  next.outcomeBooked();
+void Announcer::outcomeBooked(const SpinOutcome& outcome) {
+  next.outcomeBooked(outcome);
   std::string words;
-  if (q.spinwin > 0)
-    words = (q.freespinmode == -1 ? "Free spin wins " : "Win ") + moneyText(q.spinwin) + ".";
+  if (outcome.win > 0)
+    words = (q.freespinmode == -1 ? "Free spin wins " : "Win ") + moneyText(outcome.win) + ".";
   // An award adds to the spins given; the award itself says how many.
   if (q.freespinsgiven > givenBefore_) {
     if (!words.empty()) words += ' ';

@@ -24,7 +24,7 @@ class Announcer : public GameEvents {
 
   void outcomeDrawn() override;
   void outcomeVoided() override { next.outcomeVoided(); }
-  void outcomeBooked() override;
+  void outcomeBooked(const SpinOutcome& outcome) override;
   void seriesCollected() override;
   void jackpotStarted() override;
   void jackpotPaid() override;

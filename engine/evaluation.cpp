@@ -1,15 +1,12 @@
-// The end of a spin: evaluation, settlement, meter step, the spin-down
-// animation and the presentation of the outcome.
+// The evaluation of a drawn outcome and the presentation of the one that
+// stood.
 #include "engine/evaluation.h"
 
 #include "engine/engine.h"
 #include "engine/free_spins.h"
-#include "engine/jackpot.h"
-#include "engine/reels.h"
+#include "mainscreen/quov.h"
 #include "rules/checked.h"
 #include "rules/paytable.h"
-#include "engine/spin_cycle.h"
-#include "mainscreen/quov.h"
 #include "sound/sounds.h"
 
 namespace quov {
@@ -20,22 +17,7 @@ constexpr std::int16_t kLosingSpinsPerOffer = 25;
 
 Evaluation::Evaluation(Engine& e) : engine(e), q(e.q), sounds(e.sounds) {}
 
-void Evaluation::finishspin() {
-  evaluateOutcome();
-  q.events->outcomeDrawn();
-  if (engine.spinCycle().settle()) {
-    q.events->outcomeVoided();
-    engine.reels().respinAfterVoid();  // spinreel1 draws the replacement spin
-    return;
-  }
-  engine.jackpot().meterStep();
-  if (q.freespinmode == 0) q.showCredit();  // the debited credit shows before the reels move
-  q.yield();
-  engine.reels().spinDown();
-  present();
-}
-
-void Evaluation::evaluateOutcome() {
+void Evaluation::evaluate(SpinOutcome& o, const LineArray& lengths) {
   q.yield();
   if (q.m.reelspeed == 0) q.m.reelspeed = 1;
   if (q.freespinmode == 0) {
@@ -43,42 +25,43 @@ void Evaluation::evaluateOutcome() {
     q.freespinwin = 0;
     q.freespinmult = 1;
   }
-  q.spinwin = 0;
-  for (int line = 1; line <= kLines; ++line) q.winline[line] = 0;
-  add(q.spinwin, static_cast<long long>(scatterMultiple(q.scattercount)) * q.totalBet());
-  add(q.spinwin, evaluateLines(q.match, q.linesplayed, q.betperline, q.winline, q.winlength));
+  o.winline.fill(0);
+  o.winlength = lengths;
+  o.win = 0;
+  add(o.win, static_cast<long long>(scatterMultiple(o.readout.scattercount)) * q.totalBet());
+  add(o.win, evaluateLines(o.readout.match, q.linesplayed, q.betperline, o.winline, o.winlength));
 }
 
-void Evaluation::present() {
+void Evaluation::present(const SpinOutcome& o) {
   if (q.freespinmode != -1) {
-    const WinSize size = winSize(q.spinwin);
+    const WinSize size = winSize(o.win);
     q.autopause = size.autopause;
     sounds.play(winClip(size));
   }
   q.yield();
 
-  if (q.scattercount > 1) q.Timerscatters.enable();
-  if (q.scattercount > 2) engine.freeSpins().award();
+  if (o.readout.scattercount > 1) q.Timerscatters.enable();
+  if (o.readout.scattercount > 2) engine.freeSpins().award(o);
 
-  if (q.spinwin > 0)
+  if (o.win > 0)
     for (int line = 1; line <= q.linesplayed && line <= kLines; ++line)
-      if (q.match.wildonline(line) > 0) {
+      if (o.readout.match.wildonline(line) > 0) {
         if (q.freespinsplayed < 1) q.Timer4.enable();
         if (q.freespinsplayed > 0) q.timerwild.enable();
       }
 
-  if (q.spinwin > 0) q.tmrlineflash.enable();
+  if (o.win > 0) q.tmrlineflash.enable();
 
   if (q.freespinmode == -1) {
-    q.events->outcomeBooked();
-    engine.freeSpins().seriesStep();
+    q.events->outcomeBooked(o);
+    engine.freeSpins().seriesStep(o);
     return;
   }
   Modquov& m = q.m;
-  add(m.bank, q.spinwin);  // the credit labels follow when the roll-up ends
-  q.events->outcomeBooked();
+  add(m.bank, o.win);  // the credit labels follow when the roll-up ends
+  q.events->outcomeBooked(o);
   q.btnoptions.enable();
-  if (q.spinwin < 1) {
+  if (o.win < 1) {
     q.LABWIN.setCaption("No Win");
     q.lblwin.setCaption("");
     add(m.popupcount, 1);
@@ -90,7 +73,7 @@ void Evaluation::present() {
   } else {
     q.Timerwincounter.enable();
   }
-  if (q.spinwin > 0 && q.freespinsgiven < 1 && q.autoplaymode == 0) q.doublebutton.enable();
+  if (o.win > 0 && q.freespinsgiven < 1 && q.autoplaymode == 0) q.doublebutton.enable();
 }
 
 }  // namespace quov

@@ -1,9 +1,11 @@
-// The end of a spin, `finishspin`: the evaluation of scatter and line pays,
-// the settlement, the meter step, the spin-down animation and the
-// presentation of the outcome (win clip, autoplay pause, the scatter, wild
-// and line animations, the crediting of a normal-play win, the offer after
-// losing spins and the gamble offer).
+// The evaluation of a drawn outcome (its scatter and line pays) and the
+// presentation of the outcome that stood, after the spin-down: win clip,
+// autoplay pause, the scatter, wild and line animations, the free-spin award,
+// the crediting of a normal-play win, the offer after losing spins and the
+// gamble offer.
 #pragma once
+
+#include "mainscreen/spin_outcome.h"
 
 namespace quov {
 
@@ -15,11 +17,13 @@ class Evaluation {
  public:
   explicit Evaluation(Engine& engine);
 
-  void finishspin();
+  // Fills in the paying lines, every line's run length and the win. The
+  // lengths go on from `lengths`, those of the evaluations since the spin
+  // press.
+  void evaluate(SpinOutcome& outcome, const LineArray& lengths);
+  void present(const SpinOutcome& outcome);
 
  private:
-  void evaluateOutcome();  // scatter and line pays
-  void present();          // the presentation after the animation
   Engine& engine;
   Quov& q;
   Sounds& sounds;

@@ -6,11 +6,12 @@
 
 #include "engine/engine.h"
 #include "engine/reels.h"
-#include "rules/checked.h"
-#include "rules/free_spins.h"
+#include "engine/wild_animations.h"
 #include "engine/win_meter.h"
 #include "mainscreen/quov.h"
 #include "mainscreen/timing.h"
+#include "rules/checked.h"
+#include "rules/free_spins.h"
 #include "sound/sounds.h"
 
 namespace quov {
@@ -21,36 +22,31 @@ constexpr const char* kCompleted = "Freespins Completed          ";
 }  // namespace
 
 FreeSpins::FreeSpins(Engine& e) : engine(e), q(e.q), sounds(e.sounds) {
-  zendara1.name = "zendara1";
-  zendara1.kind = ElementKind::Picture;
-  zendara1.left = -5999;
-  zendara1.top = 7000;
-  zendara1.width = 3600;
-  zendara1.height = 1950;
-  zendara1.visible = false;
-  q.screen.addBeneath(zendara1, q.pannomoney);
+  q.screen
+      .addBeneath(q.pannomoney, zendara1, "zendara1", ElementKind::Picture, -5999, 7000, 3600, 1950)
+      .visible = false;
 }
 
 void FreeSpins::Timerscatters_tick() {
-  q.scatterframe += 1;
-  if (q.scatterframe >= 14) q.scatterframe = 1;
+  state.scatterframe += 1;
+  if (state.scatterframe >= 14) state.scatterframe = 1;
   for (int r = 1; r <= kReels; ++r) {
     const int cell = q.scattercell[r];
     if (cell < 1 || cell > 15) continue;
-    q.flasher[cell].setPicture(ImageListId::ImageList1, q.scatterframe);
+    q.flasher[cell].setPicture(ImageListId::ImageList1, state.scatterframe);
     q.flasher[cell].show();
   }
 }
 
-void FreeSpins::award() {
+void FreeSpins::award(const SpinOutcome& o) {
   add(q.m.howmanyspins, 1);
-  awardFreeSpins(q.series, q.scattercount);
+  awardFreeSpins(q.series, o.readout.scattercount);
   q.panfreespin.hide();
   sounds.play(Clip::FreeSpinsAwarded);
   q.freespinmode = -1;
-  if (awardStartsTotal(q.series)) add(q.freespinwin, q.spinwin);  // a retrigger's win is already booked
+  if (awardStartsTotal(q.series)) add(q.freespinwin, o.win);  // a retrigger's win is already booked
   q.tmrautospin.disable();
-  q.showWinMeter(q.freespinwin, q.spinwin);
+  q.showWinMeter(q.freespinwin, o.win);
   q.setInputAllowed(false);
   q.btnoptions.hide();
   q.btnopenmenu.hide();
@@ -68,11 +64,11 @@ void FreeSpins::award() {
   q.Timerrespin.enable();
 }
 
-void FreeSpins::seriesStep() {
+void FreeSpins::seriesStep(const SpinOutcome& o) {
   q.spinsleft.show();
   q.spinsleft.setCaption(kRemaining + std::to_string(freeSpinsRemaining(q.series)));
-  const bool complete = quov::seriesStep(q.series, q.scattercount);
-  if (q.scattercount >= 3) {
+  const bool complete = quov::seriesStep(q.series, o.readout.scattercount);
+  if (o.readout.scattercount >= 3) {
     q.Timerwincounter.enable();
     return;
   }
@@ -85,7 +81,7 @@ void FreeSpins::seriesStep() {
       q.Timerwincounter.enable();
       return;
     }
-    q.showWinMeter(q.freespinwin, q.spinwin);
+    q.showWinMeter(q.freespinwin, o.win);
     q.takewin.enable();
     q.takewin.show();
     return;
@@ -93,10 +89,10 @@ void FreeSpins::seriesStep() {
   q.Timerwincounter.enable();
 }
 
-void FreeSpins::freespinbusiness() {
+void FreeSpins::freespinbusiness(const SpinOutcome& o) {
   const int d = q.p.random.draw(kMultiplierDraws);
-  q.wildpic = multiplierForDraw(d).badge;
-  q.freespinmult = freeSpinMultiplier(d, wildInWin(q.winlength, q.wildcell, q.linesplayed));
+  engine.wildAnimations().startBadge(multiplierForDraw(d).badge);
+  q.freespinmult = freeSpinMultiplier(d, wildInWin(o.winlength, o.readout.wildcell, q.linesplayed));
 }
 
 bool FreeSpins::inSeries() const { return q.freespinsgiven >= 1; }

@@ -4,6 +4,7 @@
 #pragma once
 
 #include "engine/series_record.h"
+#include "mainscreen/spin_outcome.h"
 #include "platform/element.h"
 
 namespace quov {
@@ -12,15 +13,22 @@ class Engine;
 class Quov;
 class Sounds;
 
+struct FreeSpinsState {
+  int scatterframe = 0;  // the scatter animation's frame
+};
+
 class FreeSpins {
  public:
   // Puts the queen on the main screen, beneath the no-money panel.
   explicit FreeSpins(Engine& engine);
 
   void Timerscatters_tick();
-  void award();       // three or more scatters
-  void seriesStep();  // the series goes on or ends
-  void freespinbusiness();  // the multiplier of the free spin being settled
+  // A spin press: the scatter animation starts from its first frame.
+  void restartScatters() { state.scatterframe = 0; }
+  void award(const SpinOutcome& outcome);       // three or more scatters
+  void seriesStep(const SpinOutcome& outcome);  // the series goes on or ends
+  // The multiplier of the free spin being settled.
+  void freespinbusiness(const SpinOutcome& outcome);
 
   // Whether a series runs or waits for its collect.
   bool inSeries() const;
@@ -37,6 +45,7 @@ class FreeSpins {
 
   // The queen who walks across the screen when a series is awarded.
   Element zendara1;
+  FreeSpinsState state;
 
  private:
   Engine& engine;

@@ -1,12 +1,13 @@
-// The reels: the chain of reel procedures that draws each reel's stop (or
-// keeps it while a free-spin wild holds the reel) and reads its cells, and
-// the spin-down animation that then moves the strips into the places already
-// decided.
+// The reels: the five reel procedures that each draw one reel's stop (or
+// keep it while a free-spin wild holds the reel) and read its cells into the
+// spin's outcome, and the spin-down animation that then moves the strips
+// into the places already decided.
 #pragma once
 
 #include <array>
 #include <cstdint>
 
+#include "mainscreen/spin_outcome.h"
 #include "rules/reels.h"
 
 namespace quov {
@@ -17,27 +18,22 @@ class Sounds;
 
 struct ReelsState {
   std::int16_t reel1stop = 0, reel2stop = 0, reel3stop = 0, reel4stop = 0, reel5stop = 0;
-  std::int16_t reel1mark = 0, reel2mark = 0, reel3mark = 0, reel4mark = 0, reel5mark = 0;
   std::int32_t reel1pos = 0, reel2pos = 0, reel3pos = 0, reel4pos = 0, reel5pos = 0;
-  bool respinDue = false;  // the settlement voided the outcome being drawn
 };
 
 class Reels {
  public:
   explicit Reels(Engine& engine);
 
-  // spinreel1 returns after the whole spin, animation and presentation
-  // included, and after every fresh spin that replaces a voided outcome.
-  void spinreel1();
-  void spinreel2();
-  void spinreel3();
-  void spinreel4();
-  void spinreel5();
+  // The spin cycle calls these in turn for every drawing. spinreel1 first
+  // stops the animations of the last spin and forgets its readout.
+  void spinreel1(SpinOutcome& outcome);
+  void spinreel2(SpinOutcome& outcome);
+  void spinreel3(SpinOutcome& outcome);
+  void spinreel4(SpinOutcome& outcome);
+  void spinreel5(SpinOutcome& outcome);
   // The spin-down animation of the outcome just settled.
-  void spinDown();
-  // The settlement voided the outcome: a fresh spin follows once this one
-  // has unwound.
-  void respinAfterVoid() { state.respinDue = true; }
+  void spinDown(const SpinOutcome& outcome);
   // The reels standing at `stops` (reels 1..5) with no spin: the stops kept,
   // the cells read and the strips in place, as the records left them.
   void standAt(const std::array<std::int16_t, kReels>& stops);
@@ -45,8 +41,9 @@ class Reels {
   ReelsState state;
 
  private:
-  void reelChain();
-  Engine& engine;
+  // Reels 2 to 4: a reel that showed its wild in the last drawing of a
+  // free-spin series keeps its stop once more.
+  void drawHoldableReel(SpinOutcome& outcome, int r, std::int16_t& stop, std::int32_t& pos);
   Quov& q;
   Sounds& sounds;
 };

@@ -1,18 +1,21 @@
-// The spin press, the settlement with its payout throttle, the idle ticker
-// and the free-spin re-spin timer.
+// The spin press, the spin in its order, the settlement with its payout
+// throttle, the idle ticker and the free-spin re-spin timer.
 #include "engine/spin_cycle.h"
 
 #include "engine/engine.h"
-#include "engine/jackpot.h"
-#include "engine/reels.h"
+#include "engine/evaluation.h"
 #include "engine/free_spins.h"
 #include "engine/gamble.h"
+#include "engine/jackpot.h"
+#include "engine/reels.h"
+#include "engine/wild_animations.h"
+#include "engine/win_meter.h"
+#include "mainscreen/quov.h"
+#include "mainscreen/timing.h"
 #include "rules/checked.h"
 #include "rules/jackpot.h"
 #include "rules/money.h"
 #include "rules/throttle.h"
-#include "mainscreen/quov.h"
-#include "mainscreen/timing.h"
 #include "sound/sounds.h"
 
 namespace quov {
@@ -50,11 +53,11 @@ void SpinCycle::btnstartall_click() {
   if (q.freespinmode != -1) {
     engine.gamble().dropCarry();
     q.freespinwin = 0;
-    q.rolled = 0;
+    engine.winMeter().clearCount();
     sounds.play(Clip::SpinStart);
     q.idleticks = 0;
-    q.scatterframe = 0;
-    q.symbolframe = 0;
+    engine.freeSpins().restartScatters();
+    engine.wildAnimations().restartPortraits();
     q.setBetPerLineFromLevel();
     if (q.m.bank < q.totalBet()) {
       sounds.play(Clip::NoMoney);
@@ -81,7 +84,8 @@ void SpinCycle::btnstartall_click() {
   q.btnoptions.disable();
 
   q.idleticks = 0;
-  q.scatterframe = q.wildpicfirst = q.wildticks = q.symbolframe = q.wildpic = 0;
+  engine.freeSpins().restartScatters();
+  engine.wildAnimations().restart();
   if (q.freespinmode == 0) {
     q.LABWIN.setCaption(kGoodLuck);
     q.lblwin.setCaption(" ");
@@ -92,7 +96,7 @@ void SpinCycle::btnstartall_click() {
   for (int line = 1; line <= kLines; ++line) q.winlength[line] = 0;
   q.setInputAllowed(false);
 
-  engine.reels().spinreel1();
+  spin();
 
   q.keycount = 0;
   for (int k = 1; k <= kLines; ++k) q.lin[k].disable();
@@ -105,42 +109,76 @@ void SpinCycle::btnstartall_click() {
   }
 }
 
-bool SpinCycle::settle() {
-  if (q.spinwin > 0) q.rollstep = 1;
+void SpinCycle::spin() {
+  Reels& reels = engine.reels();
+  SpinOutcome outcome;
+  do {
+    outcome = SpinOutcome{};
+    reels.spinreel1(outcome);
+    reels.spinreel2(outcome);
+    reels.spinreel3(outcome);
+    reels.spinreel4(outcome);
+    reels.spinreel5(outcome);
+    q.readout = outcome.readout;  // what the reels will show, for the animations
+  } while (!finishspin(outcome));
+}
+
+bool SpinCycle::finishspin(SpinOutcome& outcome) {
+  Evaluation& evaluation = engine.evaluation();
+  evaluation.evaluate(outcome, q.winlength);
+  q.winline = outcome.winline;
+  q.winlength = outcome.winlength;
+  q.events->outcomeDrawn();
+  const bool voided = settle(outcome);
+  q.spinwin = outcome.win;
+  if (voided) {
+    q.events->outcomeVoided();
+    return false;
+  }
+  engine.jackpot().meterStep();
+  if (q.freespinmode == 0) q.showCredit();  // the debited credit shows before the reels move
+  q.yield();
+  engine.reels().spinDown(outcome);
+  evaluation.present(outcome);
+  return true;
+}
+
+bool SpinCycle::settle(SpinOutcome& o) {
+  if (o.win > 0) engine.winMeter().armCount();
   const std::int16_t bet = q.totalBet();
   Modquov& m = q.m;
 
   if (q.freespinmode == -1) {
-    engine.freeSpins().freespinbusiness();
-    mul(q.spinwin, q.freespinmult);
-    add(m.total, q.spinwin);
-    add(q.freespinwin, q.spinwin);
+    engine.freeSpins().freespinbusiness(o);
+    mul(o.win, q.freespinmult);
+    add(m.total, o.win);
+    add(q.freespinwin, o.win);
     state.paydraw = static_cast<std::int16_t>(q.p.random.draw(m.machinepay));
-    if (outcomeStands(SpinKind::Free, state.paydraw, anyHeld(q.holds), q.spinwin)) return false;
+    if (outcomeStands(SpinKind::Free, state.paydraw, anyHeld(q.holds), o.win)) return false;
     clearHolds(q.holds);
-    sub(q.freespinwin, q.spinwin);
-    sub(m.total, q.spinwin);
-    q.spinwin = 0;
-    q.scattercount = 0;
+    sub(q.freespinwin, o.win);
+    sub(m.total, o.win);
+    o.win = 0;
+    o.readout.scattercount = 0;
     return true;
   }
 
   clearHolds(q.holds);
-  add(m.total, q.spinwin);
+  add(m.total, o.win);
   add(m.wager, bet);
   add(m.games, 1);
   sub(m.bank, bet);
   if (!throttleDraws(SpinKind::Ordinary, m.machinepay)) return false;
   state.paydraw = static_cast<std::int16_t>(q.p.random.draw(m.machinepay));
-  if (outcomeStands(SpinKind::Ordinary, state.paydraw, false, q.spinwin)) return false;
+  if (outcomeStands(SpinKind::Ordinary, state.paydraw, false, o.win)) return false;
   // The throttle replaces this winning outcome by a fresh spin: undo its
   // booking so that it leaves no trace.
   sub(m.wager, bet);
-  sub(m.total, q.spinwin);
+  sub(m.total, o.win);
   add(m.bank, bet);
   sub(m.games, 1);
-  q.spinwin = 0;
-  q.scattercount = 0;
+  o.win = 0;
+  o.readout.scattercount = 0;
   q.freespinmult = 1;
   return true;
 }
@@ -185,7 +223,7 @@ void SpinCycle::Timerrespin_tick() {
   q.yield();
   if (q.idleticks >= timing::kRespinIdleTicks) {
     q.idleticks = 0;
-    engine.reels().spinreel1();
+    spin();
     q.setInputAllowed(false);
   }
 }

@@ -1,11 +1,13 @@
-// The spin cycle: the spin press that turns a press into one drawn, settled
-// and animated outcome, the settlement with its payout throttle, the idle
-// ticker that lets the next press in, and the timer that starts each free
-// spin of a series.
+// The spin cycle: the spin press, the spin itself (every step from the
+// reels' draw to the presentation of the outcome, in its order), the
+// settlement with its payout throttle, the idle ticker that lets the next
+// press in, and the timer that starts each free spin of a series.
 #pragma once
 
 #include <cstdint>
 #include <string>
+
+#include "mainscreen/spin_outcome.h"
 
 namespace quov {
 
@@ -28,14 +30,22 @@ class SpinCycle {
   void tmrtick_tick();
   void Timerrespin_tick();
 
-  // The settlement of an evaluated outcome: statistics, the debit of the bet
-  // and the payout throttle. True when the throttle voided the outcome and a
-  // fresh spin replaces it.
-  bool settle();
+  // One whole spin: it returns after the presentation of the outcome that
+  // stood, the animation included, and after every fresh drawing that
+  // replaced a voided one.
+  void spin();
 
   SpinCycleState state;
 
  private:
+  // The end of a spin: evaluation, settlement, jackpot meter step, credit,
+  // spin-down and presentation. False when the settlement voided the
+  // outcome: the rest waits for the drawing that replaces it.
+  bool finishspin(SpinOutcome& outcome);
+  // The settlement of an evaluated outcome: statistics, the debit of the bet
+  // and the payout throttle. True when the throttle voided the outcome and a
+  // fresh spin replaces it.
+  bool settle(SpinOutcome& outcome);
   // A jackpot meter's caption as the ticker last formatted it: formatted
   // again only when the meter moved.
   struct MeterCaption {

@@ -6,14 +6,14 @@
 #include <array>
 #include <cstddef>
 
-#include "rules/spin_down.h"
 #include "mainscreen/quov.h"
 #include "mainscreen/timing.h"
+#include "rules/spin_down.h"
 #include "sound/sounds.h"
 
 namespace quov {
 
-void Reels::spinDown() {
+void Reels::spinDown(const SpinOutcome& o) {
   // Speeds the options screen cannot produce have no row; such a value
   // plays at the fastest speed rather than never moving the strips.
   const SpinDownSpeed speed = spinDownSpeed(q.m.reelspeed).value_or(*spinDownSpeed(1));
@@ -23,7 +23,9 @@ void Reels::spinDown() {
   const std::int32_t pos[6] = {0, state.reel1pos, state.reel2pos, state.reel3pos, state.reel4pos,
                                state.reel5pos};
   auto held = [this](int r) { return q.holds.held[static_cast<std::size_t>(r)]; };
-  // Stop and scatter clips sound in normal play only.
+  // Stop and scatter clips sound in normal play only; a scatter sounds as
+  // its reel stops.
+  const Readout& scatters = o.readout;
   const bool clipsOn = q.freespinmode == 0;
   // The strips still running: every reel from `first` on that is not held.
   // Nothing runs between two frames, so the holds stand for the whole phase.
@@ -50,7 +52,8 @@ void Reels::spinDown() {
     Element* stopping = held(k) ? nullptr : &q.reel[static_cast<std::size_t>(k)];
     int bounce = 0;
     if (clipsOn && (k == 1 || !held(k))) sounds.play(Clip::ReelStop);
-    if (clipsOn && q.scattercell[k] > 0 && (k <= 3 || q.scattercount >= 2))
+    if (clipsOn && scatters.scattercell[static_cast<std::size_t>(k)] > 0 &&
+        (k <= 3 || scatters.scattercount >= 2))
       sounds.play(scatterLanding(k));
     runFrom(k + 1);
     for (int n = 0; n < speed.passes; ++n)
@@ -64,7 +67,8 @@ void Reels::spinDown() {
 
   const std::int32_t base = state.reel5pos + kBounceRise;
   if (clipsOn) sounds.play(Clip::ReelStop);
-  if (clipsOn && q.scattercell[5] > 0 && q.scattercount >= 2) sounds.play(scatterLanding(5));
+  if (clipsOn && scatters.scattercell[5] > 0 && scatters.scattercount >= 2)
+    sounds.play(scatterLanding(5));
   for (int bounce = 0; bounce <= kBounceRise; bounce += kBounceStep) {
     q.reel[5].move(0, base - bounce);
     loop.sleep(frameSleep);

@@ -3,8 +3,8 @@
 // multiplier's badge laid over them.
 #include "engine/wild_animations.h"
 
-#include "rules/free_spins.h"
 #include "mainscreen/quov.h"
+#include "rules/free_spins.h"
 
 namespace quov {
 
@@ -24,26 +24,26 @@ bool onReel(int reel, int cell) {
 }  // namespace
 
 void WildAnimations::Timer4_tick() {
-  q.symbolframe += 1;
-  if (q.symbolframe > kPortraitFrames) q.symbolframe = 1;
+  state.symbolframe += 1;
+  if (state.symbolframe > kPortraitFrames) state.symbolframe = 1;
   for (int r = 2; r <= 4; ++r)
     if (onReel(r, q.wildcell[r]))
-      q.flasher[q.wildcell[r]].setPicture(ImageListId::ImageList2, q.symbolframe);
+      q.flasher[q.wildcell[r]].setPicture(ImageListId::ImageList2, state.symbolframe);
 }
 
 void WildAnimations::timerwild_tick() {
   if (q.freespinmult == 1) return;  // no wild took part: no badge to show
-  if (const int last = badgeForMultiplier(q.freespinmult)) q.wildpicfirst = last;
-  q.wildpic += 1;
-  if (q.wildpic > q.wildpicfirst) q.wildpic = q.wildpicfirst - (kBadgeFrames - 1);
-  q.wildticks += 1;
-  if (q.wildticks > kBadgedPortraitFrames) q.wildticks = 1;
-  if (q.wildpic < 1) q.wildpic = 3;
+  if (const int last = badgeForMultiplier(q.freespinmult)) state.wildpicfirst = last;
+  state.wildpic += 1;
+  if (state.wildpic > state.wildpicfirst) state.wildpic = state.wildpicfirst - (kBadgeFrames - 1);
+  state.wildticks += 1;
+  if (state.wildticks > kBadgedPortraitFrames) state.wildticks = 1;
+  if (state.wildpic < 1) state.wildpic = 3;
   for (int r = 2; r <= 4; ++r) {
     if (!onReel(r, q.wildcell[r])) continue;
     Element& frame = q.flasher[q.wildcell[r]];
-    frame.setPicture(ImageListId::ImageList2, q.wildticks);
-    frame.setPicture(ImageListId::ImageList2, q.wildticks, q.wildpic);
+    frame.setPicture(ImageListId::ImageList2, state.wildticks);
+    frame.setPicture(ImageListId::ImageList2, state.wildticks, state.wildpic);
   }
 }
 

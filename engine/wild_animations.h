@@ -1,12 +1,19 @@
 // The wild animations after a winning spin: the portrait frames over every
 // wild in normal play, and in free spins the same frames with the drawn
-// multiplier's badge laid over them. Their frame counters are the spin's
-// animation counters, which every spin press resets.
+// multiplier's badge laid over them. Every spin press starts their frame
+// counters again.
 #pragma once
 
 namespace quov {
 
 class Quov;
+
+struct WildAnimationsState {
+  int symbolframe = 0;   // the portrait frame of normal play
+  int wildticks = 0;     // the portrait frame of a free spin
+  int wildpic = 0;       // the badge frame over it
+  int wildpicfirst = 0;  // the last badge frame of the multiplier shown
+};
 
 class WildAnimations {
  public:
@@ -14,6 +21,16 @@ class WildAnimations {
 
   void Timer4_tick();
   void timerwild_tick();
+
+  // A spin press: the portraits start from their first frame (the no-money
+  // check comes between this and the rest).
+  void restartPortraits() { state.symbolframe = 0; }
+  // A spin press that goes ahead: every counter starts again.
+  void restart() { state = {}; }
+  // The multiplier just drawn for a free spin shows its badge from `badge`.
+  void startBadge(int badge) { state.wildpic = badge; }
+
+  WildAnimationsState state;
 
  private:
   Quov& q;

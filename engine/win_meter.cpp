@@ -4,10 +4,10 @@
 
 #include "engine/engine.h"
 #include "engine/gamble.h"
-#include "rules/checked.h"
-#include "rules/win_meter.h"
 #include "mainscreen/quov.h"
 #include "mainscreen/timing.h"
+#include "rules/checked.h"
+#include "rules/win_meter.h"
 #include "sound/sounds.h"
 
 namespace quov {
@@ -19,14 +19,14 @@ void WinMeter::Timerwincounter_tick() {
   if (q.freespinmode == -1 && q.freespinsplayed > 1) {
     // During a series the meter holds each result for 31 ticks, then the
     // next free spin starts.
-    q.rolled = q.spinwin;
+    state.rolled = q.spinwin;
     add(state.seriesticks, 1);
     q.showWinMeter(q.freespinwin, q.spinwin);
     if (state.seriesticks > timing::kFreeSpinHoldTicks) {
       state.seriesticks = 0;
       q.Timerwincounter.disable();
-      q.rolled = 0;
-      q.rollstep = 0;
+      state.rolled = 0;
+      state.rollstep = 0;
       q.takewin.disable();
       q.yield();
       q.Timerrespin.enable();
@@ -34,16 +34,16 @@ void WinMeter::Timerwincounter_tick() {
     return;
   }
 
-  if (q.m.winroll == 0) q.rolled = q.spinwin;
-  add(q.rolled, q.rollstep);
-  q.rollstep = nextRollStep(q.rolled);
-  if (q.rolled >= q.spinwin) {
+  if (q.m.winroll == 0) state.rolled = q.spinwin;
+  add(state.rolled, state.rollstep);
+  state.rollstep = nextRollStep(state.rolled);
+  if (state.rolled >= q.spinwin) {
     q.showWinMeter(q.spinwin, q.spinwin);
     q.showCredit();
     q.Timerwincounter.disable();
-    q.rolled = 0;
+    state.rolled = 0;
   } else {
-    q.showWinMeter(q.rolled, q.rolled);
+    q.showWinMeter(state.rolled, state.rolled);
   }
 }
 
@@ -55,8 +55,8 @@ void WinMeter::takewin_click() {
   q.freespinsplayed = 0;
   q.freespinsgiven = 0;
   q.freespinmode = 0;
-  q.rolled = 0;
-  q.rollstep = 0;
+  state.rolled = 0;
+  state.rollstep = 0;
   q.idleticks = 0;
   q.Timerrespin.disable();
   q.showWinMeter(q.freespinwin, q.spinwin);

@@ -12,6 +12,9 @@ class Sounds;
 
 struct WinMeterState {
   std::int16_t seriesticks = 0;  // ticks the current free spin's result has been held
+  // The count-up: its step and the amount counted so far.
+  std::int16_t rollstep = 0;
+  std::int32_t rolled = 0;
 };
 
 class WinMeter {
@@ -20,6 +23,11 @@ class WinMeter {
 
   void Timerwincounter_tick();
   void takewin_click();  // the collect of a free-spin series
+
+  // A spin press: nothing counted yet.
+  void clearCount() { state.rolled = 0; }
+  // An evaluated outcome that wins: the count-up starts at a cent a step.
+  void armCount() { state.rollstep = 1; }
 
   WinMeterState state;
 

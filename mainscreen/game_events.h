@@ -6,6 +6,7 @@
 
 #include <cstdint>
 
+#include "mainscreen/spin_outcome.h"
 #include "rules/gamble.h"
 
 namespace quov {
@@ -30,7 +31,7 @@ class GameEvents {
   virtual void outcomeVoided() {}
   // The outcome that stood is booked: its win is in the credit (normal play)
   // or in the series total (a free spin, or the spin that started a series).
-  virtual void outcomeBooked() {}
+  virtual void outcomeBooked(const SpinOutcome& /*outcome*/) {}
   // The collect paid a series' total into the credit.
   virtual void seriesCollected() {}
   // Jackpot time began (the ball stands on its start cell), and its prize

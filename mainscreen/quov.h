@@ -13,15 +13,15 @@
 #include <functional>
 #include <string>
 
-#include "rules/free_spins.h"
-#include "rules/holds.h"
-#include "rules/reels.h"
 #include "mainscreen/game_events.h"
 #include "mainscreen/modquov.h"
 #include "platform/element.h"
 #include "platform/screen.h"
 #include "platform/services.h"
 #include "platform/timer.h"
+#include "rules/free_spins.h"
+#include "rules/holds.h"
+#include "rules/reels.h"
 
 namespace quov {
 
@@ -68,10 +68,13 @@ class Quov {
   // screen sets the lines); read by the evaluation, free spins, the line
   // flash and the history.
   std::int16_t linesplayed = 0, betlevel = 0, betperline = 0;
+  // The last spin's outcome as the animations read it after the spin. A
+  // spin hands its outcome from step to step as a value (see
+  // spin_outcome.h); the spin cycle copies it here as the steps come to it.
   // The last drawing (match values, wildonline, wildcell, scattercell,
-  // scattercount): written by the reels and the spin cycle; read by the
-  // evaluation, the spin-down, free spins, the wild animations, the line
-  // flash and the history.
+  // scattercount): forgotten by the reels as a spin starts, written by the
+  // spin cycle and the reels' resume; read by the wild animations, the
+  // scatter animation and the line flash.
   Readout readout;
   MatchValues& match = readout.match;
   ReelArray& wildcell = readout.wildcell;
@@ -80,17 +83,15 @@ class Quov {
   // Holds of reels 2..4 by a free-spin wild: drawn by the reels, cleared by
   // the settlement and released by the spin-down; read by the history.
   Holds holds;
-  // The spin's win: written by the evaluation, the settlement, free spins
-  // and the win meter; read by the gamble (its stake), the announcer and
-  // the history.
+  // The spin's win as the settlement left it: written by the spin cycle,
+  // free spins' resume and the win meter's collect; read by the win meter,
+  // the gamble (its stake) and the series' record.
   std::int32_t spinwin = 0;
-  // The winning lines and their lengths: written by the evaluation, the
-  // spin cycle and free spins; read by the line flash and the history.
+  // The winning lines and every line's last paying run since the spin
+  // press: written by the spin cycle (the press clears the runs) and free
+  // spins' resume; read by the evaluation (a lotus pair pays only on a line
+  // that ran no longer), the line flash and the series' record.
   LineArray winline{}, winlength{};
-  // The roll-up's step and the amount rolled so far: the spin cycle starts
-  // it, the win meter runs it.
-  std::int16_t rollstep = 0;
-  std::int32_t rolled = 0;
   // The pause autoplay takes after a win (set by the evaluation, kept by the
   // controls) and the idle ticks since the last spin (counted by the spin
   // cycle's ticker, reset by the controls and the win meter).
@@ -111,9 +112,6 @@ class Quov {
   // recall) and the keys counted since the last spin (the controls, reset
   // by the spin cycle, jackpot time and the win meter).
   std::int16_t autoplaymode = 0, keycount = 0;
-  // Animation counters: reset by every spin press (the spin cycle), run by
-  // the wild animations and free spins.
-  int wildpicfirst = 0, wildpic = 0, wildticks = 0, scatterframe = 0, symbolframe = 0;
   // The line-number loops of the start-up and the line choice count in it,
   // and the line flash takes its blink phase from where they left it.
   std::int16_t loopc = 0;

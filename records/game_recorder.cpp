@@ -4,10 +4,9 @@
 
 #include "engine/engine.h"
 #include "engine/jackpot.h"
-#include "engine/reels.h"
+#include "mainscreen/quov.h"
 #include "rules/jackpot.h"
 #include "rules/paytable.h"
-#include "mainscreen/quov.h"
 
 namespace quov {
 
@@ -65,32 +64,31 @@ void GameRecorder::outcomeDrawn() {
 
 void GameRecorder::outcomeVoided() { ++voids_; }
 
-void GameRecorder::outcomeBooked() {
+void GameRecorder::outcomeBooked(const SpinOutcome& o) {
   if (!spinOpen_) return;
   spinOpen_ = false;
   GameRecord r = base(spinFree_ ? RecordKind::FreeSpin : RecordKind::Spin);
   r.creditBefore = spinCreditBefore_;
   r.bet = spinFree_ ? 0 : q.totalBet();
-  const ReelsState& reels = engine_.reels().state;
-  r.stops = {static_cast<std::int8_t>(reels.reel1stop), static_cast<std::int8_t>(reels.reel2stop),
-             static_cast<std::int8_t>(reels.reel3stop), static_cast<std::int8_t>(reels.reel4stop),
-             static_cast<std::int8_t>(reels.reel5stop)};
+  for (int reel = 1; reel <= kReels; ++reel)
+    r.stops[static_cast<std::size_t>(reel - 1)] =
+        static_cast<std::int8_t>(o.stops[static_cast<std::size_t>(reel)]);
   r.held = held_;
   r.voids = voids_;
   const int played = std::min<int>(q.linesplayed, kLines);
   for (int line = 1; line <= played; ++line) {
-    if (q.winline[line] == 0) continue;
-    const int lead = q.match.lead(line);
-    const int length = q.winlength[line];
+    if (o.winline[static_cast<std::size_t>(line)] == 0) continue;
+    const int lead = o.readout.match.lead(line);
+    const int length = o.winlength[static_cast<std::size_t>(line)];
     r.lineWins.push_back({static_cast<std::int8_t>(line), static_cast<std::int8_t>(lead),
                           static_cast<std::int8_t>(length),
                           linePay(static_cast<Symbol>(lead), length) * q.betperline});
   }
-  r.scatters = static_cast<std::int8_t>(q.scattercount);
-  r.scatterPay = scatterMultiple(q.scattercount) * q.totalBet();
+  r.scatters = static_cast<std::int8_t>(o.readout.scattercount);
+  r.scatterPay = scatterMultiple(o.readout.scattercount) * q.totalBet();
   r.multiplier = spinFree_ ? q.freespinmult : 1;
-  r.win = q.spinwin;
-  if (q.scattercount > 2) r.award = q.bonuslevel;
+  r.win = o.win;
+  if (o.readout.scattercount > 2) r.award = q.bonuslevel;
   if (spinFree_) {
     r.series = series_;
     r.seriesSpin = q.freespinsplayed;
@@ -98,7 +96,7 @@ void GameRecorder::outcomeBooked() {
   // A win outside a series is in the credit now; a spin that starts a
   // series adds its win to the series total instead.
   const bool startsSeries = !spinFree_ && r.award > 0;
-  r.paid = spinFree_ || startsSeries ? 0 : q.spinwin;
+  r.paid = spinFree_ || startsSeries ? 0 : o.win;
   const std::int64_t id = append(r);
   if (startsSeries) series_ = id;
   if (!spinFree_ && !startsSeries) lastWin_ = id;

@@ -21,7 +21,7 @@ class GameRecorder : public GameEvents {
 
   void outcomeDrawn() override;
   void outcomeVoided() override;
-  void outcomeBooked() override;
+  void outcomeBooked(const SpinOutcome& outcome) override;
   void seriesCollected() override;
   void jackpotStarted() override;
   void jackpotPaid() override;

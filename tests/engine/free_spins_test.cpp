@@ -1,16 +1,19 @@
+#include "engine/free_spins.h"
+
 #include <gtest/gtest.h>
 
 #include <string>
 #include <vector>
 
-#include "engine/free_spins.h"
 #include "engine/gamble.h"
 #include "engine/reels.h"
-#include "rules/free_spins.h"
-#include "rules/paytable.h"
+#include "engine/spin_cycle.h"
 #include "engine/wild_animations.h"
 #include "machine_fixture.h"
 #include "outcomes.h"
+#include "rules/free_spins.h"
+#include "rules/paytable.h"
+#include "sound/sounds.h"
 
 namespace quov {
 namespace {
@@ -156,7 +159,7 @@ TEST_F(FreeSpins, OnlyAWinThroughAWildIsMultipliedAndAStaleRunMeetsAHeldWild) {
   // A plain win: the multiplier drawn (10) falls back to 1.
   const Stops plain = *findStops(25, plainLineWin);
   pushFreeSpin(plain, 1);
-  machine.engine.reels().spinreel1();
+  machine.engine.spinCycle().spin();
   EXPECT_EQ(q.freespinmult, 1);
   EXPECT_EQ(q.spinwin, testing::evaluate(plain, 25, 1).lineWin);
 
@@ -176,9 +179,9 @@ TEST_F(FreeSpins, OnlyAWinThroughAWildIsMultipliedAndAStaleRunMeetsAHeldWild) {
   LineArray winline{};
   const std::int32_t wildBase = evaluateLines(wildReadout.match, 25, 1, winline, before);
   pushFreeSpin(wild, 1);
-  machine.engine.reels().spinreel1();
+  machine.engine.spinCycle().spin();
   EXPECT_EQ(q.freespinmult, 10);
-  EXPECT_EQ(q.wildpic, 44);
+  EXPECT_EQ(machine.engine.wildAnimations().state.wildpic, 44);
   EXPECT_EQ(q.spinwin, 10 * wildBase);
   EXPECT_TRUE(q.timerwild.enabled()) << "free spins show the badge";
   EXPECT_FALSE(q.Timer4.enabled());
@@ -213,7 +216,7 @@ TEST_F(FreeSpins, OnlyAWinThroughAWildIsMultipliedAndAStaleRunMeetsAHeldWild) {
   machine.platform.random.push({found->stops[0], found->stops[1], found->stops[3],
                                 found->stops[4]});
   machine.platform.random.push({1, 1});
-  machine.engine.reels().spinreel1();
+  machine.engine.spinCycle().spin();
   EXPECT_EQ(machine.engine.reels().state.reel3stop, heldStop);
   EXPECT_EQ(q.freespinmult, 10) << "the old run length on a line through the held wild counts";
   EXPECT_EQ(q.spinwin, 10 * found->lineWin);
@@ -239,7 +242,7 @@ TEST_F(FreeSpins, TheQueenWalksHerPathInFramesTheWindowCanDraw) {
 
 TEST_F(MachineTest, PortraitFramesCycleOverEveryWildAndTheBadgeFollowsTheMultiplier) {
   q.wildcell = {0, 0, 5, 8, 0, 0};  // wilds on reels 2 and 3
-  q.symbolframe = 27;
+  machine.engine.wildAnimations().state.symbolframe = 27;
   machine.engine.wildAnimations().Timer4_tick();
   EXPECT_EQ(q.flasher[5].picture, (PictureRef{ImageListId::ImageList2, 28, 0}));
   EXPECT_EQ(q.flasher[8].picture, (PictureRef{ImageListId::ImageList2, 28, 0}));
@@ -248,8 +251,8 @@ TEST_F(MachineTest, PortraitFramesCycleOverEveryWildAndTheBadgeFollowsTheMultipl
   EXPECT_EQ(q.flasher[11].picture.list, ImageListId::ImageList1) << "no wild there";
 
   q.freespinmult = 5;
-  q.wildpic = 40;  // as the multiplier draw leaves it
-  q.wildticks = 26;
+  machine.engine.wildAnimations().startBadge(40);  // as the multiplier draw leaves it
+  machine.engine.wildAnimations().state.wildticks = 26;
   std::vector<int> badges, portraits;
   for (int t = 0; t < 5; ++t) {
     machine.engine.wildAnimations().timerwild_tick();
@@ -263,6 +266,25 @@ TEST_F(MachineTest, PortraitFramesCycleOverEveryWildAndTheBadgeFollowsTheMultipl
   const PictureRef shown = q.flasher[8].picture;
   machine.engine.wildAnimations().timerwild_tick();
   EXPECT_EQ(q.flasher[8].picture, shown);
+}
+
+// The tune is opened from the folder it was written to: moving the folder
+// (the desktop puts it in the player's cache) moves the next open with it.
+TEST(FreeSpinTune, OpensFromTheFolderItIsInEvenAfterTheFolderMoved) {
+  HeadlessPlatform platform(1);
+  Modquov m;
+  Sounds sounds(platform.services, m);
+  sounds.openTune();
+  sounds.musicFolder = "/home/player/.cache/quov";
+  sounds.openTune();
+  sounds.openTune();
+  sounds.musicFolder = "";
+  sounds.openTune();
+  EXPECT_EQ(platform.sound.media,
+            (std::vector<std::string>{"open brelk-video-slots/quovspin.midi type sequencer alias quovspin",
+                                      "open /home/player/.cache/quov/quovspin.midi type sequencer alias quovspin",
+                                      "open /home/player/.cache/quov/quovspin.midi type sequencer alias quovspin",
+                                      "open /quovspin.midi type sequencer alias quovspin"}));
 }
 
 }  // namespace

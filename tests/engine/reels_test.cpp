@@ -1,10 +1,12 @@
+#include "engine/reels.h"
+
 #include <gtest/gtest.h>
 
 #include <set>
 
-#include "engine/reels.h"
-#include "rules/reels.h"
+#include "engine/spin_cycle.h"
 #include "machine_fixture.h"
+#include "rules/reels.h"
 
 namespace quov {
 namespace {
@@ -126,6 +128,29 @@ TEST(ReelRules, FiveScattersCanShowAtOnce) {
   readReel(top, 1, 12);
   EXPECT_EQ(mid.scattercell[1], 2);
   EXPECT_EQ(top.scattercell[1], 1);
+
+  // Cleared, the readout is what a new one is, and a reading counts afresh.
+  out.clear();
+  EXPECT_EQ(out.scattercount, 0);
+  EXPECT_EQ(out.scattercell, ReelArray{});
+  EXPECT_EQ(out.wildcell, ReelArray{});
+  for (const ReelFace* f : out.match.face) EXPECT_EQ(f, &kBlankFace);
+  readReel(out, 3, 4);
+  EXPECT_EQ(out.scattercount, 1);
+}
+
+// Every face's scatter count is the count of its scatter cell: the count of
+// a reading is the number of reels whose scatter shows.
+TEST(ReelRules, AReadingCountsTheReelsWhoseScatterShows) {
+  for (int stop1 = 1; stop1 <= kStops; ++stop1)
+    for (int stop3 = 1; stop3 <= kStops; ++stop3) {
+      Readout out;
+      readReel(out, 1, stop1);
+      readReel(out, 3, stop3);
+      const int shown = (reelFace(1, stop1).scatterCell != 0) + (reelFace(3, stop3).scatterCell != 0);
+      ASSERT_EQ(out.scattercount, shown) << stop1 << " " << stop3;
+      ASSERT_EQ(out.scattercount, reelFace(1, stop1).scatters + reelFace(3, stop3).scatters);
+    }
 }
 
 TEST_F(MachineTest, SpinTakesItsStopsFromTheDrawServiceAndRestsEveryReelOnIt) {
@@ -148,12 +173,12 @@ TEST_F(MachineTest, WildInAFreeSpinHoldsItsReelForExactlyOneMoreSpin) {
   q.freespinsplayed = 2;
   machine.platform.random.push({3, 10, 10, 1, 5});  // reel 3 stop 10 shows its wild (cell 11)
   machine.platform.random.push({25, 1});           // multiplier draw, throttle draw
-  machine.engine.reels().spinreel1();
+  machine.engine.spinCycle().spin();
   EXPECT_TRUE(q.holds.wild[3]);
   EXPECT_FALSE(q.holds.held[3]);
   machine.platform.random.push({4, 5, 2, 6});  // four draws: reel 3 is held
   machine.platform.random.push({25, 1});
-  machine.engine.reels().spinreel1();
+  machine.engine.spinCycle().spin();
   EXPECT_EQ(machine.engine.reels().state.reel3stop, 10);
   EXPECT_EQ(machine.engine.reels().state.reel1stop, 4);
   EXPECT_EQ(machine.engine.reels().state.reel5stop, 6);
@@ -161,7 +186,7 @@ TEST_F(MachineTest, WildInAFreeSpinHoldsItsReelForExactlyOneMoreSpin) {
   EXPECT_FALSE(q.holds.wild[3]) << "the held reel's wild flag is cleared while the others run";
   machine.platform.random.push({4, 5, 3, 2, 6});  // released: five draws again
   machine.platform.random.push({25, 1});
-  machine.engine.reels().spinreel1();
+  machine.engine.spinCycle().spin();
   EXPECT_EQ(machine.engine.reels().state.reel3stop, 3);
 }
 

@@ -1,6 +1,10 @@
 #include <gtest/gtest.h>
 
+#include <utility>
+#include <vector>
+
 #include "engine/reels.h"
+#include "engine/spin_cycle.h"
 #include "machine_fixture.h"
 #include "outcomes.h"
 
@@ -84,6 +88,60 @@ TEST_F(Settlement, AVoidedWinLeavesNoTraceAndTheReplacementIsBookedOnce) {
   EXPECT_EQ(q.reel[1].top, -1875 * lose[0]) << "only the replacement was animated";
 }
 
+// What the engine reports of a spin: each drawing, each void, and the
+// outcome that was booked.
+struct OutcomeLog : GameEvents {
+  int drawn = 0, voided = 0;
+  std::vector<SpinOutcome> booked;
+  void outcomeDrawn() override { ++drawn; }
+  void outcomeVoided() override { ++voided; }
+  void outcomeBooked(const SpinOutcome& o) override { booked.push_back(o); }
+};
+
+TEST_F(Settlement, TheBookedOutcomeIsTheOneThatStoodAndTheScreenShowsIt) {
+  OutcomeLog log;
+  // The machine's own listeners stand aside for this test, and come back
+  // however it ends.
+  struct Listening {
+    Quov& q;
+    GameEvents* before;
+    ~Listening() { q.events = before; }
+  } listening{q, std::exchange(q.events, &log)};
+  m.machinepay = 4;
+  machine.platform.random.push(2);  // jackpot draw
+  push(win);
+  machine.platform.random.push(3);  // throttle: the win is voided
+  push(lose);
+  machine.platform.random.push(4);
+  machine.pressSpin();
+  ASSERT_EQ(log.booked.size(), 1u);
+  EXPECT_EQ(log.drawn, 2);
+  EXPECT_EQ(log.voided, 1);
+  const SpinOutcome& replacement = log.booked[0];
+  for (int r = 1; r <= kReels; ++r) EXPECT_EQ(replacement.stops[r], lose[r - 1]) << "reel " << r;
+  EXPECT_EQ(replacement.win, 0);
+  EXPECT_EQ(replacement.winline, LineArray{}) << "the voided win's lines are not the replacement's";
+  EXPECT_EQ(q.winline, replacement.winline);
+
+  ASSERT_TRUE(machine.settle());
+  machine.platform.random.push(2);
+  push(win);
+  machine.platform.random.push(1);  // the win stands
+  machine.pressSpin();
+  ASSERT_EQ(log.booked.size(), 2u);
+  const SpinOutcome& stood = log.booked[1];
+  const auto expected = testing::evaluate(win, 25, 1);
+  EXPECT_EQ(stood.win, expected.lineWin);
+  EXPECT_EQ(stood.winline, expected.winline);
+  EXPECT_EQ(stood.winlength, expected.winlength);
+  EXPECT_EQ(stood.readout.scattercount, expected.readout.scattercount);
+  // The main screen keeps what the animations and the line flash read.
+  EXPECT_EQ(q.spinwin, stood.win);
+  EXPECT_EQ(q.winline, stood.winline);
+  EXPECT_EQ(q.winlength, stood.winlength);
+  for (int r = 1; r <= kReels; ++r) EXPECT_EQ(q.wildcell[r], stood.readout.wildcell[r]);
+}
+
 TEST_F(Settlement, AWinStandsWhenTheThrottleDrawsOne) {
   m.machinepay = 3;
   const auto bank = m.bank;
@@ -150,7 +208,7 @@ TEST_F(Settlement, FreeSpinVoidLeavesTheSeriesTotalsAndAHeldReelAlwaysStands) {
   machine.platform.random.push({20, 2});  // multiplier draw, throttle voids
   push(lose);
   machine.platform.random.push({20, 2});
-  machine.engine.reels().spinreel1();
+  machine.engine.spinCycle().spin();
   EXPECT_EQ(machine.platform.random.pending(), 0u);
   EXPECT_EQ(q.freespinwin, 500);
   EXPECT_EQ(m.total, 700);
@@ -164,7 +222,7 @@ TEST_F(Settlement, FreeSpinVoidLeavesTheSeriesTotalsAndAHeldReelAlwaysStands) {
   q.holds.wild[3] = true;
   machine.platform.random.push({win[0], win[1], win[3], win[4]});  // reel 3 keeps its stop
   machine.platform.random.push({20, 2});
-  machine.engine.reels().spinreel1();
+  machine.engine.spinCycle().spin();
   EXPECT_EQ(machine.engine.reels().state.reel3stop, win[2]);
   EXPECT_EQ(machine.platform.random.pending(), 0u);
   EXPECT_EQ(q.spinwin, testing::evaluate(win, 25, 1).lineWin);

@@ -9,12 +9,14 @@
 #include <random>
 
 #include "cabinet/controls.h"
+#include "engine/free_spins.h"
 #include "engine/gamble.h"
 #include "engine/jackpot.h"
 #include "engine/reels.h"
-#include "rules/jackpot.h"
+#include "engine/wild_animations.h"
 #include "headless/headless_machine.h"
 #include "outcomes.h"
+#include "rules/jackpot.h"
 
 namespace quov {
 namespace {
@@ -73,9 +75,11 @@ class Soak : public ::testing::Test {
                 q.freespinmult == 5 || q.freespinmult == 10);
     ASSERT_TRUE(machine.engine.gamble().historycount() >= 0 && machine.engine.gamble().historycount() <= 10);
     ASSERT_TRUE(machine.engine.jackpot().state().jpball >= 0 && machine.engine.jackpot().state().jpball <= 4);
-    ASSERT_TRUE(q.scatterframe >= 0 && q.scatterframe <= 13);
-    ASSERT_TRUE(q.symbolframe >= 0 && q.symbolframe <= 28);
-    ASSERT_TRUE(q.wildticks >= 0 && q.wildticks <= 27);
+    const int scatterframe = machine.engine.freeSpins().state.scatterframe;
+    const WildAnimationsState& wild = machine.engine.wildAnimations().state;
+    ASSERT_TRUE(scatterframe >= 0 && scatterframe <= 13);
+    ASSERT_TRUE(wild.symbolframe >= 0 && wild.symbolframe <= 28);
+    ASSERT_TRUE(wild.wildticks >= 0 && wild.wildticks <= 27);
     ASSERT_TRUE(machine.engine.jackpot().state().ballcell >= 0 && machine.engine.jackpot().state().ballcell <= 17);
     ASSERT_TRUE(m.games >= 0 && m.howmanyspins >= 0 && m.popupcount >= 0 && m.popupcount < 25);
     ASSERT_TRUE(m.grandwon >= 0 && m.majorwon >= 0 && m.minorwon >= 0);

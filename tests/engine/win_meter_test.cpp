@@ -14,12 +14,13 @@ using testing::MachineTest;
 
 class WinMeter : public MachineTest {
  protected:
+  quov::WinMeter& meter() { return machine.engine.winMeter(); }
   // Starts the count-up of a normal-play win and returns what LABWIN shows
   // on each tick until the timer stops.
   std::vector<int> countUp(std::int32_t win) {
     q.spinwin = win;
-    q.rollstep = 1;
-    q.rolled = 0;
+    meter().clearCount();
+    meter().armCount();
     q.Timerwincounter.enable();
     std::vector<int> shown;
     for (int tick = 0; tick < 1000 && q.Timerwincounter.enabled(); ++tick) {
@@ -40,19 +41,20 @@ TEST_F(WinMeter, FourHundredCentsCountUpInGrowingSteps) {
   EXPECT_EQ(q.lblwin.caption, "$ 4");
   EXPECT_EQ(q.panelbank.caption, "1234") << "the credit labels follow at the end";
   EXPECT_EQ(q.Lblcredit.caption, "$ 12.34");
-  EXPECT_EQ(q.rolled, 0);
+  EXPECT_EQ(meter().state.rolled, 0);
 }
 
 TEST_F(WinMeter, TwoThousandCentsPassThroughEveryStepSize) {
   m.winroll = 1;
   q.spinwin = 2000;
-  q.rollstep = 1;
-  q.rolled = 0;
+  meter().clearCount();
+  meter().armCount();
   q.Timerwincounter.enable();
   std::vector<int> steps;
   while (q.Timerwincounter.enabled()) {
     machine.engine.winMeter().Timerwincounter_tick();
-    if (steps.empty() || steps.back() != q.rollstep) steps.push_back(q.rollstep);
+    if (steps.empty() || steps.back() != meter().state.rollstep)
+      steps.push_back(meter().state.rollstep);
   }
   EXPECT_EQ(steps, (std::vector<int>{10, 20, 30, 40, 50, 80, 60, 100, 150, 200, 500}));
   EXPECT_EQ(q.LABWIN.caption, "2000");
