@@ -37,7 +37,7 @@ int main(int argc, char** argv) {
     machine.pressSpin();
     machine.settle();
     std::printf("spin %d: bet %s\n", i, q.lbltotallast.caption.c_str());
-    printReels(machine.engine.reels().state);
+    printReels(machine.engine.reels().state());
     std::printf("    won %s (%s), credit %s\n", q.lblwin.caption.c_str(), q.LABWIN.caption.c_str(),
                 q.Lblcredit.caption.c_str());
   }

@@ -4,6 +4,8 @@
 // shows itself again on release.
 #include "cabinet/controls.h"
 
+#include <algorithm>
+
 #include "engine/spin_cycle.h"
 #include "mainscreen/quov.h"
 #include "mainscreen/timing.h"
@@ -86,12 +88,17 @@ void Controls::btnbet_mousedown() {
 
 void Controls::btnbet_mouseup() { q.btnbet.show(); }
 
+void Controls::stepLinesFrom(std::int16_t lines) {
+  const auto choice = std::find(kLineChoices.begin(), kLineChoices.end(), lines);
+  state_.linetoggle = static_cast<std::int16_t>(choice - kLineChoices.begin() + 1);
+}
+
 void Controls::payline_mousedown() {
-  add(state.linetoggle, 1);
-  if (state.linetoggle > 5) state.linetoggle = 1;
+  add(state_.linetoggle, 1);
+  if (state_.linetoggle > 5) state_.linetoggle = 1;
   q.payline.hide();
   sounds.play(Clip::Click);
-  q.linesplayed = static_cast<std::int16_t>(kLineChoices[state.linetoggle - 1]);
+  q.linesplayed = static_cast<std::int16_t>(kLineChoices[state_.linetoggle - 1]);
   q.lbllines.setCaption(std::to_string(q.linesplayed));
   q.lbllast.setCaption(plainCents(q.totalBet()));
   q.lbltotallast.setCaption(moneyText(q.totalBet()));
@@ -111,18 +118,18 @@ void Controls::payline_mouseup() { q.payline.show(); }
 
 void Controls::autoplayon_mousedown() {
   q.autoplayon.hide();
-  add(state.autotoggle, 1);
+  add(state_.autotoggle, 1);
   q.autopause = timing::kAutoplayFirstPause;
-  if (state.autotoggle > 1) state.autotoggle = 0;
+  if (state_.autotoggle > 1) state_.autotoggle = 0;
 
-  if (state.autotoggle == 1) {
+  if (state_.autotoggle == 1) {
     // The notice explains autoplay once per settings store, for every slot.
-    parseInto(state.autonotice, q.p.store.read(kPlayerApp, kNoticeSection, kNoticeKey));
-    if (state.autonotice == 0)
+    parseInto(state_.autonotice, q.p.store.read(kPlayerApp, kNoticeSection, kNoticeKey));
+    if (state_.autonotice == 0)
       q.p.messages.show(autoplayNotice(), kNoticeTitle, MsgIcon::Information, MsgButtons::Ok);
     // The game ended while the notice was open: autoplay stays off.
     if (q.p.loop.ended()) return;
-    state.autonotice = -1;
+    state_.autonotice = -1;
     q.p.store.write(kPlayerApp, kNoticeSection, kNoticeKey, "-1");
     q.p.store.flush();
     q.tmrautospin.enable();

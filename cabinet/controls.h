@@ -33,10 +33,14 @@ class Controls {
   void autoplayon_mouseup();
   void Form_KeyPress(int& keyAscii);
   void tmrautospin_tick();
+  // A resumed series plays `lines`: the line button steps on from there.
+  void stepLinesFrom(std::int16_t lines);
 
-  ControlsState state;
+  // Only this part changes them; others may look.
+  const ControlsState& state() const { return state_; }
 
  private:
+  ControlsState state_;
   Quov& q;
   Sounds& sounds;
   SpinCycle& spinCycle;

@@ -2,8 +2,6 @@
 // the player's records, the floors and the bet and line selectors.
 #include "cabinet/startup.h"
 
-#include <algorithm>
-
 #include "cabinet/controls.h"
 #include "mainscreen/quov.h"
 #include "records/player_records.h"
@@ -58,11 +56,7 @@ void Startup::Form_Load() {
   q.linesplayed = series ? series->linesplayed : std::int16_t{25};
   q.betlevel = series ? series->betlevel : std::int16_t{1};
   q.betperline = betPerLine(q.betlevel);
-  if (series) {
-    // The line button steps on from the lines the series plays.
-    const auto choice = std::find(kLineChoices.begin(), kLineChoices.end(), q.linesplayed);
-    controls.state.linetoggle = static_cast<std::int16_t>(choice - kLineChoices.begin() + 1);
-  }
+  if (series) controls.stepLinesFrom(q.linesplayed);
   q.lblbet.setCaption(std::to_string(q.betperline));
   q.lbllines.setCaption(std::to_string(q.linesplayed));
   q.lbltotallast.setCaption(moneyText(q.totalBet()));

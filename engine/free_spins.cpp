@@ -28,12 +28,12 @@ FreeSpins::FreeSpins(Engine& e) : engine(e), q(e.q), sounds(e.sounds) {
 }
 
 void FreeSpins::Timerscatters_tick() {
-  state.scatterframe += 1;
-  if (state.scatterframe >= 14) state.scatterframe = 1;
+  state_.scatterframe += 1;
+  if (state_.scatterframe >= 14) state_.scatterframe = 1;
   for (int r = 1; r <= kReels; ++r) {
     const int cell = q.scattercell[r];
     if (cell < 1 || cell > 15) continue;
-    q.flasher[cell].setPicture(ImageListId::ImageList1, state.scatterframe);
+    q.flasher[cell].setPicture(ImageListId::ImageList1, state_.scatterframe);
     q.flasher[cell].show();
   }
 }
@@ -107,7 +107,7 @@ SeriesRecord FreeSpins::record() const {
   r.freespinmult = q.freespinmult;
   r.linesplayed = q.linesplayed;
   r.betlevel = q.betlevel;
-  const ReelsState& reels = engine.reels().state;
+  const ReelsState& reels = engine.reels().state();
   r.stops = {reels.reel1stop, reels.reel2stop, reels.reel3stop, reels.reel4stop, reels.reel5stop};
   for (int reel = 2; reel <= 4; ++reel) r.heldWild[reel - 2] = q.holds.wild[reel];
   r.winlength = q.winlength;

@@ -24,7 +24,7 @@ class FreeSpins {
 
   void Timerscatters_tick();
   // A spin press: the scatter animation starts from its first frame.
-  void restartScatters() { state.scatterframe = 0; }
+  void restartScatters() { state_.scatterframe = 0; }
   void award(const SpinOutcome& outcome);       // three or more scatters
   void seriesStep(const SpinOutcome& outcome);  // the series goes on or ends
   // The multiplier of the free spin being settled.
@@ -45,9 +45,11 @@ class FreeSpins {
 
   // The queen who walks across the screen when a series is awarded.
   Element zendara1;
-  FreeSpinsState state;
+  // Only this part changes them; others may look.
+  const FreeSpinsState& state() const { return state_; }
 
  private:
+  FreeSpinsState state_;
   Engine& engine;
   Quov& q;
   Sounds& sounds;

@@ -30,18 +30,18 @@ void Reels::spinreel1(SpinOutcome& o) {
   q.yield();
   q.yield();  // the row-line lists are the constant payline table
 
-  state.reel1stop = static_cast<std::int16_t>(q.p.random.draw(kStops));
-  state.reel1pos = -kCellTwips * (state.reel1stop - 1);
-  o.stops[1] = state.reel1stop;
-  readReel(o.readout, 1, state.reel1stop);
-  state.reel1pos -= kCellTwips;
+  state_.reel1stop = static_cast<std::int16_t>(q.p.random.draw(kStops));
+  state_.reel1pos = -kCellTwips * (state_.reel1stop - 1);
+  o.stops[1] = state_.reel1stop;
+  readReel(o.readout, 1, state_.reel1stop);
+  state_.reel1pos -= kCellTwips;
 }
 
 void Reels::standAt(const std::array<std::int16_t, kReels>& stops) {
-  std::int16_t* stop[kReels] = {&state.reel1stop, &state.reel2stop, &state.reel3stop,
-                                &state.reel4stop, &state.reel5stop};
-  std::int32_t* pos[kReels] = {&state.reel1pos, &state.reel2pos, &state.reel3pos,
-                               &state.reel4pos, &state.reel5pos};
+  std::int16_t* stop[kReels] = {&state_.reel1stop, &state_.reel2stop, &state_.reel3stop,
+                                &state_.reel4stop, &state_.reel5stop};
+  std::int32_t* pos[kReels] = {&state_.reel1pos, &state_.reel2pos, &state_.reel3pos,
+                               &state_.reel4pos, &state_.reel5pos};
   q.readout.clear();
   for (int r = 1; r <= kReels; ++r) {
     const std::size_t i = static_cast<std::size_t>(r - 1);
@@ -60,24 +60,18 @@ void Reels::drawHoldableReel(SpinOutcome& o, int r, std::int16_t& stop, std::int
   pos -= kCellTwips;
 }
 
-void Reels::spinreel2(SpinOutcome& o) {
-  drawHoldableReel(o, 2, state.reel2stop, state.reel2pos);
-}
+void Reels::spinreel2(SpinOutcome& o) { drawHoldableReel(o, 2, state_.reel2stop, state_.reel2pos); }
 
-void Reels::spinreel3(SpinOutcome& o) {
-  drawHoldableReel(o, 3, state.reel3stop, state.reel3pos);
-}
+void Reels::spinreel3(SpinOutcome& o) { drawHoldableReel(o, 3, state_.reel3stop, state_.reel3pos); }
 
-void Reels::spinreel4(SpinOutcome& o) {
-  drawHoldableReel(o, 4, state.reel4stop, state.reel4pos);
-}
+void Reels::spinreel4(SpinOutcome& o) { drawHoldableReel(o, 4, state_.reel4stop, state_.reel4pos); }
 
 void Reels::spinreel5(SpinOutcome& o) {
-  state.reel5stop = static_cast<std::int16_t>(q.p.random.draw(kStops));
-  state.reel5pos = -kCellTwips * (state.reel5stop - 1);
-  o.stops[5] = state.reel5stop;
-  readReel(o.readout, 5, state.reel5stop);
-  state.reel5pos -= kCellTwips;
+  state_.reel5stop = static_cast<std::int16_t>(q.p.random.draw(kStops));
+  state_.reel5pos = -kCellTwips * (state_.reel5stop - 1);
+  o.stops[5] = state_.reel5stop;
+  readReel(o.readout, 5, state_.reel5stop);
+  state_.reel5pos -= kCellTwips;
 }
 
 }  // namespace quov

@@ -38,9 +38,11 @@ class Reels {
   // the cells read and the strips in place, as the records left them.
   void standAt(const std::array<std::int16_t, kReels>& stops);
 
-  ReelsState state;
+  // Only this part changes them; others may look.
+  const ReelsState& state() const { return state_; }
 
  private:
+  ReelsState state_;
   // Reels 2 to 4: a reel that showed its wild in the last drawing of a
   // free-spin series keeps its stop once more.
   void drawHoldableReel(SpinOutcome& outcome, int r, std::int16_t& stop, std::int32_t& pos);

@@ -153,8 +153,8 @@ bool SpinCycle::settle(SpinOutcome& o) {
     mul(o.win, q.freespinmult);
     add(m.total, o.win);
     add(q.freespinwin, o.win);
-    state.paydraw = static_cast<std::int16_t>(q.p.random.draw(m.machinepay));
-    if (outcomeStands(SpinKind::Free, state.paydraw, anyHeld(q.holds), o.win)) return false;
+    state_.paydraw = static_cast<std::int16_t>(q.p.random.draw(m.machinepay));
+    if (outcomeStands(SpinKind::Free, state_.paydraw, anyHeld(q.holds), o.win)) return false;
     clearHolds(q.holds);
     sub(q.freespinwin, o.win);
     sub(m.total, o.win);
@@ -169,8 +169,8 @@ bool SpinCycle::settle(SpinOutcome& o) {
   add(m.games, 1);
   sub(m.bank, bet);
   if (!throttleDraws(SpinKind::Ordinary, m.machinepay)) return false;
-  state.paydraw = static_cast<std::int16_t>(q.p.random.draw(m.machinepay));
-  if (outcomeStands(SpinKind::Ordinary, state.paydraw, false, o.win)) return false;
+  state_.paydraw = static_cast<std::int16_t>(q.p.random.draw(m.machinepay));
+  if (outcomeStands(SpinKind::Ordinary, state_.paydraw, false, o.win)) return false;
   // The throttle replaces this winning outcome by a fresh spin: undo its
   // booking so that it leaves no trace.
   sub(m.wager, bet);

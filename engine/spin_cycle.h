@@ -35,9 +35,11 @@ class SpinCycle {
   // replaced a voided one.
   void spin();
 
-  SpinCycleState state;
+  // Only this part changes them; others may look.
+  const SpinCycleState& state() const { return state_; }
 
  private:
+  SpinCycleState state_;
   // The end of a spin: evaluation, settlement, jackpot meter step, credit,
   // spin-down and presentation. False when the settlement voided the
   // outcome: the rest waits for the drawing that replaces it.

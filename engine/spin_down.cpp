@@ -20,8 +20,8 @@ void Reels::spinDown(const SpinOutcome& o) {
   const int frameSleep = speed.pause + timing::kFrameExtra;
   // Taken once: every frame sleeps on it.
   EventLoop& loop = q.p.loop;
-  const std::int32_t pos[6] = {0, state.reel1pos, state.reel2pos, state.reel3pos, state.reel4pos,
-                               state.reel5pos};
+  const std::int32_t pos[6] = {
+      0, state_.reel1pos, state_.reel2pos, state_.reel3pos, state_.reel4pos, state_.reel5pos};
   auto held = [this](int r) { return q.holds.held[static_cast<std::size_t>(r)]; };
   // Stop and scatter clips sound in normal play only; a scatter sounds as
   // its reel stops.
@@ -45,7 +45,7 @@ void Reels::spinDown(const SpinOutcome& o) {
   };
 
   runFrom(1);
-  for (int n = 0; n < kPhase0Passes; ++n) pass(state.reel1pos, [](std::int32_t) {});
+  for (int n = 0; n < kPhase0Passes; ++n) pass(state_.reel1pos, [](std::int32_t) {});
 
   for (int k = 1; k <= 4; ++k) {
     const std::int32_t base = pos[k] + kBounceRise;
@@ -65,7 +65,7 @@ void Reels::spinDown(const SpinOutcome& o) {
       });
   }
 
-  const std::int32_t base = state.reel5pos + kBounceRise;
+  const std::int32_t base = state_.reel5pos + kBounceRise;
   if (clipsOn) sounds.play(Clip::ReelStop);
   if (clipsOn && scatters.scattercell[5] > 0 && scatters.scattercount >= 2)
     sounds.play(scatterLanding(5));

@@ -24,26 +24,27 @@ bool onReel(int reel, int cell) {
 }  // namespace
 
 void WildAnimations::Timer4_tick() {
-  state.symbolframe += 1;
-  if (state.symbolframe > kPortraitFrames) state.symbolframe = 1;
+  state_.symbolframe += 1;
+  if (state_.symbolframe > kPortraitFrames) state_.symbolframe = 1;
   for (int r = 2; r <= 4; ++r)
     if (onReel(r, q.wildcell[r]))
-      q.flasher[q.wildcell[r]].setPicture(ImageListId::ImageList2, state.symbolframe);
+      q.flasher[q.wildcell[r]].setPicture(ImageListId::ImageList2, state_.symbolframe);
 }
 
 void WildAnimations::timerwild_tick() {
   if (q.freespinmult == 1) return;  // no wild took part: no badge to show
-  if (const int last = badgeForMultiplier(q.freespinmult)) state.wildpicfirst = last;
-  state.wildpic += 1;
-  if (state.wildpic > state.wildpicfirst) state.wildpic = state.wildpicfirst - (kBadgeFrames - 1);
-  state.wildticks += 1;
-  if (state.wildticks > kBadgedPortraitFrames) state.wildticks = 1;
-  if (state.wildpic < 1) state.wildpic = 3;
+  if (const int last = badgeForMultiplier(q.freespinmult)) state_.wildpicfirst = last;
+  state_.wildpic += 1;
+  if (state_.wildpic > state_.wildpicfirst)
+    state_.wildpic = state_.wildpicfirst - (kBadgeFrames - 1);
+  state_.wildticks += 1;
+  if (state_.wildticks > kBadgedPortraitFrames) state_.wildticks = 1;
+  if (state_.wildpic < 1) state_.wildpic = 3;
   for (int r = 2; r <= 4; ++r) {
     if (!onReel(r, q.wildcell[r])) continue;
     Element& frame = q.flasher[q.wildcell[r]];
-    frame.setPicture(ImageListId::ImageList2, state.wildticks);
-    frame.setPicture(ImageListId::ImageList2, state.wildticks, state.wildpic);
+    frame.setPicture(ImageListId::ImageList2, state_.wildticks);
+    frame.setPicture(ImageListId::ImageList2, state_.wildticks, state_.wildpic);
   }
 }
 

@@ -24,15 +24,17 @@ class WildAnimations {
 
   // A spin press: the portraits start from their first frame (the no-money
   // check comes between this and the rest).
-  void restartPortraits() { state.symbolframe = 0; }
+  void restartPortraits() { state_.symbolframe = 0; }
   // A spin press that goes ahead: every counter starts again.
-  void restart() { state = {}; }
+  void restart() { state_ = {}; }
   // The multiplier just drawn for a free spin shows its badge from `badge`.
-  void startBadge(int badge) { state.wildpic = badge; }
+  void startBadge(int badge) { state_.wildpic = badge; }
 
-  WildAnimationsState state;
+  // Only this part changes them; others may look.
+  const WildAnimationsState& state() const { return state_; }
 
  private:
+  WildAnimationsState state_;
   Quov& q;
 };
 

@@ -19,14 +19,14 @@ void WinMeter::Timerwincounter_tick() {
   if (q.freespinmode == -1 && q.freespinsplayed > 1) {
     // During a series the meter holds each result for 31 ticks, then the
     // next free spin starts.
-    state.rolled = q.spinwin;
-    add(state.seriesticks, 1);
+    state_.rolled = q.spinwin;
+    add(state_.seriesticks, 1);
     q.showWinMeter(q.freespinwin, q.spinwin);
-    if (state.seriesticks > timing::kFreeSpinHoldTicks) {
-      state.seriesticks = 0;
+    if (state_.seriesticks > timing::kFreeSpinHoldTicks) {
+      state_.seriesticks = 0;
       q.Timerwincounter.disable();
-      state.rolled = 0;
-      state.rollstep = 0;
+      state_.rolled = 0;
+      state_.rollstep = 0;
       q.takewin.disable();
       q.yield();
       q.Timerrespin.enable();
@@ -34,16 +34,16 @@ void WinMeter::Timerwincounter_tick() {
     return;
   }
 
-  if (q.m.winroll == 0) state.rolled = q.spinwin;
-  add(state.rolled, state.rollstep);
-  state.rollstep = nextRollStep(state.rolled);
-  if (state.rolled >= q.spinwin) {
+  if (q.m.winroll == 0) state_.rolled = q.spinwin;
+  add(state_.rolled, state_.rollstep);
+  state_.rollstep = nextRollStep(state_.rolled);
+  if (state_.rolled >= q.spinwin) {
     q.showWinMeter(q.spinwin, q.spinwin);
     q.showCredit();
     q.Timerwincounter.disable();
-    state.rolled = 0;
+    state_.rolled = 0;
   } else {
-    q.showWinMeter(state.rolled, state.rolled);
+    q.showWinMeter(state_.rolled, state_.rolled);
   }
 }
 
@@ -55,8 +55,8 @@ void WinMeter::takewin_click() {
   q.freespinsplayed = 0;
   q.freespinsgiven = 0;
   q.freespinmode = 0;
-  state.rolled = 0;
-  state.rollstep = 0;
+  state_.rolled = 0;
+  state_.rollstep = 0;
   q.idleticks = 0;
   q.Timerrespin.disable();
   q.showWinMeter(q.freespinwin, q.spinwin);

@@ -25,13 +25,15 @@ class WinMeter {
   void takewin_click();  // the collect of a free-spin series
 
   // A spin press: nothing counted yet.
-  void clearCount() { state.rolled = 0; }
+  void clearCount() { state_.rolled = 0; }
   // An evaluated outcome that wins: the count-up starts at a cent a step.
-  void armCount() { state.rollstep = 1; }
+  void armCount() { state_.rollstep = 1; }
 
-  WinMeterState state;
+  // Only this part changes them; others may look.
+  const WinMeterState& state() const { return state_; }
 
  private:
+  WinMeterState state_;
   Engine& engine;
   Quov& q;
   Sounds& sounds;

@@ -24,18 +24,18 @@ void LineFlash::tmrlineflash_tick() {
     return;
   }
 
-  add(state.flashcount, 1);
+  add(state_.flashcount, 1);
   add(q.loopc, 1);
   // From where the flashing last stood, the next winning played line,
   // wrapping after the last played line; a line gets five ticks.
   for (;;) {
-    if (state.flashpos > played) {
-      state.flashpos = 1;
-      state.flashcount = 1;
-    } else if (state.flashpos < 1 || q.winline[state.flashpos] == 0 ||
-               state.flashcount > kTicksPerLine) {
-      add(state.flashpos, 1);
-      state.flashcount = 1;
+    if (state_.flashpos > played) {
+      state_.flashpos = 1;
+      state_.flashcount = 1;
+    } else if (state_.flashpos < 1 || q.winline[state_.flashpos] == 0 ||
+               state_.flashcount > kTicksPerLine) {
+      add(state_.flashpos, 1);
+      state_.flashcount = 1;
     } else {
       break;
     }
@@ -45,10 +45,10 @@ void LineFlash::tmrlineflash_tick() {
   // so it is brought back to 1 (on) or 0 (off). A line's last tick is off,
   // so the next line starts on a clean screen.
   if (q.loopc > 1) q.loopc = 0;
-  if (state.flashcount == kTicksPerLine) q.loopc = 0;
+  if (state_.flashcount == kTicksPerLine) q.loopc = 0;
   const bool on = q.loopc != 0;
 
-  const int k = q.winline[state.flashpos];
+  const int k = q.winline[state_.flashpos];
   paylines.PlacePayline(k, on);
   q.lin[k].setVisible(q.loopc != 1);
   if (k == 1) q.lin[26].setVisible(q.loopc != 1);

@@ -21,9 +21,11 @@ class LineFlash {
 
   void tmrlineflash_tick();
 
-  LineFlashState state;
+  // Only this part changes them; others may look.
+  const LineFlashState& state() const { return state_; }
 
  private:
+  LineFlashState state_;
   Quov& q;
   Paylines& paylines;
 };

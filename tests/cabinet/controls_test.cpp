@@ -194,13 +194,13 @@ TEST_F(Controls, AutoplaySwitchedOnWithTooLittleCreditStopsAtOnce) {
   machine.cabinet.controls().autoplayon_mousedown();
   EXPECT_TRUE(q.pannomoney.visible);
   EXPECT_EQ(q.autoplaymode, 0);
-  EXPECT_EQ(machine.cabinet.controls().state.autotoggle, 1);
+  EXPECT_EQ(machine.cabinet.controls().state().autotoggle, 1);
   EXPECT_EQ(m.games, 0);
   EXPECT_FALSE(q.btnspin.enabled);
 
   // The next press turns the switch off once more and gives the buttons back.
   machine.cabinet.controls().autoplayon_mousedown();
-  EXPECT_EQ(machine.cabinet.controls().state.autotoggle, 0);
+  EXPECT_EQ(machine.cabinet.controls().state().autotoggle, 0);
   EXPECT_FALSE(q.tmrautospin.enabled());
   EXPECT_TRUE(q.btnopenmenu.enabled);
   EXPECT_TRUE(q.btnoptions.enabled);

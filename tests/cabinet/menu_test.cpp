@@ -234,7 +234,7 @@ TEST_F(Menu, PaylineViewStopsTheFlashingAndTheReturnResumesTheSameLines) {
   spinWinning();
   ASSERT_TRUE(machine.runUntil([&] { return anyFrameShown(); }, 5000, 1));
   ASSERT_TRUE(q.tmrlineflash.enabled());
-  const LineFlashState& flash = machine.cabinet.lineFlash().state;
+  const LineFlashState& flash = machine.cabinet.lineFlash().state();
   const LineFlashState before = flash;
   ASSERT_GT(q.winline[before.flashpos], 0);
   ASSERT_LT(before.flashcount, 5) << "frames never show on a line's last tick";

@@ -181,7 +181,7 @@ TEST_F(FreeSpins, OnlyAWinThroughAWildIsMultipliedAndAStaleRunMeetsAHeldWild) {
   pushFreeSpin(wild, 1);
   machine.engine.spinCycle().spin();
   EXPECT_EQ(q.freespinmult, 10);
-  EXPECT_EQ(machine.engine.wildAnimations().state.wildpic, 44);
+  EXPECT_EQ(machine.engine.wildAnimations().state().wildpic, 44);
   EXPECT_EQ(q.spinwin, 10 * wildBase);
   EXPECT_TRUE(q.timerwild.enabled()) << "free spins show the badge";
   EXPECT_FALSE(q.Timer4.enabled());
@@ -190,7 +190,7 @@ TEST_F(FreeSpins, OnlyAWinThroughAWildIsMultipliedAndAStaleRunMeetsAHeldWild) {
   // Next free spin: reel 3 holds its wild. Find a win whose own runs miss
   // the wild while a run length left on a line from before meets it.
   const LineArray stale = q.winlength;
-  const int heldStop = machine.engine.reels().state.reel3stop;
+  const int heldStop = machine.engine.reels().state().reel3stop;
   struct Found {
     Stops stops;
     std::int32_t lineWin;
@@ -217,7 +217,7 @@ TEST_F(FreeSpins, OnlyAWinThroughAWildIsMultipliedAndAStaleRunMeetsAHeldWild) {
                                 found->stops[4]});
   machine.platform.random.push({1, 1});
   machine.engine.spinCycle().spin();
-  EXPECT_EQ(machine.engine.reels().state.reel3stop, heldStop);
+  EXPECT_EQ(machine.engine.reels().state().reel3stop, heldStop);
   EXPECT_EQ(q.freespinmult, 10) << "the old run length on a line through the held wild counts";
   EXPECT_EQ(q.spinwin, 10 * found->lineWin);
   EXPECT_EQ(machine.platform.random.pending(), 0u);
@@ -242,20 +242,23 @@ TEST_F(FreeSpins, TheQueenWalksHerPathInFramesTheWindowCanDraw) {
 
 TEST_F(MachineTest, PortraitFramesCycleOverEveryWildAndTheBadgeFollowsTheMultiplier) {
   q.wildcell = {0, 0, 5, 8, 0, 0};  // wilds on reels 2 and 3
-  machine.engine.wildAnimations().state.symbolframe = 27;
-  machine.engine.wildAnimations().Timer4_tick();
+  WildAnimations& wild = machine.engine.wildAnimations();
+  wild.restartPortraits();
+  for (int t = 0; t < 27; ++t) wild.Timer4_tick();  // up to the next-to-last frame
+  wild.Timer4_tick();
   EXPECT_EQ(q.flasher[5].picture, (PictureRef{ImageListId::ImageList2, 28, 0}));
   EXPECT_EQ(q.flasher[8].picture, (PictureRef{ImageListId::ImageList2, 28, 0}));
-  machine.engine.wildAnimations().Timer4_tick();
+  wild.Timer4_tick();
   EXPECT_EQ(q.flasher[5].picture.index, 1) << "28 portrait frames, then round again";
   EXPECT_EQ(q.flasher[11].picture.list, ImageListId::ImageList1) << "no wild there";
 
   q.freespinmult = 5;
-  machine.engine.wildAnimations().startBadge(40);  // as the multiplier draw leaves it
-  machine.engine.wildAnimations().state.wildticks = 26;
+  wild.restart();
+  for (int t = 0; t < 26; ++t) wild.timerwild_tick();  // the portrait one before its last
+  wild.startBadge(40);                                 // as the multiplier draw leaves it
   std::vector<int> badges, portraits;
   for (int t = 0; t < 5; ++t) {
-    machine.engine.wildAnimations().timerwild_tick();
+    wild.timerwild_tick();
     badges.push_back(q.flasher[8].picture.overlay);
     portraits.push_back(q.flasher[8].picture.index);
   }
@@ -264,7 +267,7 @@ TEST_F(MachineTest, PortraitFramesCycleOverEveryWildAndTheBadgeFollowsTheMultipl
 
   q.freespinmult = 1;  // no wild in a paying run: nothing changes
   const PictureRef shown = q.flasher[8].picture;
-  machine.engine.wildAnimations().timerwild_tick();
+  wild.timerwild_tick();
   EXPECT_EQ(q.flasher[8].picture, shown);
 }
 

@@ -156,8 +156,11 @@ TEST(ReelRules, AReadingCountsTheReelsWhoseScatterShows) {
 TEST_F(MachineTest, SpinTakesItsStopsFromTheDrawServiceAndRestsEveryReelOnIt) {
   spin({1, 22, 5, 17, 9});
   const int expected[6] = {0, 1, 22, 5, 17, 9};
-  const int stops[6] = {0, machine.engine.reels().state.reel1stop, machine.engine.reels().state.reel2stop, machine.engine.reels().state.reel3stop, machine.engine.reels().state.reel4stop, machine.engine.reels().state.reel5stop};
-  const std::int32_t pos[6] = {0, machine.engine.reels().state.reel1pos, machine.engine.reels().state.reel2pos, machine.engine.reels().state.reel3pos, machine.engine.reels().state.reel4pos, machine.engine.reels().state.reel5pos};
+  const ReelsState& reels = machine.engine.reels().state();
+  const int stops[6] = {0, reels.reel1stop, reels.reel2stop, reels.reel3stop, reels.reel4stop,
+                        reels.reel5stop};
+  const std::int32_t pos[6] = {0, reels.reel1pos, reels.reel2pos, reels.reel3pos, reels.reel4pos,
+                               reels.reel5pos};
   for (int r = 1; r <= 5; ++r) {
     EXPECT_EQ(stops[r], expected[r]);
     EXPECT_EQ(pos[r], -1875 * expected[r]);
@@ -179,15 +182,15 @@ TEST_F(MachineTest, WildInAFreeSpinHoldsItsReelForExactlyOneMoreSpin) {
   machine.platform.random.push({4, 5, 2, 6});  // four draws: reel 3 is held
   machine.platform.random.push({25, 1});
   machine.engine.spinCycle().spin();
-  EXPECT_EQ(machine.engine.reels().state.reel3stop, 10);
-  EXPECT_EQ(machine.engine.reels().state.reel1stop, 4);
-  EXPECT_EQ(machine.engine.reels().state.reel5stop, 6);
+  EXPECT_EQ(machine.engine.reels().state().reel3stop, 10);
+  EXPECT_EQ(machine.engine.reels().state().reel1stop, 4);
+  EXPECT_EQ(machine.engine.reels().state().reel5stop, 6);
   EXPECT_FALSE(q.holds.held[3]) << "cleared at the end of the animation";
   EXPECT_FALSE(q.holds.wild[3]) << "the held reel's wild flag is cleared while the others run";
   machine.platform.random.push({4, 5, 3, 2, 6});  // released: five draws again
   machine.platform.random.push({25, 1});
   machine.engine.spinCycle().spin();
-  EXPECT_EQ(machine.engine.reels().state.reel3stop, 3);
+  EXPECT_EQ(machine.engine.reels().state().reel3stop, 3);
 }
 
 }  // namespace

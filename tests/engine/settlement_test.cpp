@@ -37,7 +37,7 @@ TEST_F(Settlement, CreditEqualToTheTotalBetSpinsToZero) {
   EXPECT_EQ(m.bank, 0);
   EXPECT_EQ(m.games, 1);
   EXPECT_EQ(m.wager, 25);
-  EXPECT_EQ(machine.engine.reels().state.reel1stop, lose[0]);
+  EXPECT_EQ(machine.engine.reels().state().reel1stop, lose[0]);
   EXPECT_EQ(q.LABWIN.caption, "No Win");
 }
 
@@ -84,7 +84,7 @@ TEST_F(Settlement, AVoidedWinLeavesNoTraceAndTheReplacementIsBookedOnce) {
   EXPECT_EQ(m.total, total);
   EXPECT_EQ(m.bank, bank - 25);
   EXPECT_EQ(q.spinwin, 0);
-  EXPECT_EQ(machine.engine.reels().state.reel1stop, lose[0]);
+  EXPECT_EQ(machine.engine.reels().state().reel1stop, lose[0]);
   EXPECT_EQ(q.reel[1].top, -1875 * lose[0]) << "only the replacement was animated";
 }
 
@@ -170,7 +170,7 @@ TEST_F(Settlement, ALongChainOfVoidsRunsInConstantStack) {
   EXPECT_EQ(machine.platform.random.pending(), 0u);
   EXPECT_EQ(m.games, 1);
   EXPECT_EQ(m.wager, 25);
-  EXPECT_EQ(machine.engine.reels().state.reel5stop, lose[4]);
+  EXPECT_EQ(machine.engine.reels().state().reel5stop, lose[4]);
 }
 
 TEST_F(Settlement, TheTwentyFifthLosingSpinOpensTheOfferAndEndsAutoplay) {
@@ -218,12 +218,15 @@ TEST_F(Settlement, FreeSpinVoidLeavesTheSeriesTotalsAndAHeldReelAlwaysStands) {
   EXPECT_EQ(m.wager, wager);
 
   // A held reel: the same win stands although the throttle draws 2.
-  machine.engine.reels().state.reel3stop = static_cast<std::int16_t>(win[2]);
+  const ReelsState& reels = machine.engine.reels().state();
+  machine.engine.reels().standAt({reels.reel1stop, reels.reel2stop,
+                                  static_cast<std::int16_t>(win[2]), reels.reel4stop,
+                                  reels.reel5stop});
   q.holds.wild[3] = true;
   machine.platform.random.push({win[0], win[1], win[3], win[4]});  // reel 3 keeps its stop
   machine.platform.random.push({20, 2});
   machine.engine.spinCycle().spin();
-  EXPECT_EQ(machine.engine.reels().state.reel3stop, win[2]);
+  EXPECT_EQ(machine.engine.reels().state().reel3stop, win[2]);
   EXPECT_EQ(machine.platform.random.pending(), 0u);
   EXPECT_EQ(q.spinwin, testing::evaluate(win, 25, 1).lineWin);
   EXPECT_EQ(q.freespinwin, 500 + q.spinwin);

@@ -68,15 +68,17 @@ class Soak : public ::testing::Test {
     ASSERT_TRUE(q.betlevel >= 1 && q.betlevel <= 6);
     ASSERT_TRUE(q.linesplayed == 1 || q.linesplayed == 5 || q.linesplayed == 10 ||
                 q.linesplayed == 15 || q.linesplayed == 25);
-    for (int stop : {machine.engine.reels().state.reel1stop, machine.engine.reels().state.reel2stop, machine.engine.reels().state.reel3stop, machine.engine.reels().state.reel4stop, machine.engine.reels().state.reel5stop})
+    const ReelsState& reels = machine.engine.reels().state();
+    for (int stop : {reels.reel1stop, reels.reel2stop, reels.reel3stop, reels.reel4stop,
+                     reels.reel5stop})
       ASSERT_TRUE(stop >= 1 && stop <= 22);
     ASSERT_TRUE(q.scattercount >= 0 && q.scattercount <= 5);
     ASSERT_TRUE(q.freespinmult == 1 || q.freespinmult == 2 || q.freespinmult == 3 ||
                 q.freespinmult == 5 || q.freespinmult == 10);
     ASSERT_TRUE(machine.engine.gamble().historycount() >= 0 && machine.engine.gamble().historycount() <= 10);
     ASSERT_TRUE(machine.engine.jackpot().state().jpball >= 0 && machine.engine.jackpot().state().jpball <= 4);
-    const int scatterframe = machine.engine.freeSpins().state.scatterframe;
-    const WildAnimationsState& wild = machine.engine.wildAnimations().state;
+    const int scatterframe = machine.engine.freeSpins().state().scatterframe;
+    const WildAnimationsState& wild = machine.engine.wildAnimations().state();
     ASSERT_TRUE(scatterframe >= 0 && scatterframe <= 13);
     ASSERT_TRUE(wild.symbolframe >= 0 && wild.symbolframe <= 28);
     ASSERT_TRUE(wild.wildticks >= 0 && wild.wildticks <= 27);

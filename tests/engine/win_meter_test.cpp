@@ -41,7 +41,7 @@ TEST_F(WinMeter, FourHundredCentsCountUpInGrowingSteps) {
   EXPECT_EQ(q.lblwin.caption, "$ 4");
   EXPECT_EQ(q.panelbank.caption, "1234") << "the credit labels follow at the end";
   EXPECT_EQ(q.Lblcredit.caption, "$ 12.34");
-  EXPECT_EQ(meter().state.rolled, 0);
+  EXPECT_EQ(meter().state().rolled, 0);
 }
 
 TEST_F(WinMeter, TwoThousandCentsPassThroughEveryStepSize) {
@@ -53,8 +53,8 @@ TEST_F(WinMeter, TwoThousandCentsPassThroughEveryStepSize) {
   std::vector<int> steps;
   while (q.Timerwincounter.enabled()) {
     machine.engine.winMeter().Timerwincounter_tick();
-    if (steps.empty() || steps.back() != meter().state.rollstep)
-      steps.push_back(meter().state.rollstep);
+    if (steps.empty() || steps.back() != meter().state().rollstep)
+      steps.push_back(meter().state().rollstep);
   }
   EXPECT_EQ(steps, (std::vector<int>{10, 20, 30, 40, 50, 80, 60, 100, 150, 200, 500}));
   EXPECT_EQ(q.LABWIN.caption, "2000");
@@ -118,7 +118,7 @@ TEST_F(WinMeter, FreeSpinResultHoldsThirtyOneTicksThenTheNextFreeSpinIsDue) {
   EXPECT_EQ(ticks, 31);
   EXPECT_TRUE(q.Timerrespin.enabled());
   EXPECT_EQ(q.LABWIN.caption, "90");
-  EXPECT_EQ(machine.engine.winMeter().state.seriesticks, 0);
+  EXPECT_EQ(machine.engine.winMeter().state().seriesticks, 0);
 }
 
 }  // namespace

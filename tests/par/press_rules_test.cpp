@@ -51,7 +51,7 @@ TEST(PressRules, EveryPressComesOutAsTheMachinesOwnDrawForDraw) {
       ASSERT_EQ(r.jackpot.cell, seen.result.jackpot.cell) << "press " << i;
       ASSERT_EQ(isMeterPrize(r.jackpot.booked), seen.bookedAsMeter) << "press " << i;
       if (!r.jackpotTime) {
-        const ReelsState& reels = machine.machine.engine.reels().state;
+        const ReelsState& reels = machine.machine.engine.reels().state();
         const int stops[6] = {0, reels.reel1stop, reels.reel2stop, reels.reel3stop, reels.reel4stop,
                               reels.reel5stop};
         for (int reel = 1; reel <= kReels; ++reel) ASSERT_EQ(state.stops[reel], stops[reel]) << "press " << i;

@@ -71,9 +71,9 @@ class LineFlashing : public MachineTest {
   }
   // Ticks until the current line has had its fifth tick.
   void finishCurrentLine() {
-    for (int guard = 0; guard < 5 && machine.cabinet.lineFlash().state.flashcount != 5; ++guard)
+    for (int guard = 0; guard < 5 && machine.cabinet.lineFlash().state().flashcount != 5; ++guard)
       ASSERT_TRUE(tick());
-    ASSERT_EQ(machine.cabinet.lineFlash().state.flashcount, 5);
+    ASSERT_EQ(machine.cabinet.lineFlash().state().flashcount, 5);
   }
 };
 

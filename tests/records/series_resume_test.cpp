@@ -214,7 +214,7 @@ TEST_F(SeriesResume, AResumedSeriesPlaysOnAtItsBetWithItsHeldWildAndWaitsForItsC
   EXPECT_EQ(r.lbllines.caption, "10");
   EXPECT_EQ(r.lblbet.caption, "3");
   EXPECT_EQ(r.reel[3].top, q.reel[3].top) << "the reels stand where they stopped";
-  EXPECT_EQ(next->engine.reels().state.reel3stop, wild[2]);
+  EXPECT_EQ(next->engine.reels().state().reel3stop, wild[2]);
 
   // The next free spin draws reels 1, 2, 4 and 5 only.
   const Stops lose = *findStops(10, losing);
@@ -222,7 +222,7 @@ TEST_F(SeriesResume, AResumedSeriesPlaysOnAtItsBetWithItsHeldWildAndWaitsForItsC
   const std::size_t before = next->platform.history.records.size();
   ASSERT_TRUE(next->runUntil([&] { return r.freespinsplayed == 3; }, kSeriesLimit, 10));
   EXPECT_EQ(next->platform.random.pending(), 0u);
-  EXPECT_EQ(next->engine.reels().state.reel3stop, wild[2]);
+  EXPECT_EQ(next->engine.reels().state().reel3stop, wild[2]);
   ASSERT_EQ(next->platform.history.records.size(), before + 1);
   const GameRecord& spin = next->platform.history.records.back();
   EXPECT_EQ(spin.kind, RecordKind::FreeSpin);
