@@ -157,7 +157,9 @@ struct MatchValues {
   // The faces read so far, an unread reel blank.
   Faces faces() const { return {face[1], face[2], face[3], face[4], face[5]}; }
   // Forgets the faces.
-  void clearLines() { face = {&kBlankFace, &kBlankFace, &kBlankFace, &kBlankFace, &kBlankFace, &kBlankFace}; }
+  void clearLines() {
+    face = {&kBlankFace, &kBlankFace, &kBlankFace, &kBlankFace, &kBlankFace, &kBlankFace};
+  }
 };
 
 struct Readout {
