@@ -30,11 +30,7 @@ void Reels::spinreel1(SpinOutcome& o) {
   q.yield();
   q.yield();  // the row-line lists are the constant payline table
 
-  state_.reel1stop = static_cast<std::int16_t>(q.p.random.draw(kStops));
-  state_.reel1pos = -kCellTwips * (state_.reel1stop - 1);
-  o.stops[1] = state_.reel1stop;
-  readReel(o.readout, 1, state_.reel1stop);
-  state_.reel1pos -= kCellTwips;
+  drawReel(o, 1, state_.reel1stop, state_.reel1pos);
 }
 
 void Reels::standAt(const std::array<std::int16_t, kReels>& stops) {
@@ -52,7 +48,7 @@ void Reels::standAt(const std::array<std::int16_t, kReels>& stops) {
   }
 }
 
-void Reels::drawHoldableReel(SpinOutcome& o, int r, std::int16_t& stop, std::int32_t& pos) {
+void Reels::drawReel(SpinOutcome& o, int r, std::int16_t& stop, std::int32_t& pos) {
   if (!keepsStop(q.holds, r)) stop = static_cast<std::int16_t>(q.p.random.draw(kStops));
   pos = -kCellTwips * (stop - 1);
   o.stops[static_cast<std::size_t>(r)] = stop;
@@ -60,18 +56,12 @@ void Reels::drawHoldableReel(SpinOutcome& o, int r, std::int16_t& stop, std::int
   pos -= kCellTwips;
 }
 
-void Reels::spinreel2(SpinOutcome& o) { drawHoldableReel(o, 2, state_.reel2stop, state_.reel2pos); }
+void Reels::spinreel2(SpinOutcome& o) { drawReel(o, 2, state_.reel2stop, state_.reel2pos); }
 
-void Reels::spinreel3(SpinOutcome& o) { drawHoldableReel(o, 3, state_.reel3stop, state_.reel3pos); }
+void Reels::spinreel3(SpinOutcome& o) { drawReel(o, 3, state_.reel3stop, state_.reel3pos); }
 
-void Reels::spinreel4(SpinOutcome& o) { drawHoldableReel(o, 4, state_.reel4stop, state_.reel4pos); }
+void Reels::spinreel4(SpinOutcome& o) { drawReel(o, 4, state_.reel4stop, state_.reel4pos); }
 
-void Reels::spinreel5(SpinOutcome& o) {
-  state_.reel5stop = static_cast<std::int16_t>(q.p.random.draw(kStops));
-  state_.reel5pos = -kCellTwips * (state_.reel5stop - 1);
-  o.stops[5] = state_.reel5stop;
-  readReel(o.readout, 5, state_.reel5stop);
-  state_.reel5pos -= kCellTwips;
-}
+void Reels::spinreel5(SpinOutcome& o) { drawReel(o, 5, state_.reel5stop, state_.reel5pos); }
 
 }  // namespace quov

@@ -43,9 +43,10 @@ class Reels {
 
  private:
   ReelsState state_;
-  // Reels 2 to 4: a reel that showed its wild in the last drawing of a
-  // free-spin series keeps its stop once more.
-  void drawHoldableReel(SpinOutcome& outcome, int r, std::int16_t& stop, std::int32_t& pos);
+  // Draws reel `r`'s stop and reads its cells into the outcome. Of reels 2
+  // to 4, one that showed its wild in the last drawing of a free-spin series
+  // keeps its stop once more; reels 1 and 5 are never held.
+  void drawReel(SpinOutcome& outcome, int r, std::int16_t& stop, std::int32_t& pos);
   Quov& q;
   Sounds& sounds;
 };
